@@ -1,0 +1,36 @@
+# One static library per subsystem folder, so each folder's dependencies are
+# explicit and a broken folder never stops another from building.
+#   kestrova_folder_library(NAME base DEPS ...)  builds src/<name>/*.cpp as kestrova_<name>
+#   kestrova_folder_tests(NAME base DEPS ...)    builds tests/<name>/*.cpp as test_<name>
+function(kestrova_folder_library)
+  cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(kestrova_${ARG_NAME} STATIC ${sources})
+    target_include_directories(kestrova_${ARG_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(kestrova_${ARG_NAME} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(kestrova_${ARG_NAME} INTERFACE)
+    target_include_directories(kestrova_${ARG_NAME} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(kestrova_${ARG_NAME} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+function(kestrova_folder_tests)
+  cmake_parse_arguments(ARG "" "NAME;LABEL" "DEPS" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL unit)
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${ARG_NAME} ${sources})
+  target_include_directories(test_${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(test_${ARG_NAME} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(test_${ARG_NAME} PRIVATE
+    KESTROVA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    KESTROVA_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  add_test(NAME ${ARG_NAME} COMMAND test_${ARG_NAME})
+  set_tests_properties(${ARG_NAME} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 300)
+endfunction()

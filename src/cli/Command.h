@@ -1,0 +1,58 @@
+// How kestrova-cli commands plug in: each command file registers itself with a
+// name, a one-line summary and a setup function that declares its options on a
+// CLI11 sub-app and returns the action to run once the arguments are parsed.
+// Commands write results to `out` and messages to `err`; they never exit().
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+namespace kestrova::cli {
+
+// Exit codes: 0 success, 1 the action failed or was refused, 2 bad arguments,
+// 130 stopped by the user.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitStopped = 130;
+
+struct CliIo {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// Thrown by an action for a usage error found after parsing (exit code 2).
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+using CommandAction = std::function<int()>;
+using CommandSetup = std::function<CommandAction(CLI::App& sub, CliIo& io)>;
+
+struct CommandInfo {
+  std::string name;
+  std::string summary;
+  CommandSetup setup;
+};
+
+// Registers a command at static-initialisation time.
+struct CommandRegistration {
+  CommandRegistration(std::string name, std::string summary, CommandSetup setup);
+};
+
+const std::vector<CommandInfo>& RegisteredCommands();
+
+// Runs the command line (arguments as UTF-8, as the terminal gives them).
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Argument text (UTF-8 from the terminal) as the program's single-byte text.
+std::string ArgText(const std::string& utf8);
+// Program text as UTF-8 for the terminal.
+std::string TerminalText(const std::string& text);
+
+}  // namespace kestrova::cli
