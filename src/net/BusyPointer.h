@@ -1,0 +1,13 @@
+// The busy pointer as a nesting counter: every long operation turns it on at the
+// start and off on each way out; the hourglass shows while the depth is above 0.
+#pragma once
+
+#include "net/NetworkState.h"
+#include "ui/Dialogs.h"
+
+namespace kestrova {
+
+// `reset` first sets the depth to 0; then `on` adds one and off takes one away.
+void SetBusyPointer(NetworkState& state, Dialogs& dialogs, bool on, bool reset = false);
+
+}  // namespace kestrova

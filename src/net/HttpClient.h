@@ -1,0 +1,106 @@
+// The HTTP/1.0 client every page fetch goes through: one request per plain TCP
+// connection (port 80, or the proxy), at most two attempts, the answer read in
+// small pieces until the server closes, yielding to the application between
+// steps so a window stays live and Stop is seen. Failures are reported through
+// `completed`, the shared NetworkState flags and, unless silent, a message box.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "net/Connection.h"
+#include "net/NetworkState.h"
+#include "ui/Dialogs.h"
+
+namespace kestrova {
+
+class AnswerFile;
+
+// The answer of HttpGetPage is cut once it is longer than this.
+inline constexpr std::size_t kAnswerCap = 32000;
+inline constexpr int kReadChunkBytes = 256;
+inline constexpr int kHttpPort = 80;
+
+inline constexpr const char* kMessageHostUnknown = "The specified host is unknown";
+inline constexpr const char* kMessageCannotConnect = "Unable to connect to remote server, error ";
+inline constexpr const char* kMessageCannotQuery = "Unable to query remote server";
+
+// A time-out given in seconds (fractions allowed) as the connection takes it.
+std::chrono::milliseconds TimeoutFromSeconds(double seconds);
+
+class HttpClient {
+ public:
+  // `state` and `dialogs` belong to the application and must outlive the client.
+  HttpClient(NetworkState& state, Dialogs& dialogs, ConnectionFactory makeConnection,
+             std::string messageTitle = "Kestrova");
+  ~HttpClient();
+  HttpClient(const HttpClient&) = delete;
+  HttpClient& operator=(const HttpClient&) = delete;
+
+  // Fetches `path` (empty: "/") from `host` with GET, or POST when `post` is set
+  // and the path has a query. `completed` is true when the server closed, a
+  // second status line began or the cap was reached. With `saveFile` the answer
+  // goes to that file line by line and `response` keeps only what was not written.
+  void HttpGetPage(bool silent, std::string_view host, std::string_view path, std::string& response,
+                   bool& completed, bool post = false, std::string_view saveFile = {});
+  // The same with HEAD: no message, no busy pointer, no file, no status-line check.
+  void HttpHeadPage(bool silent, std::string_view host, std::string_view path,
+                    std::string& response, bool& completed);
+
+  void SetBusyPointer(bool on, bool reset = false);
+
+  // The time-out of each socket operation (the run sets TimeOutSecs x 1000 ms).
+  void SetTimeout(std::chrono::milliseconds timeout);
+  std::chrono::milliseconds Timeout() const;
+  // Routes every request through an HTTP proxy; an empty host means direct.
+  void SetProxy(std::string host, std::uint16_t port);
+
+  // The Stop action: sets StopRequested and TransferAborted and cancels the
+  // pending socket operation. Meant to be called while the client yields.
+  void Stop();
+  void CancelPendingOperation();
+
+  // The connection's notifications.
+  void Socket1_Timeout();
+  void Socket1_LastError(int code);
+
+  NetworkState& State() { return state_; }
+  // How many times the connection was discarded and made anew.
+  int ConnectionResets() const { return resets_; }
+
+ private:
+  enum class Mode { Get, Head };
+  struct Fetch {
+    Mode mode;
+    bool silent;
+    std::string host;
+    std::string path;
+    bool post;
+    std::string saveFile;
+  };
+  enum class AttemptEnd { Finished, Failed, NextAttempt };
+
+  void Run(const Fetch& fetch, std::string& response, bool& completed);
+  AttemptEnd Attempt(const Fetch& fetch, std::string& response, bool& completed, AnswerFile& file,
+                     bool& hostUnknown);
+  AttemptEnd Receive(const Fetch& fetch, std::string& response, bool& completed, AnswerFile& file);
+  void ReportFailure(const Fetch& fetch, const std::string& message);
+  void ResetConnection();
+  void AttachEvents();
+  void Yield();
+
+  NetworkState& state_;
+  Dialogs& dialogs_;
+  ConnectionFactory makeConnection_;
+  std::unique_ptr<Connection> connection_;
+  std::string messageTitle_;
+  std::chrono::milliseconds timeout_;
+  std::string proxyHost_;
+  std::uint16_t proxyPort_ = 0;
+  int resets_ = 0;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,70 @@
+// A scripted HTTP server on an ephemeral loopback port, for tests that need a
+// real socket. Each connection plays one named scenario (the last one repeats):
+// answer pieces with pauses between them, then a close, a reset, silence, an
+// endless body or a byte now and then. The request bytes are recorded.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kestrova::test {
+
+struct ServerScenario {
+  enum class Ending { Close, Reset, Silence, EndlessBody, Trickle };
+  struct Piece {
+    std::string bytes;
+    std::chrono::milliseconds pauseBefore{0};
+  };
+
+  std::string name;
+  bool resetOnAccept = false;  // reset before even reading the request
+  std::vector<Piece> pieces;
+  Ending ending = Ending::Close;
+  std::chrono::milliseconds trickleEvery{1000};
+
+  // A scenario that sends `bytes` and closes.
+  static ServerScenario Answer(std::string name, std::string bytes);
+  ServerScenario& Then(std::string bytes, std::chrono::milliseconds pause = {});
+  ServerScenario& EndWith(Ending how, std::chrono::milliseconds trickleEvery = {});
+};
+
+class ScriptedServer {
+ public:
+  explicit ScriptedServer(std::vector<ServerScenario> scenarios);
+  ~ScriptedServer();
+  ScriptedServer(const ScriptedServer&) = delete;
+  ScriptedServer& operator=(const ScriptedServer&) = delete;
+
+  std::uint16_t Port() const { return port_; }
+  // The request bytes of every connection so far (up to the empty line).
+  std::vector<std::string> Requests() const;
+  // The names of the scenarios played so far, in order.
+  std::vector<std::string> Played() const;
+  // Total answer bytes sent (an endless body stops when the client goes).
+  std::size_t BytesSent() const { return bytesSent_; }
+
+ private:
+  void Serve();
+  void Play(int client, const ServerScenario& scenario);
+  bool Pause(std::chrono::milliseconds how_long) const;
+  bool SendAll(int client, const std::string& bytes);
+  std::string ReadRequest(int client) const;
+  void WaitForClientToLeave(int client) const;
+
+  std::vector<ServerScenario> scenarios_;
+  int listener_ = -1;
+  std::uint16_t port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::atomic<std::size_t> bytesSent_{0};
+  mutable std::mutex mutex_;
+  std::vector<std::string> requests_;
+  std::vector<std::string> played_;
+  std::thread thread_;
+};
+
+}  // namespace kestrova::test
