@@ -1,0 +1,42 @@
+// The pieces every report page shares: header, the line of links to the other
+// reports, footer and closing tags.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "reports/ReportFile.h"
+
+namespace kestrova {
+
+class Clock;
+struct ProjectState;
+
+// Where reports go and how their dates read: the project's report directory
+// and date preference, and the clock.
+struct ReportContext {
+  std::string reportDirectory;
+  int datePreference = 0;
+  const Clock& clock;
+};
+ReportContext MakeReportContext(const ProjectState& project, const Clock& clock);
+
+// Starts the report `name` in the report directory (see ReportFile::Mode).
+ReportFile CreateReport(const ReportContext& context, std::string_view name, ReportFile::Mode mode);
+
+void WritePageHeader(ReportFile& report, const ReportContext& context, std::string_view title,
+                     std::string_view heading);
+// Links to Master, Log and Ranking, each only when its file exists now; the
+// report being written always counts as existing.
+void WriteSelectionLine(ReportFile& report, const ReportContext& context);
+void WritePageFooter(ReportFile& report, const ReportContext& context);
+void WriteHTMLClose(ReportFile& report);
+// Footer, closing tags, then the file is closed; the status tells whether
+// every line reached the disk.
+ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context);
+
+// Text from outside the program (result pages, fetched URLs) made safe to
+// stand in our HTML, as text or in a quoted attribute: & < > " become entities.
+std::string HtmlEscape(std::string_view text);
+
+}  // namespace kestrova

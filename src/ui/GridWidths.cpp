@@ -1,0 +1,66 @@
+#include "ui/GridWidths.h"
+
+#include <algorithm>
+
+#include "base/Numbers.h"
+#include "base/Text.h"
+
+namespace kestrova::ui {
+
+void CollapseGrid(Grid& grid) {
+  RedrawPause pause(grid);
+  for (int col = 1; col < grid.Cols(); ++col) grid.SetColWidth(col, kCollapsedWidth);
+}
+
+void ExpandGrid(Grid& grid) {
+  RedrawPause pause(grid);
+  long factor = 85;
+  for (int col = 1; col < grid.Cols(); ++col) {
+    long longest = 0;
+    for (int row = 0; row < grid.Rows(); ++row) {
+      const Cell& cell = grid.At(row, col);
+      longest = std::max<long>(longest, static_cast<long>(TrimSpaces(cell.text).size()));
+      if (cell.bold) factor = 120;
+    }
+    long width = std::min<long>(longest * factor, kMaxExpandedWidth);
+    if (longest >= 1) grid.SetColWidth(col, static_cast<int>(width));
+  }
+}
+
+void UnsetHiddenColumns(Grid& grid) {
+  int current = grid.CurrentCol();
+  RedrawPause pause(grid);
+  int share = static_cast<int>(RoundHalfEven(static_cast<double>(grid.Width()) / grid.Cols()));
+  for (int col = 0; col < grid.Cols(); ++col) {
+    if (grid.ColWidth(col) == 0) grid.SetColWidth(col, share);
+  }
+  grid.SetCurrentCol(current);
+}
+
+namespace {
+
+void SaveSlot(const Grid& grid, std::array<Integer, kColumnWidthColumns>& slot) {
+  for (int col = 0; col < std::min(grid.Cols(), kColumnWidthColumns); ++col)
+    slot[col] = ToIntegerSaturated(grid.ColWidth(col));
+}
+
+void ApplySlot(const std::array<Integer, kColumnWidthColumns>& slot, Grid& grid) {
+  for (int col = 0; col < std::min(grid.Cols(), kColumnWidthColumns); ++col) {
+    if (slot[col] >= 1) grid.SetColWidth(col, slot[col]);
+  }
+}
+
+}  // namespace
+
+void GetColWidths(const Grid& ranking, const Grid& topUrls, ColumnWidthSlots& table) {
+  SaveSlot(ranking, table[0]);
+  SaveSlot(topUrls, table[1]);
+}
+
+void SetColWidths(const ColumnWidthSlots& table, Grid& ranking, Grid& topUrls) {
+  RedrawPause rankingPause(ranking), topUrlsPause(topUrls);
+  ApplySlot(table[0], ranking);
+  ApplySlot(table[1], topUrls);
+}
+
+}  // namespace kestrova::ui

@@ -1,0 +1,125 @@
+#include "ui/RankingGrid.h"
+
+#include "base/Grade.h"
+#include "base/Numbers.h"
+#include "base/Text.h"
+#include "engines/EngineCatalogue.h"
+#include "ranking/ProjectState.h"
+
+namespace kestrova::ui {
+namespace {
+
+void SetDataCell(Cell& cell, std::string text, bool bold, bool centred) {
+  cell.bold = bold;
+  if (centred) cell.alignment = Alignment::Center;
+  cell.text = std::move(text);
+}
+
+void FillRecordRow(Grid& grid, int row, const RankingRecord& record, bool bold) {
+  if (Cell* trend = grid.Edit(row, 3)) {
+    trend->bold = bold;
+    trend->color = TrendColor(record.ChangeText);
+    trend->text = record.ChangeText;
+  }
+  SetDataCell(*grid.Edit(row, 4), std::to_string(record.Rank), bold, true);
+  SetDataCell(*grid.Edit(row, 5), std::to_string(record.Page), bold, true);
+  SetDataCell(*grid.Edit(row, 6), std::to_string(record.PagePosition), bold, true);
+  std::string grade = record.Succeeded ? GetGradeRanking(record.Rank) : "N/A";
+  Cell& gradeCell = *grid.Edit(row, 7);
+  gradeCell.color = GradeColor(grade);
+  SetDataCell(gradeCell, grade, bold, true);
+  Cell& result = *grid.Edit(row, kRankingResultCol);
+  result.underline = true;
+  result.color = kBlue;
+  SetDataCell(result, record.Succeeded ? "Success" : "Failed", bold, true);
+  SetDataCell(*grid.Edit(row, 9), record.TrendText, bold, false);
+}
+
+}  // namespace
+
+std::optional<Rgb> TrendColor(const std::string& changeText) {
+  std::string trimmed = TrimSpaces(changeText);
+  if (LowerCase(Left(trimmed, 4)) == "down") return kRed;
+  if (LowerCase(Left(trimmed, 2)) == "up") return kGreen;
+  return std::nullopt;
+}
+
+std::optional<Rgb> GradeColor(const std::string& grade) {
+  if (grade == "BAD") return kRed;
+  if (grade == "POOR") return kOrange;
+  if (grade == "FAIR") return kYellow;
+  if (grade == "GOOD") return kGreen;
+  if (grade == "SUPER") return kBlue;
+  return std::nullopt;
+}
+
+RankingGrid::RankingGrid(const EngineCatalogue& catalogue, int widthTwips)
+    : catalogue_(catalogue), grid_(kRankingGridCols, 2, widthTwips) {}
+
+void RankingGrid::SetupRankingGrid() {
+  RedrawPause pause(grid_);
+  grid_.ClearTexts();
+  grid_.SetCurrentRow(0);
+
+  double w = ToIntegerSaturated(grid_.Width() / 12.0);
+  auto width = [](double twips) { return static_cast<int>(RoundHalfEven(twips)); };
+  grid_.SetColWidth(0, width(2 * w + 0.3 * w));
+  grid_.SetColWidth(1, width(w + 0.3 * w));
+  grid_.SetColWidth(2, width(w + 0.3 * w));
+  for (int col : {3, 4, 5, 6, 8}) grid_.SetColWidth(col, width(w));
+  grid_.SetColWidth(7, width(w + 0.25 * w));
+  grid_.SetColWidth(9, width(3 * w + 0.87 * w));
+
+  for (int col = 0; col < kRankingGridCols; ++col) {
+    Cell& header = *grid_.Edit(0, col);
+    header.text = kRankingHeaders[col];
+    if (col >= 4 && col <= 8) header.alignment = Alignment::Center;
+  }
+
+  int engines = catalogue_.LastEngineIndex + 1;
+  while (grid_.Rows() < engines + 2) grid_.AddRow();
+  for (int i = 0; i < engines; ++i) {
+    const EngineRecord& engine = catalogue_.At(static_cast<Integer>(i));
+    Cell& name = *grid_.Edit(i + 1, 0);
+    name.bold = bold_;
+    name.underline = true;
+    name.color = kBlue;
+    name.text = engine.Name;
+    Cell& language = *grid_.Edit(i + 1, 1);
+    language.bold = bold_;
+    language.text = engine.Language;
+    Cell& country = *grid_.Edit(i + 1, 2);
+    country.bold = bold_;
+    country.text = engine.Country;
+  }
+}
+
+void RankingGrid::DisplayRankingData(const ProjectState& project, const SelectedKeyword& keyword) {
+  if (!keyword) return;
+  RedrawPause pause(grid_);
+  for (int row = 1; row < grid_.Rows(); ++row)
+    for (int col = 3; col < grid_.Cols(); ++col) grid_.SetText(row, col, "");
+  if (keyword->empty()) return;  // free records are no results of any keyword
+
+  // Rows are found by the engine name, so a sorted grid fills as well (every
+  // row is visited: after a sort an engine may stand in the last row). A later
+  // record of the same pair wins.
+  for (int row = 1; row < grid_.Rows(); ++row) {
+    const std::string& engine = grid_.Text(row, 0);
+    if (engine.empty()) continue;
+    for (const RankingRecord& record : project.Rankings) {
+      if (record.Engine == engine && record.Keyword == *keyword)
+        FillRecordRow(grid_, row, record, bold_);
+    }
+  }
+}
+
+std::vector<std::string> RankingGrid::FailedEngines() const {
+  std::vector<std::string> engines;
+  for (int row = 1; row < grid_.Rows(); ++row) {
+    if (grid_.Text(row, kRankingResultCol) == "Failed") engines.push_back(grid_.Text(row, 0));
+  }
+  return engines;
+}
+
+}  // namespace kestrova::ui
