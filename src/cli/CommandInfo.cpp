@@ -1,0 +1,119 @@
+// kestrova-cli info FILE: the project's parameters, engine lists and record count.
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "base/Files.h"
+#include "cli/Command.h"
+#include "engines/EngineCatalogue.h"
+#include "store/ProjectFile.h"
+
+namespace kestrova::cli {
+namespace {
+
+std::vector<std::string> KeywordLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) lines.push_back(TerminalText(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::vector<std::string> Terminal(const std::vector<std::string>& names) {
+  std::vector<std::string> converted;
+  for (const std::string& name : names) converted.push_back(TerminalText(name));
+  return converted;
+}
+
+std::string Joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+std::string LastRun(const ProjectState& p) {
+  if (p.LastRunDate == kNeverRun) return "never";
+  return TerminalText(FormatDate(p.LastRunDate, p.DatePreference));
+}
+
+int FreeRecords(const ProjectState& p) {
+  int free = 0;
+  for (const RankingRecord& record : p.Rankings) free += record.IsFree();
+  return free;
+}
+
+void PrintLines(std::ostream& out, const ProjectState& p) {
+  out << "Domain: " << TerminalText(p.Domain) << "\n"
+      << "Contact email: " << TerminalText(p.ContactEmail) << "\n"
+      << "Keywords: " << Joined(KeywordLines(p.KeywordText)) << "\n"
+      << "Available engines: " << Joined(Terminal(p.AvailableEngines)) << "\n"
+      << "Selected engines: " << Joined(Terminal(p.SelectedEngines)) << "\n"
+      << "Time-out: " << p.TimeOutSecs << "\n"
+      << "Keyword depth: " << p.KeywordDepth << "\n"
+      << "Search depth: " << p.SearchDepth << "\n"
+      << "Last run: " << LastRun(p) << "\n"
+      << "Report directory: " << TerminalText(p.ReportDirectory) << "\n"
+      << "Date preference: " << p.DatePreference << "\n"
+      << "Highlight keywords: " << (p.HighlightKeywords == 1 ? "yes" : "no") << "\n"
+      << "Ranking records: " << p.Rankings.size() << "\n"
+      << "Free records: " << FreeRecords(p) << "\n"
+      << "Ranked keywords: " << Joined(Terminal(RankingKeywords(p))) << "\n";
+}
+
+void PrintJson(std::ostream& out, const ProjectState& p) {
+  nlohmann::ordered_json json;
+  json["domain"] = TerminalText(p.Domain);
+  json["contactEmail"] = TerminalText(p.ContactEmail);
+  json["keywords"] = KeywordLines(p.KeywordText);
+  json["availableEngines"] = Terminal(p.AvailableEngines);
+  json["selectedEngines"] = Terminal(p.SelectedEngines);
+  json["timeOutSecs"] = p.TimeOutSecs;
+  json["keywordDepth"] = p.KeywordDepth;
+  json["searchDepth"] = p.SearchDepth;
+  json["lastRun"] = p.LastRunDate == kNeverRun ? nlohmann::ordered_json(nullptr)
+                                               : nlohmann::ordered_json(LastRun(p));
+  json["reportDirectory"] = TerminalText(p.ReportDirectory);
+  json["datePreference"] = p.DatePreference;
+  json["highlightKeywords"] = p.HighlightKeywords == 1;
+  json["rankingRecords"] = p.Rankings.size();
+  json["freeRecords"] = FreeRecords(p);
+  json["rankedKeywords"] = Terminal(RankingKeywords(p));
+  out << json.dump(2) << "\n";
+}
+
+CommandRegistration registration{
+    "info", "Show a project file's settings and record count", [](CLI::App& sub, CliIo& io) {
+      auto file = std::make_shared<std::string>();
+      auto json = std::make_shared<bool>(false);
+      sub.add_option("file", *file, "The project file (.rnk)")->required();
+      sub.add_flag("--json", *json, "Print JSON instead of Name: value lines");
+      return [file, json, &io] {
+        std::string bytes, error;
+        ProjectState project;
+        if (!ReadWholeFile(*file, bytes, &error)) {
+          io.err << kReadErrorText << "\n" << error << "\n";
+          return kExitFailed;
+        }
+        ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
+        if (!read.ok) {
+          io.err << kReadErrorText << "\n"
+                 << *file << ":" << read.line << ": " << read.problem << "\n";
+          return kExitFailed;
+        }
+        if (*json) {
+          PrintJson(io.out, project);
+        } else {
+          PrintLines(io.out, project);
+        }
+        return kExitOk;
+      };
+    }};
+
+}  // namespace
+}  // namespace kestrova::cli
