@@ -132,7 +132,7 @@ void ScriptedServer::Play(int client, const ServerScenario& scenario) {
       break;
     }
     case ServerScenario::Ending::Trickle:
-      while (Pause(scenario.trickleEvery) && SendAll(client, "x")) {
+      while (PauseUnlessClientLeaves(client, scenario.trickleEvery) && SendAll(client, "x")) {
       }
       break;
   }
@@ -179,6 +179,16 @@ std::string ScriptedServer::ReadRequest(int client) const {
     request.append(buffer, static_cast<std::size_t>(n));
   }
   return request;
+}
+
+bool ScriptedServer::PauseUnlessClientLeaves(int client, std::chrono::milliseconds howLong) const {
+  auto until = std::chrono::steady_clock::now() + howLong;
+  while (!stop_ && std::chrono::steady_clock::now() < until) {
+    if (!WaitReady(client, POLLIN, kSliceMs)) continue;
+    char buffer[256];
+    if (::recv(client, buffer, sizeof buffer, MSG_DONTWAIT) <= 0) return false;
+  }
+  return !stop_;
 }
 
 void ScriptedServer::WaitForClientToLeave(int client) const {

@@ -54,6 +54,7 @@ class ScriptedServer {
   bool Pause(std::chrono::milliseconds how_long) const;
   bool SendAll(int client, const std::string& bytes);
   std::string ReadRequest(int client) const;
+  bool PauseUnlessClientLeaves(int client, std::chrono::milliseconds howLong) const;
   void WaitForClientToLeave(int client) const;
 
   std::vector<ServerScenario> scenarios_;

@@ -1,0 +1,176 @@
+// The client over real sockets against the scripted server: what goes on the
+// wire, and servers that try to hold the client or flood it.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "net/HttpClient.h"
+#include "net/PosixConnection.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedServer.h"
+
+namespace kestrova {
+namespace {
+
+using test::ScriptedServer;
+using test::ServerScenario;
+using Ending = ServerScenario::Ending;
+using namespace std::chrono_literals;
+
+const std::string kOk = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
+
+ConnectionFactory DialEverythingTo(std::uint16_t port) {
+  return [port] {
+    return std::make_unique<PosixConnection>([port](std::string_view) {
+      return DialTarget{"127.0.0.1", port};
+    });
+  };
+}
+
+struct SocketRig {
+  NetworkState state;
+  test::ScriptedDialogs dialogs;
+  HttpClient client;
+  std::string response;
+  bool completed = false;
+
+  explicit SocketRig(std::uint16_t port) : client(state, dialogs, DialEverythingTo(port)) {
+    state.UserAgent = "Agent/1.0";
+    client.SetTimeout(TimeoutFromSeconds(0.2));
+  }
+  void Get(std::string_view host = "www.example.com", std::string_view path = "/") {
+    client.HttpGetPage(true, host, path, response, completed);
+  }
+};
+
+// A loopback port that nobody listens on.
+std::uint16_t ClosedPort() {
+  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&address), length);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+  ::close(fd);
+  return ntohs(address.sin_port);
+}
+
+TEST(HttpClientOverSockets, SendsTheDirectRequestAndReadsAnAnswerInPieces) {
+  ScriptedServer server({ServerScenario::Answer("page in pieces", kOk)
+                             .Then("<html>first</html>", 30ms)
+                             .Then(std::string(1000, 'b'), 30ms)});
+  SocketRig rig(server.Port());
+  rig.Get("www.example.com", "/search?q=a b");
+  EXPECT_TRUE(rig.completed);
+  EXPECT_EQ(rig.response, kOk + "<html>first</html>" + std::string(1000, 'b'));
+  ASSERT_EQ(server.Requests().size(), 1u);
+  EXPECT_EQ(server.Requests()[0],
+            "GET /search?q=a b HTTP/1.0\r\nFrom: user@domain\r\nHost: www.example.com\r\n"
+            "User-Agent: Agent/1.0\r\nAccept: */*\r\nAccept: text/html\r\n\r\n");
+  EXPECT_GT(rig.dialogs.yields, 3);
+  EXPECT_EQ(rig.state.busyDepth, 0);
+}
+
+TEST(HttpClientOverSockets, ReachesAProxyWithTheAbsoluteForm) {
+  ScriptedServer proxy({ServerScenario::Answer("proxy answer", kOk + "via proxy")});
+  NetworkState state;
+  test::ScriptedDialogs dialogs;
+  HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  client.SetTimeout(TimeoutFromSeconds(2));
+  client.SetProxy("127.0.0.1", proxy.Port());
+  std::string response;
+  bool completed = false;
+  client.HttpHeadPage(true, "www.example.com", "/", response, completed);
+  EXPECT_TRUE(completed);
+  EXPECT_EQ(response, kOk + "via proxy");
+  ASSERT_EQ(proxy.Requests().size(), 1u);
+  EXPECT_EQ(proxy.Requests()[0].substr(0, 46), "HEAD http://www.example.com/ HTTP/1.0\r\nFrom: u");
+}
+
+TEST(HttpClientOverSockets, SilentAndTricklingServersEndInTwoTimeOuts) {
+  for (auto scenario :
+       {ServerScenario::Answer("silence", "").EndWith(Ending::Silence),
+        ServerScenario::Answer("headers then silence", kOk).EndWith(Ending::Silence),
+        ServerScenario::Answer("a byte now and then", kOk).EndWith(Ending::Trickle, 30ms),
+        ServerScenario::Answer("a byte a second", kOk).EndWith(Ending::Trickle, 1000ms)}) {
+    SCOPED_TRACE(scenario.name);
+    ScriptedServer server({scenario});
+    SocketRig rig(server.Port());
+    rig.client.SetTimeout(TimeoutFromSeconds(0.1));
+    rig.Get();
+    EXPECT_FALSE(rig.completed);
+    EXPECT_EQ(rig.response, "");
+    EXPECT_TRUE(rig.state.TimedOut);
+    EXPECT_EQ(rig.state.busyDepth, 0);
+  }
+}
+
+TEST(HttpClientOverSockets, AnEndlessBodyIsCutAtTheCapForGetAndHead) {
+  ScriptedServer server({ServerScenario::Answer("endless body", kOk).EndWith(Ending::EndlessBody)});
+  SocketRig rig(server.Port());
+  rig.Get();
+  EXPECT_TRUE(rig.completed);
+  EXPECT_GT(rig.response.size(), 32000u);
+  EXPECT_LE(rig.response.size(), 32256u);
+
+  rig.client.HttpHeadPage(true, "www.example.com", "/", rig.response, rig.completed);
+  EXPECT_TRUE(rig.completed);
+  EXPECT_LE(rig.response.size(), 32256u);
+}
+
+TEST(HttpClientOverSockets, StopEndsAWaitAtOnce) {
+  ScriptedServer server(
+      {ServerScenario::Answer("headers then silence", kOk).EndWith(Ending::Silence)});
+  SocketRig rig(server.Port());
+  rig.client.SetTimeout(TimeoutFromSeconds(30));
+  int yieldsAfterAnswer = 0;
+  rig.dialogs.onYield = [&] {
+    if (!rig.state.StopRequested && ++yieldsAfterAnswer == 6) rig.client.Stop();
+  };
+  rig.Get();
+  EXPECT_FALSE(rig.completed);
+  EXPECT_TRUE(rig.state.StopRequested);
+  EXPECT_FALSE(rig.state.TimedOut);
+  EXPECT_EQ(server.Played().size(), 1u);
+}
+
+TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
+  ScriptedServer server(
+      {ServerScenario::Answer("half then reset", kOk + "half").EndWith(Ending::Reset)});
+  SocketRig rig(server.Port());
+  rig.Get();
+  EXPECT_FALSE(rig.completed);
+  EXPECT_TRUE(rig.state.SocketFailed);
+  EXPECT_TRUE(rig.state.TransferAborted);
+
+  SocketRig refused(ClosedPort());
+  refused.Get();
+  EXPECT_FALSE(refused.completed);
+  EXPECT_EQ(refused.response, "");
+  EXPECT_EQ(refused.client.ConnectionResets(), 2);
+  EXPECT_TRUE(refused.dialogs.messages.empty());
+  EXPECT_EQ(refused.state.busyDepth, 0);
+  // The reset connections keep the time-out that was set.
+  EXPECT_EQ(refused.client.Timeout(), TimeoutFromSeconds(0.2));
+}
+
+TEST(HttpClientOverSockets, AHostThatCannotResolveIsUnknown) {
+  NetworkState state;
+  test::ScriptedDialogs dialogs;
+  HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  std::string response;
+  bool completed = true;
+  // All digits counts as an address; this one does not fit in 32 bits.
+  client.HttpGetPage(false, "99999999999", "/", response, completed);
+  EXPECT_FALSE(completed);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "The specified host is unknown");
+  EXPECT_TRUE(state.TransferAborted);
+}
+
+}  // namespace
+}  // namespace kestrova
