@@ -1,0 +1,129 @@
+#include "ui/Grid.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/GridMouse.h"
+
+namespace kestrova::ui {
+namespace {
+
+std::vector<std::string> Column(const Grid& grid, int col) {
+  std::vector<std::string> texts;
+  for (int row = 1; row < grid.Rows(); ++row) texts.push_back(grid.Text(row, col));
+  return texts;
+}
+
+Grid NumberedGrid(const std::vector<std::string>& texts) {
+  Grid grid(2, static_cast<int>(texts.size()) + 1, 12000);
+  grid.SetText(0, 0, "Rank");
+  for (size_t i = 0; i < texts.size(); ++i) {
+    grid.SetText(static_cast<int>(i) + 1, 0, texts[i]);
+    grid.SetText(static_cast<int>(i) + 1, 1, std::to_string(i));
+  }
+  return grid;
+}
+
+TEST(Grid, SortsNumbersByValueTextsWithoutCaseAndKeepsTheHeader) {
+  Grid grid = NumberedGrid({"10", "9", "", "beta", " 2", "Alpha", "-3.5", "9"});
+  grid.Sort(0, true);
+  EXPECT_EQ(Column(grid, 0),
+            (std::vector<std::string>{"", "-3.5", " 2", "9", "9", "10", "Alpha", "beta"}));
+  EXPECT_EQ(grid.Text(0, 0), "Rank");
+  // Equal keys keep their order, and the whole row travels with its key.
+  EXPECT_EQ(grid.Text(4, 1), "1");
+  EXPECT_EQ(grid.Text(5, 1), "7");
+
+  grid.Sort(0, false);
+  EXPECT_EQ(Column(grid, 0),
+            (std::vector<std::string>{"beta", "Alpha", "10", "9", "9", " 2", "-3.5", ""}));
+  EXPECT_EQ(grid.Text(4, 1), "1");
+}
+
+TEST(Grid, MixedTextsThatLookNumericStillSortWithoutFault) {
+  // "5a" lies between "10" and "9" as text; the order must stay total.
+  std::vector<std::string> texts;
+  for (int i = 0; i < 200; ++i)
+    texts.push_back(i % 3 == 0 ? std::to_string(i) : (i % 3 == 1 ? std::to_string(i) + "a" : ""));
+  Grid grid = NumberedGrid(texts);
+  grid.Sort(0, true);
+  EXPECT_EQ(grid.Text(1, 0), "");
+  EXPECT_EQ(grid.Text(grid.Rows() - 1, 0), "97a");
+}
+
+TEST(Grid, ReadsAndWritesOutsideTheGridAreHarmless) {
+  Grid grid(3, 2, 12000);
+  grid.SetText(5, 5, "lost");
+  grid.SetText(-1, 0, "lost");
+  EXPECT_EQ(grid.Text(5, 5), "");
+  EXPECT_EQ(grid.Edit(2, 0), nullptr);
+  grid.SetColWidth(7, 100);
+  grid.SetColWidth(1, -20);
+  EXPECT_EQ(grid.ColWidth(7), 0);
+  EXPECT_EQ(grid.ColWidth(1), 0);
+  grid.SetCurrentRow(9);
+  EXPECT_EQ(grid.CurrentRow(), 0);
+  grid.Sort(9, true);
+}
+
+TEST(Grid, RedrawSuspensionTellsTheViewOnceDrawingResumes) {
+  Grid grid(2, 3, 12000);
+  int redraws = 0;
+  grid.SetChangeListener([&] { ++redraws; });
+  {
+    RedrawPause outer(grid);
+    grid.SetText(1, 1, "a");
+    {
+      RedrawPause inner(grid);
+      grid.SetColWidth(0, 10);
+    }
+    EXPECT_EQ(redraws, 0);
+  }
+  EXPECT_EQ(redraws, 1);
+  { RedrawPause idle(grid); }
+  EXPECT_EQ(redraws, 1);
+  grid.SetText(1, 1, "b");
+  EXPECT_EQ(redraws, 2);
+}
+
+TEST(GridMouse, HitTestNamesTheHeaderByTheTopRowAndOutsidePointsByZero) {
+  Grid grid(3, 6, 12000);
+  for (int col = 0; col < 3; ++col) grid.SetColWidth(col, 1000);
+  EXPECT_EQ(DetermineRowCol(grid, 1, 1), (GridCellRef{0, 0}));
+  EXPECT_EQ(DetermineRowCol(grid, 1000, 240), (GridCellRef{0, 0}));
+  EXPECT_EQ(DetermineRowCol(grid, 1001, 241), (GridCellRef{1, 1}));
+  EXPECT_EQ(DetermineRowCol(grid, 2500, 5 * 240 + 1), (GridCellRef{5, 2}));
+  EXPECT_EQ(DetermineRowCol(grid, 3001, 6 * 240 + 1), (GridCellRef{0, 0}));
+
+  grid.SetTopRow(3);  // scrolled: the header is reported as row 2
+  grid.SetLeftCol(1);
+  EXPECT_EQ(DetermineRowCol(grid, 10, 10), (GridCellRef{2, 1}));
+  EXPECT_EQ(DetermineRowCol(grid, 10, 250), (GridCellRef{3, 1}));
+}
+
+TEST(GridMouse, FirstHeaderClickSortsDescendingThenClicksAlternate) {
+  Grid grid = NumberedGrid({"2", "10", "1"});
+  for (int col = 0; col < 2; ++col) grid.SetColWidth(col, 1000);
+  HeaderSortTable table;
+
+  MouseDown(grid, 10, 10);  // header of column 0
+  EXPECT_TRUE(MouseUp(grid, table, 10, 10));
+  EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"10", "2", "1"}));
+  EXPECT_EQ(table.Direction(0), 2);
+  EXPECT_TRUE(MouseUp(grid, table, 10, 10));
+  EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"1", "2", "10"}));
+  EXPECT_TRUE(MouseUp(grid, table, 10, 10));
+  EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"10", "2", "1"}));
+
+  // A press on a data row sorts nothing; the other column starts afresh.
+  EXPECT_FALSE(MouseUp(grid, table, 10, 300));
+  MouseDown(grid, 1500, 10);
+  EXPECT_TRUE(MouseUp(grid, table, 1500, 10));
+  EXPECT_EQ(Column(grid, 1), (std::vector<std::string>{"2", "1", "0"}));
+  EXPECT_EQ(table.Direction(1), 2);
+  EXPECT_EQ(table.Direction(25), 0);
+}
+
+}  // namespace
+}  // namespace kestrova::ui
