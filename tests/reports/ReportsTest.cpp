@@ -1,0 +1,178 @@
+#include "reports/Reports.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "base/Date.h"
+#include "base/Files.h"
+#include "base/Text.h"
+#include "ranking/ProjectState.h"
+#include "support/MiniCatalogue.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kestrova {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExpectedDir = std::string(KESTROVA_TEST_DATA) + "/reports/";
+
+// A fresh report directory per test.
+class ReportsTest : public ::testing::Test {
+ protected:
+  std::string dir;
+  FixedClock clock{MakeDate({2024, 3, 5, 14, 7, 9})};
+  EngineCatalogue catalogue = test::MiniCatalogue();
+  ProjectState project;
+  test::ScriptedDialogs dialogs;
+
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "kestrova-reports-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    project.ReportDirectory = dir;
+    project.Domain = "example.com";
+    project.AllKeywords = 1;
+    project.SelectedEngines = {"Alpha", "Gamma"};
+    project.KeywordText = "seo  tools";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // The report's bytes with the temporary directory written as "@DIR@".
+  std::string Written(const std::string& name) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(dir + "/" + name, bytes)) << name;
+    return ReplaceAll(bytes, dir, "@DIR@");
+  }
+
+  // Compares with tests/data/reports/<name>; KESTROVA_UPDATE_EXPECTED rewrites it.
+  void ExpectMatchesFile(const std::string& name) {
+    std::string actual = Written(name);
+    if (std::getenv("KESTROVA_UPDATE_EXPECTED")) {
+      std::ofstream(kExpectedDir + name, std::ios::binary) << actual;
+    }
+    std::string expected;
+    ASSERT_TRUE(ReadWholeFile(kExpectedDir + name, expected)) << name;
+    EXPECT_EQ(actual, expected) << name;
+  }
+
+  static RankingRecord Record(const std::string& engine, bool succeeded, Integer rank,
+                              const std::string& change, const std::string& trend) {
+    RankingRecord record;
+    record.Keyword = "seo";
+    record.Engine = engine;
+    record.Succeeded = succeeded;
+    record.Rank = rank;
+    record.Page = static_cast<Integer>(rank == 0 ? 0 : (rank - 1) / 10 + 1);
+    record.PagePosition = static_cast<Integer>(rank == 0 ? 0 : (rank - 1) % 10 + 1);
+    record.ChangeText = change;
+    record.TrendText = trend;
+    return record;
+  }
+};
+
+TEST_F(ReportsTest, ARunWritesLogMasterAndRankingByteForByte) {
+  project.Rankings = {Record("Alpha", true, 25, "  Up, (5)", "Increased to FAIR ranking"),
+                      Record("Beta DE", true, 33, "Down, (-2)", "Dropped to POOR ranking"),
+                      Record("Gamma", false, 0, "", "Re-run")};
+  ui::RankingGrid ranking(catalogue);
+  ranking.SetupRankingGrid();
+  ranking.DisplayRankingData(project, "seo");
+  ranking.View().SetCurrentCol(2);
+  ranking.HideColumn();
+  ranking.View().SetCurrentCol(1);
+  ranking.HideColumn();
+
+  ReportContext context = MakeReportContext(project, clock);
+  ReportFile log = OpenLogReportFile(project, context);
+  ReportFile master = OpenMasterReportFile(context);
+  WriteKeywordLogOpening(log);
+  WriteKeywordLogKeyword(log);
+  WriteKeywordLogLine(
+      log, {"008000", "Success&nbsp;&nbsp;", dir + "/kywd_00_seo.html", 0, "seo", "Alpha"});
+  WriteKeywordLogLine(log, {"FF8000", "TimedOut", dir + "/kywd_11_seo.html", 11, "seo", "Alpha"});
+  WriteKeywordLogCheckEnd(log);
+  WriteKeywordLogAborted(log, context);
+  EXPECT_TRUE(CloseReportFile(log, context));
+  EXPECT_TRUE(CloseReportFile(master, context));
+  EXPECT_TRUE(GenerateRankingReport(ranking, project, "seo", clock));
+
+  ExpectMatchesFile("Log.html");
+  ExpectMatchesFile("Master.html");
+  ExpectMatchesFile("Ranking.html");
+  // Closing twice writes nothing more.
+  EXPECT_TRUE(CloseReportFile(log, context));
+  EXPECT_EQ(Written("Log.html"), Written("Log.html"));
+}
+
+TEST_F(ReportsTest, TopUrlsReportEscapesWhatCameFromTheNetwork) {
+  RankingRecord record = Record("Beta DE", true, 1, "---", "");
+  record.TopUrls[0] = "http://evil.test/?a=1&b=\"><script>x</script>";
+  record.TopUrls[1] = "ftp://files.test/<b>";
+  record.TopUrls[2] = "HTTP://upper.test/";
+  project.Rankings = {record};
+  ui::TopUrlsGrid topUrls(catalogue);
+  topUrls.SetupTopUrlsGrid();
+  topUrls.DisplayTopUrlsData(project, "seo");
+
+  EXPECT_TRUE(ViewTopUrlsReport(topUrls, project, "seo", clock, dialogs));
+  ExpectMatchesFile("TopUrls.html");
+  EXPECT_EQ(Written("TopUrls.html").find("<script>"), std::string::npos);
+  EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{dir + "/TopUrls.html"});
+}
+
+TEST_F(ReportsTest, ParameterBlockNamesMissingFileAndKeywords) {
+  project.ProjectFileName = "(none)";
+  project.KeywordText = " ";
+  project.AllKeywords = 0;
+  project.SelectedEngines.clear();
+  ReportContext context = MakeReportContext(project, clock);
+  ReportFile log = OpenLogReportFile(project, context);
+  ASSERT_TRUE(CloseReportFile(log, context));
+  std::string text = Written("Log.html");
+  EXPECT_NE(text.find("<b>File : </b>(none)<br><br>\r\n"), std::string::npos);
+  EXPECT_NE(text.find("<b>Check Keywords : </b>\r\nNo\r\n"), std::string::npos);
+  EXPECT_NE(text.find("<b>Engines : </b>\r\n<UL>\r\n</UL><br>\r\n"), std::string::npos);
+  EXPECT_NE(text.find("<b>Keywords : </b>\r\n<UL>\r\n(none)\r\n</UL><br>\r\n<br>\r\n\r\n"),
+            std::string::npos);
+
+  project.ProjectFileName = "site.rnk";
+  project.KeywordText = "a";
+  ReportFile second = OpenLogReportFile(project, context);
+  ASSERT_TRUE(CloseReportFile(second, context));
+  EXPECT_NE(Written("Log.html").find("<b>File : </b>site.rnk<br><br>\r\n"), std::string::npos);
+  EXPECT_NE(Written("Log.html").find("<UL>\r\n<LI>a\r\n</UL>"), std::string::npos);
+}
+
+TEST_F(ReportsTest, AFailedWriteIsReportedAndOpensNothing) {
+  ui::RankingGrid ranking(catalogue);
+  ranking.SetupRankingGrid();
+  project.ReportDirectory = dir + "/missing";
+  ReportContext context = MakeReportContext(project, clock);
+
+  ReportFile log = OpenLogReportFile(project, context);
+  EXPECT_TRUE(log.Failed());
+  WriteKeywordLogCheckEnd(log);
+  ReportStatus status = CloseReportFile(log, context);
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find(dir + "/missing/Log.html"), std::string::npos);
+
+  EXPECT_FALSE(ViewRankingReport(ranking, project, "seo", clock, dialogs));
+  EXPECT_FALSE(ViewMasterReport(project, clock, dialogs));
+  ViewLogReport(project, dialogs);
+  EXPECT_TRUE(dialogs.openedFiles.empty());
+
+  // The menu's variant replaces an old Ranking.html with the grid as it stands.
+  project.ReportDirectory = dir;
+  ASSERT_TRUE(WriteFileAtomically(dir + "/Ranking.html", "old"));
+  EXPECT_TRUE(GenerateAndViewCurrentTable(ranking, project, std::nullopt, clock, dialogs));
+  EXPECT_EQ(Written("Ranking.html").find("old"), std::string::npos);
+  EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{dir + "/Ranking.html"});
+}
+
+}  // namespace
+}  // namespace kestrova
