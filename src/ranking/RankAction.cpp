@@ -1,0 +1,62 @@
+#include "ranking/RankAction.h"
+
+#include "ranking/RunTexts.h"
+
+namespace kestrova {
+
+RankController::RankController(RunServices& services, RankWindow& window)
+    : services_(services), window_(window) {}
+
+void RankController::Stop() {
+  services_.net.StopRequested = true;
+  services_.net.TransferAborted = true;
+  services_.fetcher.CancelTransfer();
+}
+
+void RankController::RankAction() {
+  refused_ = false;
+  window_.HideSettingsPanel();
+  window_.HideNumTotal();
+  if (!window_.RankingGridVisible()) {
+    window_.ShowRankingGrid();
+    return;
+  }
+  if (rankCaption == texts::kActionStop) {
+    Stop();
+    return;
+  }
+  window_.ReadControls();
+  services_.project.KeywordText = window_.KeywordBoxText();
+  if (!CheckSettingsDirectories() || !CheckSettingsOther()) {
+    refused_ = true;
+    return;
+  }
+  window_.DisplayOnlyRanking();
+  window_.SelectOrAddKeyword(services_.project.KeywordText);
+  ReRank(kReRankAll);
+}
+
+void RankController::ToggleDisplay(bool enabled) {
+  state_.RunInProgress = !enabled;
+  rankCaption = enabled ? texts::kActionRank : texts::kActionStop;
+  window_.SetRunningDisplay(!enabled, rankCaption);
+}
+
+void RankController::ReRank(Integer mode) {
+  window_.FocusVisibleGrid();
+  std::vector<std::string> savedSelection;
+  if (mode == kReRankFailed) {
+    std::vector<std::string> failed = window_.FailedEngines();
+    if (failed.empty()) return;
+    savedSelection = std::move(services_.project.SelectedEngines);
+    services_.project.SelectedEngines = std::move(failed);
+  }
+  ToggleDisplay(false);
+  lastEnd_ = RunRanking(services_, state_, window_.RunSettingsNow());
+  ToggleDisplay(true);
+  if (mode == kReRankFailed) services_.project.SelectedEngines = std::move(savedSelection);
+  if (lastEnd_ == RunEnd::Declined) refused_ = true;
+  window_.ReselectKeyword(state_.LastRunKeyword);
+}
+
+}  // namespace kestrova

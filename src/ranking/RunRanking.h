@@ -1,0 +1,48 @@
+// The ranking run: every line of the keyword text on every selected engine, in
+// list order, one record per pair, with the Log and Master reports open around
+// the checks and the Ranking report written at the end. Stop is honoured after
+// the current page and the current engine's record.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ranking/PageFetcher.h"
+#include "ranking/RunServices.h"
+
+namespace kestrova {
+
+// The run's own state, shared with the window while it runs.
+struct RunState {
+  bool RunInProgress = false;
+  std::string LastRunKeyword;  // the last keyword line the run processed
+};
+
+// Taken from the window's fields when the run starts.
+struct RunSettings {
+  std::string userAgent;  // txtUserAgentToUse; trimmed here
+  ProxySetting proxy;
+  // The project's edit notice (caption and Modified); empty: just sets Modified.
+  std::function<void()> markModified;
+};
+
+enum class RunEnd {
+  Finished,  // every line and engine was checked
+  Stopped,   // Stop ended the run; the records written so far stay
+  Declined,  // the missing report folder was not to be made; nothing changed
+};
+
+RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& settings);
+
+// The keyword text's lines, split at CR LF; an empty text has none.
+std::vector<std::string> KeywordLines(const std::string& keywordText);
+
+// Index (0-based) of the record for `keyword` on `engine`, or of the first free
+// one, growing the list by one when there is neither. Nothing when the list is
+// full (32,767 records).
+std::optional<std::size_t> RecordSlotFor(ProjectState& project, const std::string& keyword,
+                                         const std::string& engine);
+
+}  // namespace kestrova

@@ -1,0 +1,31 @@
+// Everything a ranking run works with, handed in by the front end: the open
+// project, the catalogue, the network flags and fetcher, the dialogs, the clock,
+// what shows progress and where the reports go. All are borrowed, none owned.
+#pragma once
+
+#include "base/Date.h"
+#include "engines/EngineCatalogue.h"
+#include "net/NetworkState.h"
+#include "ranking/PageFetcher.h"
+#include "ranking/ProjectState.h"
+#include "ranking/RunObserver.h"
+#include "ranking/RunReports.h"
+#include "ui/Dialogs.h"
+
+namespace kestrova {
+
+struct RunServices {
+  ProjectState& project;
+  const EngineCatalogue& catalogue;
+  NetworkState& net;
+  PageFetcher& fetcher;
+  Dialogs& dialogs;
+  const Clock& clock;
+  RunObserver& observer;
+  RunReports& reports;
+};
+
+// Title of the run's message boxes that name no title of their own.
+inline constexpr const char* kMessageTitle = "Kestrova";
+
+}  // namespace kestrova

@@ -1,0 +1,204 @@
+// The page walk of one engine check, driven by scripted answers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "RunTestSupport.h"
+#include "base/Files.h"
+#include "ranking/EngineCheck.h"
+#include "ranking/ResultPaths.h"
+
+namespace kestrova::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Urls(int first, int count) {
+  std::vector<std::string> urls;
+  for (int i = first; i < first + count; ++i)
+    urls.push_back("http://www.other" + std::to_string(i) + ".com/");
+  return urls;
+}
+
+std::string Saved(const RunFixture& f, int pageIndex, const std::string& keyword) {
+  std::string bytes;
+  ReadWholeFile(f.KeywordsFolder("Google") + "/" + SavedPageName(pageIndex, keyword), bytes);
+  return bytes;
+}
+
+TEST(EngineCheck, PageCountAndProgressFollowTheKeywordDepth) {
+  EXPECT_EQ(LastPageIndex(15), 1);
+  EXPECT_EQ(LastPageIndex(25), 1);
+  EXPECT_EQ(LastPageIndex(35), 3);
+  for (Integer depth : {0, 3, 5, -40}) EXPECT_EQ(LastPageIndex(depth), 0) << depth;
+  EXPECT_EQ(LastPageIndex(32767), 3276);
+  EXPECT_EQ(ProgressCaption(0, 1), "50%   Page 01 of 02");
+  EXPECT_EQ(ProgressCaption(0, 0), "100%   Page 01 of 01");
+  EXPECT_EQ(ProgressCaption(0, 2), "33%   Page 01 of 03");
+}
+
+TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
+  RunFixture f;
+  f.project.KeywordDepth = 40;
+  f.ScriptGoogle("blue shoes", 0, {RunFixture::GooglePage(Urls(1, 10))});
+  auto second = Urls(11, 10);
+  second[1] = "http://www.mysite.com/shoes.html";
+  f.ScriptGoogle("blue shoes", 1, {RunFixture::GooglePage(second)});
+
+  const CheckOutcome outcome = CheckEngine(f.services, "blue shoes", "Google");
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.pageFound, 2);
+  EXPECT_EQ(outcome.position, 12);
+  EXPECT_EQ(f.fetcher.requests.size(), 2u);  // pages 3 and 4 are never asked for
+  EXPECT_EQ(outcome.topUrlCount, 10);
+  EXPECT_EQ(outcome.topUrls[0], "http://www.other1.com/");
+  EXPECT_EQ(outcome.topUrls[9], "http://www.other10.com/");
+
+  const std::string first = f.KeywordsFolder("Google") + "/kywd_00_blue shoes.html";
+  ASSERT_EQ(f.reports.logLines.size(), 3u);
+  EXPECT_EQ(f.reports.logLines[0],
+            "<b><font color='008000'>Success&nbsp;&nbsp;</font></b> : <a href=" + first +
+                ">Actual Results 01 to 10</a> for keyword search of <b>'blue shoes'</b> in "
+                "<b>Google</b><br>");
+  EXPECT_NE(f.reports.logLines[1].find(">Actual Results 11 to 20</a>"), std::string::npos);
+  EXPECT_EQ(f.reports.logLines[2], "<br>");
+  EXPECT_EQ(f.observer.captions,
+            (std::vector<std::string>{"25%   Page 01 of 04", "50%   Page 02 of 04"}));
+
+  // Saved pages lose the answer's header lines and carry the bar with the 0-based page.
+  const std::string saved = Saved(f, 1, "blue shoes");
+  EXPECT_EQ(saved.rfind("<html><base href=www.google.com>", 0), 0u) << saved.substr(0, 60);
+  EXPECT_NE(saved.find("[Page 01]&nbsp;&nbsp; Keyword Report for "), std::string::npos);
+  EXPECT_EQ(saved.substr(saved.size() - 2), "\r\n");
+  for (const char* sub : {"keywords", "searchurl", "submit"}) {
+    EXPECT_TRUE(DirExists(EngineFolderPath(f.project.ReportDirectory, f.project.Domain, "Google") +
+                          "/" + sub));
+  }
+}
+
+TEST(EngineCheck, NoResultsAndFailedPagesEndTheWalkAsTheirPageDemands) {
+  {  // First page says "no results": failed, one page saved and logged, no top URLs.
+    RunFixture f;
+    f.ScriptGoogle("zzz", 0,
+                   {"HTTP/1.0 200 OK\r\n\r\n<HTML>Your search did not match any documents</HTML>"});
+    const CheckOutcome outcome = CheckEngine(f.services, "zzz", "Google");
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(outcome.topUrlCount, 0);
+    EXPECT_EQ(f.fetcher.requests.size(), 1u);
+    ASSERT_EQ(f.reports.logLines.size(), 2u);
+    EXPECT_EQ(f.reports.logLines[0].rfind(
+                  "<b><font color='FF0000'>Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</font></b>", 0),
+              0u);
+    EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_zzz.html"));
+  }
+  {  // A second page that breaks after a good first page keeps the check successful.
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {RunFixture::GooglePage(Urls(1, 10))});
+    f.ScriptGoogle("red", 1, {"", false});
+    const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_EQ(outcome.pageFound, 0);
+    ASSERT_EQ(f.reports.logLines.size(), 3u);
+    EXPECT_EQ(f.reports.logLines[1].rfind("<b><font color='008000'>Success&nbsp;&nbsp;", 0), 0u);
+  }
+  {  // An empty but complete first answer is "Unknown", then at once "Failed".
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {"", true});
+    EXPECT_FALSE(CheckEngine(f.services, "red", "Google").succeeded);
+    EXPECT_NE(Saved(f, 0, "red")
+                  .find("<b><font color='FF0000'>Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
+                        "</font></b> : No Results back from <b>Google</b><br>"),
+              std::string::npos);
+  }
+}
+
+TEST(EngineCheck, ATimedOutPageIsLoggedAndTheWalkGoesOnUnlessAborted) {
+  {
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {"", false, true});
+    auto second = Urls(11, 10);
+    second[4] = "http://www.mysite.com/";
+    f.ScriptGoogle("red", 1, {RunFixture::GooglePage(second)});
+    const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_EQ(outcome.position, 15);
+    EXPECT_EQ(outcome.topUrlCount, 0);  // top URLs come from the first page only
+    ASSERT_EQ(f.reports.logLines.size(), 3u);
+    EXPECT_EQ(
+        f.reports.logLines[0].rfind("<b><font color='FF8000'>TimedOut</font></b> : <a href=", 0),
+        0u);
+    EXPECT_NE(Saved(f, 0, "red").find("TimedOut</font></b> : No Results back from <b>Google</b>"),
+              std::string::npos);
+  }
+  {  // The same time-out with the transfer aborted ends the walk after the page.
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {"", false, true, true});
+    CheckEngine(f.services, "red", "Google");
+    EXPECT_EQ(f.fetcher.requests.size(), 1u);
+  }
+}
+
+TEST(EngineCheck, RedirectsAreFollowedAtMostTenTimesAndTheirHostIsKept) {
+  RunFixture f;
+  f.project.KeywordDepth = 20;
+  f.ScriptGoogle("red", 0,
+                 {"HTTP/1.0 302 Found\r\nLocation: http://mirror.google.com/first\r\n\r\n"});
+  f.fetcher.answers["mirror.google.com /first"] = {RunFixture::GooglePage(Urls(1, 10))};
+  f.fetcher.fallback = {"HTTP/1.0 302 Found\r\nLocation: http://loop.google.com/again\r\n\r\n"};
+  const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+  EXPECT_TRUE(outcome.succeeded);
+  ASSERT_GE(f.fetcher.requests.size(), 3u);
+  // The second page goes to the redirect's host with its own path.
+  EXPECT_EQ(f.fetcher.requests[2].rfind("mirror.google.com /search?q=red&start=10", 0), 0u);
+  // ... and keeps redirecting: after ten redirects the page is given up.
+  EXPECT_EQ(f.fetcher.requests.size(), 2u + 1u + kMaxRedirectsPerPage);
+  EXPECT_EQ(f.reports.logLines.size(), 3u);
+}
+
+TEST(EngineCheck, KeywordsNeverLeadSavedPagesOutOfTheKeywordsFolder) {
+  RunFixture f;
+  f.fetcher.fallback = {RunFixture::GooglePage(Urls(1, 3))};
+  f.project.KeywordDepth = 10;
+  for (const std::string keyword : {"../../escape", "a/b\\c?d=e&f", ".."}) {
+    CheckEngine(f.services, keyword, "Google");
+  }
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(f.folder)) {
+    if (entry.is_regular_file()) {
+      EXPECT_EQ(entry.path().parent_path(), fs::path(f.KeywordsFolder("Google")));
+      names.push_back(entry.path().filename().string());
+    }
+  }
+  EXPECT_EQ(names.size(), 3u);
+  EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_..!..!escape.html"));
+}
+
+TEST(EngineCheck, AnUnknownEngineOrAnUnwritablePageChangesNothingElse) {
+  RunFixture f;
+  const CheckOutcome unknown = CheckEngine(f.services, "red", "NoSuchEngine");
+  EXPECT_FALSE(unknown.succeeded);
+  EXPECT_TRUE(f.fetcher.requests.empty());
+  EXPECT_TRUE(f.reports.logLines.empty());
+
+  // A file where the keywords folder should be: the folder message, the page
+  // is not written, and the check still reports what the engine said.
+  f.project.KeywordDepth = 10;
+  fs::create_directories(f.KeywordsFolder("Google"));
+  fs::remove(f.KeywordsFolder("Google"));
+  { std::ofstream blocker(f.KeywordsFolder("Google")); }
+  auto urls = Urls(1, 10);
+  urls[2] = "http://www.mysite.com/";
+  f.fetcher.fallback = {RunFixture::GooglePage(urls)};
+  const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.position, 3);
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text,
+            "Error Detected in creating Directory\r\n\r\nError Report SE Directories");
+  EXPECT_EQ(f.observer.failures.size(), 1u);
+  EXPECT_EQ(f.reports.logLines.size(), 2u);
+}
+
+}  // namespace
+}  // namespace kestrova::test

@@ -1,0 +1,137 @@
+// Whole runs over scripted engines: records, their reuse, Stop and the reports.
+#include <gtest/gtest.h>
+
+#include "RunTestSupport.h"
+#include "ranking/RecordUpdate.h"
+#include "ranking/RunRanking.h"
+
+namespace kestrova::test {
+namespace {
+
+const std::vector<std::string> kFive = {"Google", "AltaVista", "HotBot", "Lycos", "Yahoo"};
+
+RankingRecord OldRecord(const std::string& keyword, const std::string& engine, Integer rank) {
+  RankingRecord record;
+  record.Keyword = keyword;
+  record.Engine = engine;
+  record.Rank = rank;
+  record.Succeeded = true;
+  record.TrendText = "old";
+  return record;
+}
+
+TEST(RecordUpdate, ChangeAndTrendTextsFollowTheSignOfTheDifference) {
+  RankingRecord record = OldRecord("k", "Google", 10);
+  CheckOutcome outcome;
+  outcome.succeeded = true;
+  outcome.position = 3;
+  outcome.pageFound = 1;
+  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "03/09/2024 02:05:06 PM");
+  EXPECT_EQ(record.ChangeText, "Down, (-7)");
+  EXPECT_EQ(record.TrendText, "Dropped to SUPER ranking");
+  EXPECT_EQ(record.PagePosition, 3);
+  EXPECT_EQ(record.CheckedDomain, "d.com");
+
+  outcome.succeeded = false;  // a failed check zeroes the rank ...
+  outcome.position = outcome.pageFound = 0;
+  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
+  EXPECT_EQ(record.ChangeText, "");
+  EXPECT_EQ(record.TrendText, "Re-run");
+  EXPECT_EQ(record.Rank, 0);
+
+  outcome.succeeded = true;  // ... so the next success reads as a rise
+  outcome.position = 25;
+  outcome.pageFound = 3;
+  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
+  EXPECT_EQ(record.ChangeText, "  Up, (25)");
+  EXPECT_EQ(record.TrendText, "Increased to FAIR ranking");
+  EXPECT_EQ(record.PagePosition, 5);
+
+  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
+  EXPECT_EQ(record.ChangeText, "---");
+  EXPECT_EQ(record.TrendText, "Unchanged with FAIR ranking");
+
+  EXPECT_EQ(PagePositionOf(0, 2), 0);
+  EXPECT_EQ(PagePositionOf(7, 0), 0);
+  EXPECT_EQ(DescribeChange(-32768, 32767).change, "  Up, (65535)");  // no wrap
+}
+
+TEST(RunRanking, NewKeywordsReuseFreeRecordsBeforeTheListGrows) {
+  RunFixture f;
+  f.project.SelectedEngines = {"Google", "AltaVista", "HotBot"};
+  f.project.KeywordText = "red";
+  f.project.Rankings = {OldRecord("blue", "Google", 4), RankingRecord{},
+                        OldRecord("blue", "HotBot", 9)};
+  RunState state;
+  EXPECT_EQ(RunRanking(f.services, state, {}), RunEnd::Finished);
+  // Three new free records were added at the end; the free one in the middle went first.
+  ASSERT_EQ(f.project.Rankings.size(), 6u);
+  EXPECT_EQ(f.project.Rankings[1].Engine, "Google");
+  EXPECT_EQ(f.project.Rankings[3].Engine, "AltaVista");
+  EXPECT_EQ(f.project.Rankings[4].Engine, "HotBot");
+  EXPECT_TRUE(f.project.Rankings[5].IsFree());
+  EXPECT_EQ(f.project.Rankings[0].Keyword, "blue");
+  EXPECT_EQ(state.LastRunKeyword, "red");
+  EXPECT_FALSE(state.RunInProgress);
+  EXPECT_TRUE(f.project.Modified);
+  EXPECT_EQ(f.project.LastRunDate, f.clock.Now());
+  EXPECT_EQ(f.fetcher.timeout, std::chrono::milliseconds(5000));
+  EXPECT_EQ(f.reports.calls, (std::vector<std::string>{"open log", "open master", "close log",
+                                                       "close master", "ranking"}));
+  EXPECT_EQ(f.observer.statusTexts[0], "Searching [ Google ] engine 01 of 03");
+  EXPECT_EQ(f.observer.statusTexts.back(), "");
+  EXPECT_EQ(f.net.busyDepth, 0);
+}
+
+TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
+  RunFixture f;
+  f.project.SelectedEngines = kFive;
+  f.project.KeywordText = "red\r\nblue";
+  for (const std::string& engine : kFive) f.project.Rankings.push_back(OldRecord("red", engine, 7));
+  const auto before = f.project.Rankings;
+  int fetches = 0;
+  f.fetcher.onRequest = [&](const std::string&) {
+    if (++fetches == 3) f.net.StopRequested = f.net.TransferAborted = true;  // inside engine 2
+  };
+  f.fetcher.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
+  RunState state;
+  EXPECT_EQ(RunRanking(f.services, state, {}), RunEnd::Stopped);
+  // "blue" was new: its five records were grown up front and stay free.
+  ASSERT_EQ(f.project.Rankings.size(), 10u);
+  for (int i = 5; i < 10; ++i) EXPECT_TRUE(f.project.Rankings[i].IsFree()) << i;
+  EXPECT_NE(f.project.Rankings[0], before[0]);
+  EXPECT_NE(f.project.Rankings[1], before[1]);
+  EXPECT_FALSE(f.project.Rankings[1].Succeeded);
+  for (int i = 2; i < 5; ++i) EXPECT_EQ(f.project.Rankings[i], before[i]) << i;
+  EXPECT_EQ(state.LastRunKeyword, "red");
+  EXPECT_EQ(f.reports.calls.back(), "ranking");
+  EXPECT_FALSE(f.net.TransferAborted);
+}
+
+TEST(RunRanking, ADeclinedReportFolderEndsTheRunBeforeAnythingChanges) {
+  RunFixture f;
+  f.project.ReportDirectory = (f.folder / "missing").string();
+  f.project.SelectedEngines = {"Google"};
+  f.project.KeywordText = "red";
+  f.dialogs.answers = {MessageAnswer::No};
+  RunState state;
+  EXPECT_EQ(RunRanking(f.services, state, {}), RunEnd::Declined);
+  EXPECT_TRUE(f.project.Rankings.empty());
+  EXPECT_FALSE(f.project.Modified);
+  EXPECT_TRUE(f.reports.calls.empty());
+  ASSERT_EQ(f.dialogs.messages.size(), 1u);
+  EXPECT_EQ(f.dialogs.messages[0].text,
+            "Report directory does not exist.\r\nCreate " + f.project.ReportDirectory + "?");
+  EXPECT_EQ(f.dialogs.messages[0].title, "Create Directory?");
+  EXPECT_EQ(f.net.busyDepth, 0);
+}
+
+TEST(RunRanking, KeywordLinesSplitAtCrLfOnly) {
+  EXPECT_TRUE(KeywordLines("").empty());
+  EXPECT_EQ(KeywordLines("a b"), (std::vector<std::string>{"a b"}));
+  EXPECT_EQ(KeywordLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b", ""}));
+  EXPECT_EQ(KeywordLines("a\nb"), (std::vector<std::string>{"a\nb"}));
+}
+
+}  // namespace
+}  // namespace kestrova::test

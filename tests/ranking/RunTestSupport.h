@@ -1,0 +1,122 @@
+// Doubles for driving checks and runs without a network or a report writer:
+// a fetcher answering from a script, reports recording their lines, an
+// observer recording what it was shown, and a temporary report folder.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/Date.h"
+#include "engines/EngineCatalogue.h"
+#include "net/NetworkState.h"
+#include "ranking/PageFetcher.h"
+#include "ranking/RunObserver.h"
+#include "ranking/RunReports.h"
+#include "ranking/RunServices.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kestrova::test {
+
+// One scripted answer; `timedOut` and `aborted` set the client's flags as a
+// real time-out or a broken connection would.
+struct ScriptedAnswer {
+  std::string response;
+  bool completed = true;
+  bool timedOut = false;
+  bool aborted = false;
+};
+
+class ScriptedFetcher final : public PageFetcher {
+ public:
+  explicit ScriptedFetcher(NetworkState& net) : net_(net) {}
+
+  // Answers by "host path"; anything unscripted gets `fallback`.
+  std::map<std::string, ScriptedAnswer> answers;
+  ScriptedAnswer fallback{"", true};
+  std::vector<std::string> requests;  // "host path" in order
+  std::function<void(const std::string& hostPath)> onRequest;
+  std::chrono::milliseconds timeout{0};
+  ProxySetting proxy;
+  int cancels = 0;
+
+  FetchedPage GetPage(const std::string& host, const std::string& path, bool) override {
+    // The client starts each fetch with clear flags.
+    net_.TimedOut = net_.StopRequested = net_.TransferAborted = false;
+    const std::string key = host + " " + path;
+    requests.push_back(key);
+    auto found = answers.find(key);
+    const ScriptedAnswer& answer = found == answers.end() ? fallback : found->second;
+    net_.TimedOut = answer.timedOut;
+    net_.TransferAborted = answer.aborted;
+    if (onRequest) onRequest(key);
+    // A Stop pressed during the transfer leaves it incomplete.
+    return {answer.response, answer.completed && !net_.StopRequested};
+  }
+  FetchedPage HeadPage(const std::string& host, const std::string& path) override {
+    requests.push_back("HEAD " + host + " " + path);
+    return {};
+  }
+  void SetTimeout(std::chrono::milliseconds value) override { timeout = value; }
+  void SetProxy(const ProxySetting& value) override { proxy = value; }
+  void CancelTransfer() override { ++cancels; }
+
+ private:
+  NetworkState& net_;
+};
+
+class RecordingReports final : public RunReports {
+ public:
+  std::vector<std::string> calls;     // "open log", "close master", ...
+  std::vector<std::string> logLines;  // Keyword Log lines in order
+  bool OpenLogReportFile() override { return Call("open log"); }
+  bool OpenMasterReportFile() override { return Call("open master"); }
+  bool WriteLogLine(std::string_view line) override {
+    logLines.emplace_back(line);
+    return true;
+  }
+  bool CloseLogReportFile() override { return Call("close log"); }
+  bool CloseMasterReportFile() override { return Call("close master"); }
+  bool GenerateRankingReport() override { return Call("ranking"); }
+
+ private:
+  bool Call(const char* what) {
+    calls.emplace_back(what);
+    return true;
+  }
+};
+
+class RecordingObserver final : public RunObserver {
+ public:
+  std::vector<std::string> statusTexts, captions, failures;
+  void StatusText(std::string_view text) override { statusTexts.emplace_back(text); }
+  void Progress(int, std::string_view caption) override { captions.emplace_back(caption); }
+  void ProgressVisible(bool) override {}
+  void WriteFailed(std::string_view what) override { failures.emplace_back(what); }
+};
+
+// A whole run's surroundings over a fresh temporary report folder.
+struct RunFixture {
+  RunFixture();
+  ~RunFixture();
+
+  std::filesystem::path folder;
+  ProjectState project;
+  NetworkState net;
+  ScriptedFetcher fetcher{net};
+  ScriptedDialogs dialogs;
+  FixedClock clock{MakeDate({2024, 3, 9, 14, 5, 6})};
+  RecordingObserver observer;
+  RecordingReports reports;
+  RunServices services{project, Catalogue(), net, fetcher, dialogs, clock, observer, reports};
+
+  // A result page of the engine named "Google" listing `urls` from position 1.
+  static std::string GooglePage(const std::vector<std::string>& urls);
+  // Scripts engine "Google"'s page index `pageIndex` for `keyword`.
+  void ScriptGoogle(const std::string& keyword, int pageIndex, ScriptedAnswer answer);
+  std::string KeywordsFolder(const std::string& engine) const;
+};
+
+}  // namespace kestrova::test
