@@ -76,7 +76,10 @@ class RankingGrid {
   void UnHideColumns();
   bool ColumnsHidden() const { return columnsHidden_; }
 
-  // A right-button press on (row, col): the menu as it opens.
+  // A press (no Shift, Ctrl or Alt held): the cell under the pointer becomes
+  // current and is returned in `lastCell`; the right button opens the menu.
+  std::optional<GridMenuState> Press(MouseButton button, int x, int y, GridCellRef& lastCell);
+  // The menu as it opens over (row, col); the current cell is left as it was.
   GridMenuState PopUpGridMenu(int row, int col);
   // "Jump to URL :": opens the URL after the caption's first 14 characters.
   void JumpToUrl(const std::string& caption, Dialogs& dialogs) const;

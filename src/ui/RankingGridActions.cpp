@@ -40,6 +40,16 @@ void RankingGrid::UnHideColumns() {
   UnsetHiddenColumns(grid_);
 }
 
+std::optional<GridMenuState> RankingGrid::Press(MouseButton button, int x, int y,
+                                                GridCellRef& lastCell) {
+  lastCell = MouseDown(grid_, x, y);
+  if (button != MouseButton::Right) return std::nullopt;
+  int currentCol = grid_.CurrentCol();
+  GridMenuState menu = PopUpGridMenu(lastCell.row, lastCell.col);
+  grid_.SetCurrentCol(currentCol);
+  return menu;
+}
+
 GridMenuState RankingGrid::PopUpGridMenu(int row, int col) {
   GridMenuState menu;
   int currentRow = grid_.CurrentRow(), currentCol = grid_.CurrentCol();

@@ -185,9 +185,16 @@ TEST_F(RankingGridTest, ColumnWidthsRoundTripThroughTheProjectTable) {
 TEST_F(RankingGridTest, MenuAndClicksOpenLinksThroughTheDialogs) {
   project.Rankings = {Record("a/../b", "Beta DE", true, 3, "---", "")};
   ranking.DisplayRankingData(project, "a/../b");
+  GridCellRef last;
+  EXPECT_FALSE(ranking.Press(MouseButton::Left, 2300 + 1, 2 * 240 + 1, last));
+  EXPECT_EQ(last, (GridCellRef{2, 1}));
+  auto pressed = ranking.Press(MouseButton::Right, 1, 2 * 240 + 1, last);
+  ASSERT_TRUE(pressed);
+  EXPECT_EQ(pressed->jumpToUrlCaption, "Jump to URL : http://beta.test");
+  EXPECT_EQ(grid.CurrentCol(), 0);  // the right press also makes its cell current
+
   grid.SetCurrentRow(4);
   grid.SetCurrentCol(9);
-
   GridMenuState menu = ranking.PopUpGridMenu(2, 0);
   EXPECT_TRUE(menu.jumpToUrlEnabled);
   EXPECT_EQ(menu.jumpToUrlCaption, "Jump to URL : http://beta.test");
