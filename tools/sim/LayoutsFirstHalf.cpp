@@ -103,13 +103,15 @@ void AltaVistaDe(const ResultPageInput& in, LayoutParts& parts) {
   AltaVistaEntries(in, parts, "\n");
 }
 
+// Anzwers counts what it has shown so far ("Showing 1-20" on the second page).
 void Anzwers(const ResultPageInput& in, LayoutParts& parts) {
-  parts.top = "<P><FONT FACE=\"Arial\" SIZE=\"2\"><B>Showing " + RangeText(in) + " of " +
-              Number(in.hitCount) + "</B> results for <B>" + in.keywordHtml + "</B></FONT></P>\r\n";
+  parts.top = "<P><FONT FACE=\"Arial\" SIZE=\"2\"><B>Showing 1-" + Number(in.pageIndex * 10L + 10) +
+              " of " + Number(in.hitCount) + "</B> results for <B>" + in.keywordHtml +
+              "</B></FONT></P>\r\n";
   for (const ResultEntry& e : in.entries) {
-    parts.list += "<P><FONT FACE=\"Arial\" SIZE=\"2\" COLOR='#003366'>" + Rank(e) +
-                  ".</font> <a href='" + e.url + "' target='new'>" + e.title +
-                  "</a><BR>\r\n<FONT SIZE=\"1\">" + e.description + "</FONT></P>\r\n";
+    parts.list += "<P><FONT FACE=\"Arial\" SIZE=\"2\" COLOR='#003366'>&nbsp;.</font> <a href='" +
+                  e.url + "' target='new'>" + e.title + "</a><BR>\r\n<FONT SIZE=\"1\">" +
+                  e.description + "</FONT></P>\r\n";
   }
 }
 
