@@ -117,8 +117,8 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
                            engine.ResultsStartTexts[0], services.project.HighlightKeywords == 1});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
   if (!WriteSavedPage(savedPath, page)) services.observer.WriteFailed(savedPath);
-  services.reports.WriteLogLine(
-      KeywordLogLine(walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name));
+  services.reports.KeywordLogPage(
+      {walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name});
 }
 
 }  // namespace
@@ -145,19 +145,6 @@ std::string NoResultsPage(std::string_view color, std::string_view status,
   return page;
 }
 
-std::string KeywordLogLine(std::string_view color, std::string_view status,
-                           std::string_view savedPath, Integer pageIndex, std::string_view keyword,
-                           std::string_view engineName) {
-  std::string line = "<b><font color='";
-  line.append(color).append("'>").append(status).append("</font></b> : <a href=");
-  line.append(savedPath).append(">Actual Results ");
-  line.append(FormatDigits(pageIndex * 10 + 1, 2)).append(" to ");
-  line.append(FormatDigits((pageIndex + 1) * 10, 2));
-  line.append("</a> for keyword search of <b>'").append(keyword).append("'</b> in <b>");
-  line.append(engineName).append("</b><br>");
-  return line;
-}
-
 CheckOutcome CheckEngine(RunServices& services, std::string_view keyword,
                          std::string_view engineName) {
   CheckOutcome outcome;
@@ -179,7 +166,7 @@ CheckOutcome CheckEngine(RunServices& services, std::string_view keyword,
     ++pageIndex;
     if (services.net.StopRequested || services.net.TransferAborted) walk.keepGoing = false;
   } while (walk.pageFound == 0 && walk.position == 0 && pageIndex <= last && walk.keepGoing);
-  services.reports.WriteLogLine(texts::kLogCheckEnd);
+  services.reports.KeywordLogCheckEnd();
 
   outcome.succeeded = walk.results;
   outcome.pageFound = walk.pageFound;

@@ -33,9 +33,4 @@ std::string ProgressCaption(Integer pageIndex, Integer lastPageIndex);
 std::string NoResultsPage(std::string_view color, std::string_view status,
                           std::string_view engineName);
 
-// One Keyword Log line for page index k, linking the saved page at `savedPath`.
-std::string KeywordLogLine(std::string_view color, std::string_view status,
-                           std::string_view savedPath, Integer pageIndex, std::string_view keyword,
-                           std::string_view engineName);
-
 }  // namespace kestrova

@@ -46,15 +46,14 @@ bool AskForReportFolder(RunServices& services) {
 // Checks one keyword line on every selected engine; false when Stop ended it.
 bool CheckLine(RunServices& services, const std::string& line) {
   ProjectState& project = services.project;
-  services.reports.WriteLogLine(texts::kLogKeywordOpening);
+  services.reports.KeywordLogKeyword();
   // A copy: the list is not to change under the run, whatever the window does.
   const std::vector<std::string> engines = project.SelectedEngines;
   const long count = static_cast<long>(engines.size());
   for (long e = 0; e < count; ++e) {
     const std::string& engine = engines[static_cast<std::size_t>(e)];
     if (services.net.StopRequested) {
-      services.reports.WriteLogLine(texts::kLogAbortedPrefix +
-                                    FormatNow(services.clock, project.DatePreference));
+      services.reports.KeywordLogAborted();
     }
     services.observer.StatusText(texts::kSearchingPrefix + engine + " ] engine " +
                                  FormatDigits(e + 1, 2) + " of " + FormatDigits(count, 2));
@@ -126,8 +125,7 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   const std::vector<std::string> lines = KeywordLines(project.KeywordText);
   if (!lines.empty()) {
     GrowForNewLines(project, lines);
-    services.reports.WriteLogLine(texts::kLogRunOpening);
-    services.reports.WriteLogLine(texts::kLogAnchor);
+    services.reports.KeywordLogOpening();
     for (const std::string& line : lines) {
       state.LastRunKeyword = line;
       if (line.empty()) continue;

@@ -28,14 +28,6 @@ inline constexpr const char* kLeadIncreased = "Increased to ";
 inline constexpr const char* kTrendSuffix = " ranking";
 inline constexpr const char* kTrendReRun = "Re-run";
 
-// Keyword Log lines of a run.
-inline constexpr const char* kLogRunOpening = "<hr><br><br>";
-inline constexpr const char* kLogAnchor =
-    "<a name=\"Keyword_Log\"><CENTER><H2>Keyword Log</H2></CENTER></a>";
-inline constexpr const char* kLogKeywordOpening = "<br><hr width=10%><br>";
-inline constexpr const char* kLogAbortedPrefix = "<br>Aborted by user at ";
-inline constexpr const char* kLogCheckEnd = "<br>";
-
 // Rank action and run messages.
 inline constexpr const char* kActionRank = "Rank";
 inline constexpr const char* kActionStop = "Stop";

@@ -57,12 +57,10 @@ TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
 
   const std::string first = f.KeywordsFolder("Google") + "/kywd_00_blue shoes.html";
   ASSERT_EQ(f.reports.logLines.size(), 3u);
-  EXPECT_EQ(f.reports.logLines[0],
-            "<b><font color='008000'>Success&nbsp;&nbsp;</font></b> : <a href=" + first +
-                ">Actual Results 01 to 10</a> for keyword search of <b>'blue shoes'</b> in "
-                "<b>Google</b><br>");
-  EXPECT_NE(f.reports.logLines[1].find(">Actual Results 11 to 20</a>"), std::string::npos);
-  EXPECT_EQ(f.reports.logLines[2], "<br>");
+  EXPECT_EQ(f.reports.logLines[0], "008000|Success&nbsp;&nbsp;|" + first + "|0|blue shoes|Google");
+  EXPECT_EQ(f.reports.logLines[1].substr(f.reports.logLines[1].size() - 20),
+            "|1|blue shoes|Google");
+  EXPECT_EQ(f.reports.logLines[2], "end");
   EXPECT_EQ(f.observer.captions,
             (std::vector<std::string>{"25%   Page 01 of 04", "50%   Page 02 of 04"}));
 
@@ -87,9 +85,7 @@ TEST(EngineCheck, NoResultsAndFailedPagesEndTheWalkAsTheirPageDemands) {
     EXPECT_EQ(outcome.topUrlCount, 0);
     EXPECT_EQ(f.fetcher.requests.size(), 1u);
     ASSERT_EQ(f.reports.logLines.size(), 2u);
-    EXPECT_EQ(f.reports.logLines[0].rfind(
-                  "<b><font color='FF0000'>Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</font></b>", 0),
-              0u);
+    EXPECT_EQ(f.reports.logLines[0].rfind("FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|", 0), 0u);
     EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_zzz.html"));
   }
   {  // A second page that breaks after a good first page keeps the check successful.
@@ -100,7 +96,7 @@ TEST(EngineCheck, NoResultsAndFailedPagesEndTheWalkAsTheirPageDemands) {
     EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(outcome.pageFound, 0);
     ASSERT_EQ(f.reports.logLines.size(), 3u);
-    EXPECT_EQ(f.reports.logLines[1].rfind("<b><font color='008000'>Success&nbsp;&nbsp;", 0), 0u);
+    EXPECT_EQ(f.reports.logLines[1].rfind("008000|Success&nbsp;&nbsp;|", 0), 0u);
   }
   {  // An empty but complete first answer is "Unknown", then at once "Failed".
     RunFixture f;
@@ -125,9 +121,7 @@ TEST(EngineCheck, ATimedOutPageIsLoggedAndTheWalkGoesOnUnlessAborted) {
     EXPECT_EQ(outcome.position, 15);
     EXPECT_EQ(outcome.topUrlCount, 0);  // top URLs come from the first page only
     ASSERT_EQ(f.reports.logLines.size(), 3u);
-    EXPECT_EQ(
-        f.reports.logLines[0].rfind("<b><font color='FF8000'>TimedOut</font></b> : <a href=", 0),
-        0u);
+    EXPECT_EQ(f.reports.logLines[0].rfind("FF8000|TimedOut|", 0), 0u);
     EXPECT_NE(Saved(f, 0, "red").find("TimedOut</font></b> : No Results back from <b>Google</b>"),
               std::string::npos);
   }

@@ -79,6 +79,10 @@ TEST(RunRanking, NewKeywordsReuseFreeRecordsBeforeTheListGrows) {
   EXPECT_EQ(f.reports.calls, (std::vector<std::string>{"open log", "open master", "close log",
                                                        "close master", "ranking"}));
   EXPECT_EQ(f.observer.statusTexts[0], "Searching [ Google ] engine 01 of 03");
+  ASSERT_GE(f.reports.logLines.size(), 3u);
+  EXPECT_EQ(f.reports.logLines[0], "opening");
+  EXPECT_EQ(f.reports.logLines[1], "keyword");
+  EXPECT_EQ(f.reports.logLines.back(), "end");
   EXPECT_EQ(f.observer.statusTexts.back(), "");
   EXPECT_EQ(f.net.busyDepth, 0);
 }

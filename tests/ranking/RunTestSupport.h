@@ -69,13 +69,24 @@ class ScriptedFetcher final : public PageFetcher {
 
 class RecordingReports final : public RunReports {
  public:
-  std::vector<std::string> calls;     // "open log", "close master", ...
-  std::vector<std::string> logLines;  // Keyword Log lines in order
+  std::vector<std::string> calls;  // "open log", "close master", ...
+  // Keyword Log entries in order: "opening", "keyword", "aborted", "end", and
+  // "color|status|saved path|page index|keyword|engine" for a page.
+  std::vector<std::string> logLines;
   bool OpenLogReportFile() override { return Call("open log"); }
   bool OpenMasterReportFile() override { return Call("open master"); }
-  bool WriteLogLine(std::string_view line) override {
-    logLines.emplace_back(line);
-    return true;
+  void KeywordLogOpening() override { logLines.emplace_back("opening"); }
+  void KeywordLogKeyword() override { logLines.emplace_back("keyword"); }
+  void KeywordLogAborted() override { logLines.emplace_back("aborted"); }
+  void KeywordLogCheckEnd() override { logLines.emplace_back("end"); }
+  void KeywordLogPage(const LoggedPage& page) override {
+    std::string line;
+    for (std::string_view part : {page.color, page.status, page.savedPath}) {
+      line.append(part).append("|");
+    }
+    line += std::to_string(page.pageIndex) + "|";
+    line.append(page.keyword).append("|").append(page.engine);
+    logLines.push_back(line);
   }
   bool CloseLogReportFile() override { return Call("close log"); }
   bool CloseMasterReportFile() override { return Call("close master"); }
