@@ -9,13 +9,17 @@
 namespace kestrova {
 namespace {
 
+// The value ends at the line's CR LF; a line ended by LF alone (a page saved on
+// another system) ends there too, rather than swallowing the following headers.
 std::string HeaderValue(std::string_view headerText, std::string_view name) {
   Pos at = FindNoCase(headerText, name);
   if (at == 0) return {};
   Pos valueStart = at + static_cast<Pos>(name.size());
-  Pos lineEnd = Find(headerText, "\r\n", valueStart);
-  Pos length = lineEnd == 0 ? -1 : lineEnd - valueStart;
-  return TrimSpaces(MidView(headerText, valueStart, length));
+  Pos lineEnd = Find(headerText, "\n", valueStart);
+  std::string_view value =
+      MidView(headerText, valueStart, lineEnd == 0 ? -1 : lineEnd - valueStart);
+  if (lineEnd != 0 && !value.empty() && value.back() == '\r') value.remove_suffix(1);
+  return TrimSpaces(value);
 }
 
 // The first occurrence of a needle at or after a rising start, remembered between

@@ -9,7 +9,7 @@
 namespace kestrova {
 
 // LastModified and ServerName from the "Last-Modified:" and "Server:" lines (any
-// case): the trimmed text up to the next CR LF (or the end of the headers).
+// case): the trimmed text up to the line's end (CR LF or LF, or the end of the headers).
 void ParseHttpHeaders(std::string_view headerText, PageAnalysisRecord& record);
 
 // Fills the Meta fields from every "<META NAME=" + quote + name tag (any case) of

@@ -23,6 +23,10 @@ TEST(PageHeaders, HeaderValuesAreTrimmedUpToTheLineEnd) {
   ParseHttpHeaders("HTTP/1.0 200 OK\r\nServer: tail", record);
   EXPECT_EQ(record.ServerName, "tail");
   EXPECT_EQ(record.LastModified, "Tue, 01 Jan 2002");  // absent: left alone
+  // Lines ended by LF alone end the value too.
+  ParseHttpHeaders("HTTP/1.0 200 OK\nServer: lf \nLast-Modified: then\n\n", record);
+  EXPECT_EQ(record.ServerName, "lf");
+  EXPECT_EQ(record.LastModified, "then");
 }
 
 TEST(PageHeaders, MetaNamesMatchInAnyCaseOnlyWithTheQuote) {

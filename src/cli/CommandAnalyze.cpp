@@ -1,0 +1,246 @@
+// kestrova-cli analyze: the front-page analysis of a saved page or of a domain's
+// live front page, printed field by field, with the improvement advice on request
+// and the record stored in a project as the window stores it.
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "analyzer/AnalyzeFrontPage.h"
+#include "analyzer/AnalyzePage.h"
+#include "analyzer/ImprovementReport.h"
+#include "base/Files.h"
+#include "base/Text.h"
+#include "cli/Command.h"
+#include "engines/EngineCatalogue.h"
+#include "net/HttpClient.h"
+#include "net/PosixConnection.h"
+#include "store/ProjectFile.h"
+
+namespace kestrova::cli {
+namespace {
+
+// Terminal lines end with LF alone.
+std::string Lines(const std::string& text) {
+  return TerminalText(ReplaceAll(text, "\r\n", "\n"));
+}
+
+// Messages go to stderr; nothing is ever asked.
+class AnalyzeDialogs : public Dialogs {
+ public:
+  explicit AnalyzeDialogs(std::ostream& err) : err_(err) {}
+  MessageAnswer ShowMessage(std::string_view text, std::string_view, MessageButtons,
+                            MessageIcon) override {
+    err_ << "kestrova-cli analyze: " << Lines(std::string(text)) << "\n";
+    return MessageAnswer::Ok;
+  }
+  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
+                                            std::string_view) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
+  void OpenUrl(std::string_view) override {}
+  void OpenFile(std::string_view) override {}
+  void SetBusy(bool) override {}
+  void Yield() override {}
+
+ private:
+  std::ostream& err_;
+};
+
+struct AnalyzeOptions {
+  std::string file, domain, proxy, keyword, html, project;
+  bool advice = false;
+};
+
+// A value on one line: backslashes, CR and LF written as \\, \r and \n.
+std::string OneLine(const std::string& value) {
+  std::string out;
+  for (char c : TerminalText(value)) {
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {
+  auto text = [&out](const char* name, const std::string& value) {
+    out << name << ": " << OneLine(value) << "\n";
+  };
+  auto number = [&out](const char* name, long value) { out << name << ": " << value << "\n"; };
+  text("LocalFile", r.LocalFile);
+  text("SecondText", r.SecondText);
+  text("Keyword", r.Keyword);
+  text("SourceUrl", r.SourceUrl);
+  text("LastModified", r.LastModified);
+  text("ServerName", r.ServerName);
+  number("Status", r.Status);
+  text("ProblemText", r.ProblemText);
+  text("Title", r.Title);
+  number("TitleDensity", r.TitleDensity);
+  number("TitleCount", r.TitleCount);
+  text("BodySlot", r.BodySlot);
+  number("BodyDensity", r.BodyDensity);
+  number("BodyCount", r.BodyCount);
+  text("HeadSlot", r.HeadSlot);
+  number("HeadDensity", r.HeadDensity);
+  number("HeadCount", r.HeadCount);
+  text("CommentsSlot", r.CommentsSlot);
+  number("CommentsDensity", r.CommentsDensity);
+  number("CommentsCount", r.CommentsCount);
+  text("AltSlot", r.AltSlot);
+  number("AltDensity", r.AltDensity);
+  number("AltCount", r.AltCount);
+  text("MetaTitle", r.MetaTitle);
+  number("MetaTitleDensity", r.MetaTitleDensity);
+  number("MetaTitleCount", r.MetaTitleCount);
+  text("MetaDescription", r.MetaDescription);
+  number("MetaDescriptionDensity", r.MetaDescriptionDensity);
+  number("MetaDescriptionCount", r.MetaDescriptionCount);
+  text("MetaKeywords", r.MetaKeywords);
+  number("MetaKeywordsDensity", r.MetaKeywordsDensity);
+  number("MetaKeywordsCount", r.MetaKeywordsCount);
+  text("MetaAuthor", r.MetaAuthor);
+  text("MetaGenerator", r.MetaGenerator);
+  text("MetaObject", r.MetaObject);
+  text("MetaRobots", r.MetaRobots);
+  text("MetaLanguage", r.MetaLanguage);
+  text("MetaRating", r.MetaRating);
+  text("MetaExpiry", r.MetaExpiry);
+  text("MetaRevisitAfter", r.MetaRevisitAfter);
+  number("KeywordTotal", r.KeywordTotal);
+}
+
+// "HOST:PORT" with a port from 1 to 65535.
+bool ParseProxy(const std::string& text, std::string& host, std::uint16_t& port) {
+  auto colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return false;
+  unsigned value = 0;
+  const char* first = text.data() + colon + 1;
+  const char* last = text.data() + text.size();
+  auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last || first == last || value == 0 || value > 65535) {
+    return false;
+  }
+  host = text.substr(0, colon);
+  port = static_cast<std::uint16_t>(value);
+  return true;
+}
+
+bool LoadProject(const std::string& path, ProjectState& project, std::ostream& err) {
+  std::string bytes, error;
+  if (!ReadWholeFile(path, bytes, &error)) {
+    err << kReadErrorText << "\n" << error << "\n";
+    return false;
+  }
+  ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
+  if (!read.ok) {
+    err << kReadErrorText << "\n" << path << ":" << read.line << ": " << read.problem << "\n";
+    return false;
+  }
+  return true;
+}
+
+// Fetches and analyses the domain's front page into project.PageAnalyses.
+bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliIo& io) {
+  std::string proxyHost;
+  std::uint16_t proxyPort = 0;
+  if (!options.proxy.empty() && !ParseProxy(options.proxy, proxyHost, proxyPort)) {
+    throw UsageError("--proxy must be HOST:PORT");
+  }
+  NetworkState state;
+  AnalyzeDialogs dialogs(io.err);
+  HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  if (project.TimeOutSecs > 0) client.SetTimeout(TimeoutFromSeconds(project.TimeOutSecs));
+  if (!proxyHost.empty()) client.SetProxy(ArgText(proxyHost), proxyPort);
+
+  FrontPageRequest request;
+  request.domain = ArgText(options.domain);
+  request.keywordText = ArgText(options.keyword);
+  request.keywordEntries = request.keywordText.empty() ? 0 : 1;
+  request.keywordChosen = true;
+  FrontPageServices services{client, dialogs, {}};
+  return AnalyzeFrontPage(request, project, services).outcome == FrontPageOutcome::Analyzed;
+}
+
+// Analyses a saved page into project.PageAnalyses, as the front-page action would.
+bool AnalyzeFile(const AnalyzeOptions& options, ProjectState& project, CliIo& io) {
+  std::string page, error;
+  if (!ReadWholeFile(options.file, page, &error)) {
+    io.err << "kestrova-cli analyze: cannot read " << options.file << ": " << error << "\n";
+    return false;
+  }
+  AnalyzeDialogs dialogs(io.err);
+  AnalysisHooks hooks;
+  hooks.dialogs = &dialogs;
+  project.PageAnalyses.assign(2, PageAnalysisRecord{});
+  project.PageAnalyses[1].Keyword = ArgText(options.keyword);
+  AnalyzePage(std::move(page), project.PageAnalyses[1], project.PageAnalyses[1].Keyword, hooks);
+  return true;
+}
+
+int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
+  if (options.file.empty() == options.domain.empty()) {
+    throw UsageError("give either --file or --domain");
+  }
+  if (!options.proxy.empty() && options.domain.empty()) {
+    throw UsageError("--proxy needs --domain");
+  }
+  ProjectState project;
+  if (!options.project.empty() && !LoadProject(options.project, project, io.err)) {
+    return kExitFailed;
+  }
+  bool analyzed = options.domain.empty() ? AnalyzeFile(options, project, io)
+                                         : AnalyzeDomain(options, project, io);
+  if (!analyzed) return kExitFailed;
+
+  const PageAnalysisRecord& record = project.PageAnalyses[1];
+  PrintRecord(io.out, record);
+  ImprovementReport report;
+  report.Fill(record);
+  if (options.advice) io.out << Lines(report.PlainText());
+  std::string error;
+  if (!options.html.empty() && !WriteFileAtomically(options.html, report.Html(), &error)) {
+    io.err << "kestrova-cli analyze: cannot write " << options.html << ": " << error << "\n";
+    return kExitFailed;
+  }
+  if (!options.project.empty()) {
+    if (!WriteProjectFile(options.project, project, &error)) {
+      io.err << "kestrova-cli analyze: cannot save " << options.project << ": " << error << "\n";
+      return kExitFailed;
+    }
+  }
+  return kExitOk;
+}
+
+CommandRegistration registration{
+    "analyze", "Analyse a front page for a keyword and show the improvement advice",
+    [](CLI::App& sub, CliIo& io) {
+      auto options = std::make_shared<AnalyzeOptions>();
+      auto* file = sub.add_option("--file", options->file,
+                                  "A saved page (the whole HTTP answer, or just the HTML)");
+      auto* domain = sub.add_option("--domain", options->domain, "Fetch this domain's front page");
+      file->excludes(domain);
+      sub.add_option("--proxy", options->proxy, "Fetch through the HTTP proxy HOST:PORT");
+      sub.add_option("--keyword", options->keyword, "The keyword to measure")->required();
+      sub.add_flag("--advice", options->advice, "Print the improvement advice as text");
+      sub.add_option("--html", options->html, "Write the improvement advice as HTML");
+      sub.add_option("--project", options->project,
+                     "Store the analysis in this project file (.rnk)");
+      return [options, &io] { return RunAnalyze(*options, io); };
+    }};
+
+}  // namespace
+}  // namespace kestrova::cli
