@@ -21,6 +21,6 @@ bool CreateResultFolders(RunServices& services, std::string_view engine,
                          std::string& keywordsFolder);
 
 // Makes `path` and any missing parents; true when it exists afterwards.
-bool MakeDirectories(const std::string& path);
+bool CreateFolderWithParents(const std::string& path);
 
 }  // namespace kestrova

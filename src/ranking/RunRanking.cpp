@@ -39,7 +39,7 @@ bool AskForReportFolder(RunServices& services) {
       std::string(texts::kReportDirMissing) + texts::kCrLf + "Create " + folder + "?",
       texts::kTitleCreateDirectoryAsk, MessageButtons::YesNo, MessageIcon::Question);
   if (answer != MessageAnswer::Yes) return false;
-  MakeDirectories(folder);
+  CreateFolderWithParents(folder);
   return true;
 }
 

@@ -1,0 +1,62 @@
+// kestrova-cli show FILE: the ranking grid (or the top-URLs grid) of a keyword,
+// as the window shows it after choosing that keyword.
+#include <memory>
+#include <ostream>
+
+#include "cli/CliDialogs.h"
+#include "cli/CliSession.h"
+#include "cli/Command.h"
+#include "cli/GridText.h"
+
+namespace kestrova::cli {
+namespace {
+
+struct ShowOptions {
+  std::string file, keyword, format = "table";
+  bool keywordGiven = false, top = false;
+};
+
+int RunShow(const ShowOptions& options, CliIo& io) {
+  GridFormat format = GridFormat::Table;
+  if (options.format == "csv") {
+    format = GridFormat::Csv;
+  } else if (options.format == "json") {
+    format = GridFormat::Json;
+  } else if (options.format != "table") {
+    throw UsageError("--format must be table, csv or json");
+  }
+  SystemClock clock;
+  CliDialogs dialogs(io.err, "show", false);
+  CliSession session(options.file, dialogs, clock);
+  if (!session.Open()) return kExitFailed;
+  const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
+  std::string keyword;
+  if (options.keywordGiven) {
+    keyword = ArgText(options.keyword);
+    if (!session.HasKeyword(keyword)) {
+      io.err << "kestrova-cli show: the project has no results for \"" << options.keyword << "\"\n";
+      return kExitFailed;
+    }
+  } else if (!keywords.empty()) {
+    keyword = keywords.front();
+  }
+  if (!keyword.empty()) session.Select(keyword);
+  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalText(keyword) << "\n";
+  PrintGrid(io.out, options.top ? session.topUrls.View() : session.ranking.View(), format);
+  return kExitOk;
+}
+
+CommandRegistration registration{
+    "show", "Print the ranking grid (or the top-URLs grid) of a keyword",
+    [](CLI::App& sub, CliIo& io) {
+      auto options = std::make_shared<ShowOptions>();
+      sub.add_option("file", options->file, "The project file (.rnk)")->required();
+      sub.add_option("--keyword", options->keyword, "The keyword (default: the first one)")
+          ->each([options](const std::string&) { options->keywordGiven = true; });
+      sub.add_flag("--top", options->top, "Show the top-URLs grid");
+      sub.add_option("--format", options->format, "table, csv or json")->capture_default_str();
+      return [options, &io] { return RunShow(*options, io); };
+    }};
+
+}  // namespace
+}  // namespace kestrova::cli
