@@ -38,6 +38,8 @@ inline std::string Rank(const ResultEntry& entry) {
 std::string RangeText(const ResultPageInput& input);
 // A two-digit relevance figure that falls with the rank.
 std::string Relevance(const ResultEntry& entry);
+// `text` between double quotes, as attribute values are written.
+std::string Quoted(std::string_view text);
 // A stable yes/no for a page-level choice (link forms), from the page seed.
 bool PageChoice(const ResultPageInput& input, int salt);
 

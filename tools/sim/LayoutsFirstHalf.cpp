@@ -7,10 +7,6 @@ namespace kestrova::sim {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 void AladinDe(const ResultPageInput& in, LayoutParts& parts) {
   parts.top =
       "<TABLE WIDTH=\"100%\"><TR><TD><FONT FACE=\"Arial\" SIZE=\"2\"><B>Aladin Suchergebnis</B> "

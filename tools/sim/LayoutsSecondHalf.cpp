@@ -5,10 +5,6 @@ namespace kestrova::sim {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 void Excite(const ResultPageInput& in, LayoutParts& parts) {
   parts.top = "<P><FONT FACE=\"Arial\"><B>Top " + Number(in.hitCount) + " matches</B> for <B>" +
               in.keywordHtml + "</B> (" + RangeText(in) + ")</FONT></P>\r\n";
@@ -89,7 +85,8 @@ void HotBot(const ResultPageInput& in, LayoutParts& parts) {
   for (const ResultEntry& e : in.entries) {
     if (redirects) {
       // The engine prefixes some targets with a stray carriage return code.
-      std::string target = (e.rank % 2 == 0 ? "%0D" : "") + CodeUrl(e.url);
+      std::string target = CodeUrl(e.url);
+      if (e.rank % 2 == 0) target.insert(0, "%0D");
       parts.list += "<P><B>" + Rank(e) +
                     ".&nbsp;<A HREF=\"http://www.hotbot.com/director.asp?target=" + target +
                     "&id=" + Rank(e) + "&userid=3hQ&query=" + in.encodedKeyword + "\">" + e.title +

@@ -175,6 +175,13 @@ std::string Number(long value) {
   return std::to_string(value);
 }
 
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 std::string RangeText(const ResultPageInput& input) {
   return Number(input.pageIndex * 10L + 1) + "-" + Number(input.pageIndex * 10L + 10);
 }
