@@ -74,6 +74,7 @@ class QtSettingsBackend final : public SettingsBackend {
 
   void Open(size_t index) {
     settings_[index] = std::make_unique<QSettings>(files_[index], QSettings::IniFormat);
+    settings_[index]->allKeys();  // the file is parsed on first use; its status follows
     if (settings_[index]->status() == QSettings::FormatError) {
       // Keep the damaged file for the person to look at, and start afresh.
       QString aside = files_[index] + ".damaged";

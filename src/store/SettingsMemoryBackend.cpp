@@ -4,12 +4,7 @@
 
 namespace kestrova {
 
-bool SettingsMemoryBackend::CreateKey(SettingsRoot root, std::string_view keyPath,
-                                      std::string& error) {
-  if (failWrites) {
-    error = *failWrites;
-    return false;
-  }
+bool SettingsMemoryBackend::CreateKey(SettingsRoot root, std::string_view keyPath, std::string&) {
   keys_.emplace(root, std::string(keyPath));
   return true;
 }

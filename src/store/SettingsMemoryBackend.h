@@ -21,7 +21,7 @@ class SettingsMemoryBackend final : public SettingsBackend {
 
   bool HasKey(SettingsRoot root, std::string_view keyPath) const;
   size_t ValueCount() const { return values_.size(); }
-  // When set, every write and key creation fails with this description.
+  // When set, every value write fails with this description.
   std::optional<std::string> failWrites;
   std::vector<std::string> problems;
 

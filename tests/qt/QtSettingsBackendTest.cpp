@@ -1,0 +1,79 @@
+#include "qt/QtSettingsBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/Files.h"
+#include "store/Settings.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kestrova {
+namespace {
+
+std::string FreshDirectory(const char* name) {
+  std::string dir = ::testing::TempDir() + "/" + name;
+  std::filesystem::remove_all(dir);
+  return dir;  // the backend creates it on its first write
+}
+
+TEST(QtSettingsBackend, ValuesSurviveReopeningExactly) {
+  const std::string dir = FreshDirectory("kestrova_qt_settings");
+  const std::pair<const char*, const char*> values[] = {
+      {"UseDirect", "0 "},       {"HttpProxy", "a, b; c \"q\""}, {"Empty", ""},
+      {"Latin", "caf\xE9 \x80"}, {"At", "@Variant(x)"},          {"", "the default value"}};
+  {
+    auto backend = OpenQtSettingsBackend(dir);
+    std::string error;
+    for (auto [name, value] : values) {
+      ASSERT_TRUE(backend->WriteValue(SettingsRoot::Machine, kUserSettingsKey, name, value, error))
+          << error;
+    }
+    ASSERT_TRUE(backend->WriteValue(SettingsRoot::Classes, ".rnk", "", "kestrova", error));
+  }
+  auto backend = OpenQtSettingsBackend(dir);
+  for (auto [name, value] : values) {
+    EXPECT_EQ(backend->ReadValue(SettingsRoot::Machine, kUserSettingsKey, name), value) << name;
+  }
+  // Names match exactly, and each root is a file of its own.
+  EXPECT_EQ(backend->ReadValue(SettingsRoot::Machine, kUserSettingsKey, "usedirect"), std::nullopt);
+  EXPECT_EQ(backend->ReadValue(SettingsRoot::Machine, ".rnk", ""), std::nullopt);
+  EXPECT_EQ(backend->ReadValue(SettingsRoot::Classes, ".rnk", ""), "kestrova");
+  EXPECT_TRUE(FileExists(dir + "/machine.ini"));
+  EXPECT_TRUE(FileExists(dir + "/classes.ini"));
+  EXPECT_TRUE(backend->TakeProblems().empty());
+}
+
+TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
+  const std::string dir = FreshDirectory("kestrova_qt_damaged");
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(WriteFileAtomically(dir + "/machine.ini", std::string("\xff\xfe\x00\x01junk", 8)));
+  auto backend = OpenQtSettingsBackend(dir);
+  test::ScriptedDialogs dialogs;
+  SettingsStore store(*backend, dialogs, "Kestrova");
+  ProgramSettings settings;
+  EXPECT_TRUE(LoadSettings(store, settings));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("damaged"), std::string::npos);
+  EXPECT_EQ(settings.Domain, "www.example.com");
+  EXPECT_TRUE(settings.CheckAssociation);
+  EXPECT_TRUE(FileExists(dir + "/machine.ini.damaged"));
+  // The fresh file holds the defaults the load created.
+  auto reopened = OpenQtSettingsBackend(dir);
+  EXPECT_EQ(reopened->ReadValue(SettingsRoot::Machine, kRememberKey, "FirstTimeRun"), "True");
+}
+
+TEST(QtSettingsBackend, AnUnwritableDirectoryIsAnErrorNotACrash) {
+  const std::string dir = FreshDirectory("kestrova_qt_blocked");
+  std::filesystem::create_directories(::testing::TempDir());
+  // A file where the settings directory should be: nothing can be written under it.
+  ASSERT_TRUE(WriteFileAtomically(dir, "not a directory"));
+  auto backend = OpenQtSettingsBackend(dir);
+  std::string error;
+  EXPECT_FALSE(backend->WriteValue(SettingsRoot::Machine, "K", "V", "x", error));
+  EXPECT_FALSE(error.empty());
+  std::filesystem::remove(dir);
+}
+
+}  // namespace
+}  // namespace kestrova

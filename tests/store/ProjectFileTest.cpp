@@ -1,0 +1,298 @@
+#include "store/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/Files.h"
+#include "store/ProjectSamples.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kestrova {
+namespace {
+
+using test::SampleCatalogue;
+using test::SampleProject;
+using test::SampleRecord;
+
+void ExpectSameStoredFields(const ProjectState& a, const ProjectState& b) {
+  EXPECT_EQ(a.Domain, b.Domain);
+  EXPECT_EQ(a.ContactEmail, b.ContactEmail);
+  EXPECT_EQ(a.KeywordText, b.KeywordText);
+  EXPECT_EQ(a.SearchUrl, b.SearchUrl);
+  EXPECT_EQ(a.SubmitUrl, b.SubmitUrl);
+  EXPECT_EQ(a.AvailableEngines, b.AvailableEngines);
+  EXPECT_EQ(a.SelectedEngines, b.SelectedEngines);
+  EXPECT_EQ(a.TimeOutSecs, b.TimeOutSecs);
+  EXPECT_EQ(a.KeywordDepth, b.KeywordDepth);
+  EXPECT_EQ(a.SearchDepth, b.SearchDepth);
+  EXPECT_EQ(a.LastRunDate, b.LastRunDate);
+  EXPECT_EQ(a.ReportDirectory, b.ReportDirectory);
+  EXPECT_EQ(a.DatePreference, b.DatePreference);
+  EXPECT_EQ(a.HighlightKeywords, b.HighlightKeywords);
+  EXPECT_EQ(a.ServerName, b.ServerName);
+  EXPECT_EQ(a.UserName, b.UserName);
+  EXPECT_EQ(a.Password, b.Password);
+  EXPECT_EQ(a.WwwSubDir, b.WwwSubDir);
+  EXPECT_EQ(a.ProjectOption, b.ProjectOption);
+  EXPECT_EQ(a.AllKeywords, b.AllKeywords);
+  EXPECT_EQ(a.PageGenDirectory, b.PageGenDirectory);
+  EXPECT_EQ(a.PageGenFileName, b.PageGenFileName);
+  EXPECT_EQ(a.Rankings, b.Rankings);
+  EXPECT_EQ(a.ReservedListOne, b.ReservedListOne);
+  EXPECT_EQ(a.ReservedListTwo, b.ReservedListTwo);
+  EXPECT_EQ(a.PageAnalyses, b.PageAnalyses);
+  EXPECT_EQ(a.ReservedListThree, b.ReservedListThree);
+  EXPECT_EQ(a.ColumnWidthTable, b.ColumnWidthTable);
+}
+
+// Lines of a file text, without their CR LF.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+ProjectReadResult ReadText(const std::string& text, ProjectState& into) {
+  return ReadProjectText(text, into, SampleCatalogue());
+}
+
+TEST(ProjectFile, EveryFieldAndListSurvivesASaveAndLoad) {
+  const ProjectState saved = SampleProject();
+  const std::string text = ProjectFileText(saved);
+  ProjectState loaded;
+  loaded.Loading = true;
+  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ExpectSameStoredFields(saved, loaded);
+  EXPECT_FALSE(loaded.Loading);
+  // Free records stay where they were, between the used ones.
+  EXPECT_TRUE(loaded.Rankings[1].IsFree());
+  EXPECT_TRUE(loaded.Rankings[3].IsFree());
+  // Saving what was loaded gives the same bytes.
+  EXPECT_EQ(ProjectFileText(loaded), text);
+}
+
+TEST(ProjectFile, StringsWithCommasLineBreaksAndQuotesReadBackExactly) {
+  ProjectState saved = SampleProject();
+  saved.Domain = "a,b";
+  saved.ContactEmail = "\"";
+  saved.SearchUrl = "line one\r\nline two\n\"three\"\r\n";
+  saved.SubmitUrl = "\"\"";
+  saved.Rankings[0].TopUrls[2] = "http://q.test/?a=\"b\",c";
+  const std::string text = ProjectFileText(saved);
+  EXPECT_NE(text.find("\r\n\"a,b\"\r\n\"\"\"\"\r\n"), std::string::npos);
+  ProjectState loaded;
+  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ExpectSameStoredFields(saved, loaded);
+}
+
+TEST(ProjectFile, WritesTheFieldsInTheirLineForms) {
+  ProjectState p;
+  p.Domain = "example.org";
+  p.SelectedEngines = {"Beta"};
+  p.TimeOutSecs = 50;
+  p.KeywordDepth = -5;
+  p.ReportDirectory = "/r";
+  p.Rankings = {SampleRecord("kw", "Beta", 3)};
+  p.Rankings[0].Succeeded = false;
+  const std::vector<std::string> lines = Lines(ProjectFileText(p));
+  const std::vector<std::string> head = {
+      "\"01.26\"", "\"example.org\"", "\"\"", "\"\"", "\"\"", "\"\"", "0", "1", "\"Beta\"", "0",
+      "0", "0", "0", "50", "-5", "0", "#1899-12-31#", "\"/r\"", "0", "0", "\"\"", "\"\"", "\"\"",
+      "\"\"", "0", "0", "\"\"", "\"\"",
+      // the ranking record, with only its three filled top URLs
+      "1", "\"05/13/2000 02:05:09 PM\"", "30", "#FALSE#", "\"example.org\"", "\"Beta\"", "\"kw\"",
+      "\"Increased to GOOD ranking\"", "2", "4", "14", "\"  Up, (3)\"", "\"example.org\"", "3",
+      "\"http://site0.test/\"", "\"http://site1.test/\"", "\"http://site2.test/\"",
+      // four empty lists
+      "0", "0", "0", "0"};
+  ASSERT_EQ(lines.size(), head.size() + 63);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
+  for (size_t i = head.size(); i < lines.size(); ++i) EXPECT_EQ(lines[i], "0");
+}
+
+TEST(ProjectFile, CarriedListsKeepTheirOwnFieldOrders) {
+  ProjectState p;
+  p.ReservedListOne = {{"F1", "F2", 3, "F4", "F5", 6}};
+  p.ReservedListTwo = {{"G1", true, "G3", "G4", "G5", 6}};
+  p.ReservedListThree = {{1, 2, "H3", "H4"}};
+  PageAnalysisRecord analysis = test::SampleAnalysis();
+  analysis.UnstoredText = "never written";
+  p.PageAnalyses = {analysis};
+  const std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("1\r\n\"F2\"\r\n3\r\n\"F1\"\r\n\"F5\"\r\n\"F4\"\r\n6\r\n1\r\n"
+                      "\"G3\"\r\n#TRUE#\r\n\"G1\"\r\n\"G5\"\r\n\"G4\"\r\n6\r\n1\r\n\"front.htm\""),
+            std::string::npos);
+  EXPECT_NE(text.find("100000\r\n1\r\n1\r\n2\r\n\"H3\"\r\n\"H4\"\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("never written"), std::string::npos);
+  ProjectState loaded;
+  ASSERT_TRUE(ReadText(text, loaded).ok);
+  analysis.UnstoredText.clear();
+  EXPECT_EQ(loaded.PageAnalyses, std::vector<PageAnalysisRecord>{analysis});
+  EXPECT_EQ(loaded.ReservedListOne, p.ReservedListOne);
+  EXPECT_EQ(loaded.ReservedListTwo, p.ReservedListTwo);
+}
+
+TEST(ProjectFile, EngineListsAreCheckedAgainstTheCatalogue) {
+  ProjectState p;
+  p.AvailableEngines = {"Gone", "Delta", "Delta", "Beta"};
+  p.SelectedEngines = {"Buscador", "Beta", "Missing", "Clarin"};
+  ProjectState loaded;
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  // Buscador is Clarin's former name; unknown names are dropped; duplicates within a
+  // list are dropped; Alpha, in neither list, becomes available.
+  EXPECT_EQ(loaded.SelectedEngines, (std::vector<std::string>{"Clarin", "Beta"}));
+  EXPECT_EQ(loaded.AvailableEngines, (std::vector<std::string>{"Delta", "Beta", "Alpha"}));
+}
+
+TEST(ProjectFile, OtherVersionsStopAfterTheRankings) {
+  ProjectState older = SampleProject();
+  std::string text = ProjectFileText(older);
+  text.replace(0, 7, "\"01.24\"");
+  // Such a file ends after its rankings; whatever follows is not read.
+  ProjectState head = older;
+  ClearRecordLists(head);
+  head.Rankings = older.Rankings;
+  head.ColumnWidthTable = {};
+  const size_t rankingsEnd = ProjectFileText(head).size() - (4 + 63) * 3;  // all "0\r\n"
+  const std::string cut = text.substr(0, rankingsEnd);
+  ProjectState loaded;
+  loaded.ReservedListOne = {{"kept", "", 0, "", "", 0}};
+  loaded.ColumnWidthTable[1][2] = 77;
+  ASSERT_TRUE(ReadText(cut, loaded).ok);
+  EXPECT_EQ(loaded.Rankings, older.Rankings);
+  EXPECT_EQ(loaded.ReservedListOne.size(), 1u);
+  EXPECT_EQ(loaded.ReservedListOne[0].Field1, "kept");
+  EXPECT_EQ(loaded.ColumnWidthTable[1][2], 77);
+
+  // "01.25" files carry every list.
+  text.replace(0, 7, "\"01.25\"");
+  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ExpectSameStoredFields(older, loaded);
+}
+
+TEST(ProjectFile, ValuesOutOfTheirRangeAreClampedOrRefused) {
+  ProjectState p = SampleProject();
+  p.ProjectOption = 9;
+  ProjectState loaded;
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  EXPECT_EQ(loaded.ProjectOption, 2);
+  p.ProjectOption = -3;
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  EXPECT_EQ(loaded.ProjectOption, 0);
+
+  // A top URL count above 10, a negative count, a count beyond an Integer and an
+  // Integer out of range are read errors.
+  const std::string good = ProjectFileText(SampleProject());
+  auto withLine = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  const std::string badTexts[] = {
+      withLine("\r\n3\r\n\"http://site0", "\r\n11\r\n\"http://site0"),
+      withLine("\r\n3\r\n\"http://site0", "\r\n-1\r\n\"http://site0"),
+      withLine("\r\n5\r\n\"05/13", "\r\n-5\r\n\"05/13"),
+      withLine("\r\n5\r\n\"05/13", "\r\n32768\r\n\"05/13"),
+      withLine("\r\n5\r\n\"05/13", "\r\n99999999999999999999999\r\n\"05/13"),
+      withLine("\r\n45\r\n", "\r\n45x\r\n"),
+      withLine("#TRUE#", "#YES#"),
+      withLine("#2000-05-13 14:05:09#", "#2000-13-45#"),
+      withLine("\"example.org\"", "example.org"),
+  };
+  for (const std::string& bad : badTexts) {
+    ProjectState state;
+    EXPECT_FALSE(ReadText(bad, state).ok) << bad.substr(0, 400);
+  }
+}
+
+TEST(ProjectFile, EveryCutOffFileIsAReadError) {
+  const std::string text = ProjectFileText(SampleProject());
+  for (size_t length = 0; length < text.size(); ++length) {
+    ProjectState state;
+    ASSERT_FALSE(ReadText(text.substr(0, length), state).ok) << "cut at " << length;
+    ASSERT_FALSE(state.Loading);
+  }
+}
+
+TEST(ProjectFile, AFailedReadKeepsWhatWasReadAndShowsTheMessage) {
+  const std::string dir = ::testing::TempDir() + "/kestrova_project_file";
+  std::filesystem::create_directories(dir);
+  const std::string path = dir + "/damaged.rnk";
+  std::string text = ProjectFileText(SampleProject());
+  text = text.substr(0, text.find("\"ftp.example.org\"") + 5);
+  ASSERT_TRUE(WriteFileAtomically(path, text));
+
+  ProjectState state;
+  state.PageGenFileName = "old";
+  test::ScriptedDialogs dialogs;
+  EXPECT_FALSE(ReadProjectFile(path, state, dialogs, SampleCatalogue()));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "There was an error reading this file!");
+  EXPECT_EQ(dialogs.messages[0].title, "Read Error");
+  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+  EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(state.Domain, "example.org");
+  EXPECT_EQ(state.PageGenFileName, "old");
+  EXPECT_FALSE(state.Loading);
+
+  // A file that is not there gives the same message.
+  EXPECT_FALSE(ReadProjectFile(dir + "/missing.rnk", state, dialogs, SampleCatalogue()));
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveReportsIt) {
+  const std::string dir = ::testing::TempDir() + "/kestrova_project_save";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string path = dir + "/p.rnk";
+  ProjectState p = SampleProject();
+  ASSERT_TRUE(WriteProjectFile(path, p));
+  p.Domain = "second.example.org";
+  ASSERT_TRUE(WriteProjectFile(path, p));
+  ProjectState loaded;
+  test::ScriptedDialogs dialogs;
+  ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
+  EXPECT_EQ(loaded.Domain, "second.example.org");
+  // No temporary file is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                          std::filesystem::directory_iterator()),
+            1);
+  std::string error;
+  EXPECT_FALSE(WriteProjectFile(dir + "/no/such/dir/p.rnk", p, &error));
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
+  // 'a' ^ '4' is 0x55, moved up by 33 gives 'v'; '9' ^ '7' is 0x0E, giving '/'.
+  EXPECT_EQ(ScramblePassword("a9"), "v/");
+  EXPECT_EQ(ScramblePassword(""), "");
+  EXPECT_EQ(UnscramblePassword("v/"), "a9");
+  // Every character survives, also those whose scrambled code passes 255 and those
+  // that scramble into a quote or a line break.
+  std::string all;
+  for (int code = 1; code < 256; ++code) all += static_cast<char>(code);
+  all[0] = 'x';
+  all.back() = 'y';
+  EXPECT_EQ(UnscramblePassword(ScramblePassword(all)), all);
+  ProjectState p = SampleProject();
+  p.Password = all;
+  ProjectState loaded;
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  EXPECT_EQ(loaded.Password, all);
+  EXPECT_EQ(loaded.PageGenFileName, p.PageGenFileName);
+}
+
+TEST(ProjectFile, VersionTextHasTwoDigitParts) {
+  EXPECT_EQ(FormatVersionText(1, 26, 0), "01.26");
+  EXPECT_EQ(FormatVersionText(1, 26, 3), "01.26.03");
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,138 @@
+#include "ui/MainFormModel.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/Files.h"
+#include "store/ProjectFile.h"
+#include "support/MiniCatalogue.h"
+#include "support/ScriptedDialogs.h"
+
+namespace kestrova {
+namespace {
+
+struct Form {
+  ProjectState project;
+  test::ScriptedDialogs dialogs;
+  EngineCatalogue catalogue = test::MiniCatalogue();
+  FixedClock clock{MakeDate({2001, 2, 3, 4, 5, 6})};
+  MainFormModel form{project, dialogs, catalogue, clock};
+};
+
+TEST(MainFormModel, ReadControlsTrimsTextsAndReadsNumbers) {
+  Form f;
+  f.form.txtDomain.text = "  example.org  ";
+  f.form.txtPassword.text = " pw ";
+  f.form.txtReportDirectory.text = " /r ";
+  f.form.lstSites[kAllSites].items = {"Gamma"};
+  f.form.lstSites[kSelectedSites].items = {"Beta DE", "Alpha"};
+  f.form.chkHighlightKeywords.value = 1;
+  f.form.chkAllKeywords.value = 1;
+  const std::tuple<const char*, const char*, const char*, int, int, int> numbers[] = {
+      // time-out, depth, search depth -> what the project keeps
+      {"abc", "12.5", "7x", 50, 12, 7},
+      {"0", "13.5", "", 50, 14, 0},
+      {"-3", "99999", "  8", 50, 32767, 8},
+      {"007", "030", "-2", 7, 30, -2}};
+  for (auto [timeOut, depth, searchDepth, wantTimeOut, wantDepth, wantSearch] : numbers) {
+    f.form.txtTimeOut.text = timeOut;
+    f.form.txtKeywordDepth.text = depth;
+    f.form.txtSearchDepth.text = searchDepth;
+    f.form.ReadControls();
+    EXPECT_EQ(f.project.TimeOutSecs, wantTimeOut) << timeOut;
+    EXPECT_EQ(f.project.KeywordDepth, wantDepth) << depth;
+    EXPECT_EQ(f.project.SearchDepth, wantSearch) << searchDepth;
+  }
+  EXPECT_EQ(f.project.Domain, "example.org");
+  EXPECT_EQ(f.project.Password, "pw");
+  EXPECT_EQ(f.project.ReportDirectory, "/r");
+  EXPECT_EQ(f.project.SelectedEngines, (std::vector<std::string>{"Beta DE", "Alpha"}));
+  EXPECT_EQ(f.project.DatePreference, 0);  // nothing selected
+  EXPECT_EQ(f.project.HighlightKeywords, 1);
+  EXPECT_EQ(f.project.AllKeywords, 1);
+}
+
+TEST(MainFormModel, WriteControlsShowsTheProjectWithoutMarkingItChanged) {
+  Form f;
+  f.project.TimeOutSecs = 7;
+  f.project.KeywordDepth = 120;
+  f.project.SearchDepth = -5;
+  f.project.DatePreference = 9;
+  f.project.AllKeywords = 1;
+  f.project.SelectedEngines = {"Gamma"};
+  f.form.lblLastRun.caption = "earlier";
+  f.form.caption = "Kestrova - a.rnk";
+  f.form.WriteControls();
+  EXPECT_EQ(f.form.txtTimeOut.text, "007");
+  EXPECT_EQ(f.form.txtKeywordDepth.text, "120");
+  EXPECT_EQ(f.form.txtSearchDepth.text, "-005");
+  // A preference beyond the list selects the first format.
+  EXPECT_EQ(f.project.DatePreference, 0);
+  EXPECT_EQ(f.form.cmbDatePreference[kDateFormats].listIndex, 0);
+  EXPECT_FALSE(f.form.cmbKeyWords[kThirdKeywordBox].enabled);
+  EXPECT_EQ(f.form.lstSites[kSelectedSites].items, std::vector<std::string>{"Gamma"});
+  // Never run: the label keeps what it showed.
+  EXPECT_EQ(f.form.lblLastRun.caption, "earlier");
+  EXPECT_FALSE(f.project.Loading);
+  EXPECT_FALSE(f.project.Modified);
+
+  f.project.AllKeywords = 0;
+  f.project.DatePreference = 1;
+  f.project.LastRunDate = MakeDate({2000, 5, 13, 14, 5, 9});
+  f.form.WriteControls();
+  EXPECT_TRUE(f.form.cmbKeyWords[kThirdKeywordBox].enabled);
+  EXPECT_EQ(f.form.lblLastRun.caption, "05/13/2000");
+}
+
+TEST(MainFormModel, ASavedProjectLoadsBackIntoTheControls) {
+  const std::string dir = ::testing::TempDir() + "/kestrova_form";
+  std::filesystem::create_directories(dir);
+  const std::string path = dir + "/form.rnk";
+  Form saver;
+  saver.form.txtDomain.text = "example.org ";
+  saver.form.txtTimeOut.text = "45";
+  saver.form.txtKeywordDepth.text = "50";
+  saver.form.cmbDatePreference[kDateFormats].listIndex = 4;
+  saver.form.lstSites[kSelectedSites].items = {"Gamma", "Alpha"};
+  saver.form.txtPassword.text = "secret";
+  ASSERT_TRUE(saver.form.SaveProject(path));
+
+  Form loader;
+  loader.form.txtDomain.text = "before";
+  ASSERT_TRUE(loader.form.LoadProject(path));
+  EXPECT_EQ(loader.form.txtDomain.text, "example.org");
+  EXPECT_EQ(loader.form.txtTimeOut.text, "045");
+  EXPECT_EQ(loader.form.txtKeywordDepth.text, "050");
+  EXPECT_EQ(loader.form.txtPassword.text, "secret");
+  EXPECT_EQ(loader.form.cmbDatePreference[kDateFormats].listIndex, 4);
+  EXPECT_EQ(loader.form.lstSites[kSelectedSites].items,
+            (std::vector<std::string>{"Gamma", "Alpha"}));
+  EXPECT_EQ(loader.form.lstSites[kAllSites].items, std::vector<std::string>{"Beta DE"});
+  EXPECT_FALSE(loader.project.Modified);
+
+  // A damaged file shows the read error and leaves the controls as they were.
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  ASSERT_TRUE(WriteFileAtomically(path, bytes.substr(0, bytes.size() / 2)));
+  loader.form.txtDomain.text = "typed";
+  EXPECT_FALSE(loader.form.LoadProject(path));
+  EXPECT_EQ(loader.form.txtDomain.text, "typed");
+  ASSERT_EQ(loader.dialogs.messages.size(), 1u);
+  EXPECT_EQ(loader.dialogs.messages[0].title, "Read Error");
+}
+
+TEST(MainFormModel, NetworkFieldsCarryTheAgentChoice) {
+  Form f;
+  f.form.chkUseProxy.value = 1;
+  f.form.optAgent[2].value = true;
+  f.form.txtUserAgentToUse.text = "x";
+  NetworkControls fields = f.form.NetworkFields();
+  EXPECT_TRUE(fields.chkUseProxy);
+  EXPECT_FALSE(fields.chkUseDirect);
+  EXPECT_EQ(fields.optAgent, (std::array<bool, 4>{false, false, true, false}));
+  EXPECT_EQ(fields.txtUserAgentToUse, "x");
+}
+
+}  // namespace
+}  // namespace kestrova
