@@ -17,7 +17,8 @@ Pos EntryScan::FindExact(std::string_view needle, Pos from) const {
 Pos EntryScan::FindBefore(std::string_view needle, Pos pos) const {
   // Only the part from the floor on is searched: nothing before it may be used.
   if (pos <= floor_) return 0;
-  const std::string_view rest = MidView(page_, floor_, pos - floor_ - 1 + static_cast<Pos>(needle.size()));
+  const std::string_view rest =
+      MidView(page_, floor_, pos - floor_ - 1 + static_cast<Pos>(needle.size()));
   const Pos at = FindLastNoCase(rest, needle, pos - floor_);
   return at == 0 ? 0 : at + floor_ - 1;
 }
@@ -71,8 +72,7 @@ void RunEntryLoop(EntryScan& scan, Pos start, int limit, std::string_view anchor
                   const EntryRule& rule) {
   const std::string needle(anchor);
   RunEntryLoop(
-      scan, start, limit, [needle](EntryScan& s, Pos from) { return s.Find(needle, from); },
-      rule);
+      scan, start, limit, [needle](EntryScan& s, Pos from) { return s.Find(needle, from); }, rule);
 }
 
 Pos PreconditionStart(const EntryScan& scan, std::string_view text, bool after) {

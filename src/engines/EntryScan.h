@@ -76,8 +76,12 @@ struct Step {
   Pos next = 0;  // where the next search starts; 0: ten characters after the anchor
 };
 
-inline Step Marked(Pos next = 0) { return {Outcome::Marked, next}; }
-inline Step Unmarked() { return {Outcome::Unmarked, 0}; }
+inline Step Marked(Pos next = 0) {
+  return {Outcome::Marked, next};
+}
+inline Step Unmarked() {
+  return {Outcome::Unmarked, 0};
+}
 
 using AnchorFinder = std::function<Pos(EntryScan&, Pos from)>;
 using EntryRule = std::function<Step(EntryScan&, Pos anchor)>;

@@ -10,8 +10,12 @@
 namespace kestrova {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr Pos Len(std::string_view text) { return static_cast<Pos>(text.size()); }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr Pos Len(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
 
 // The marker's own text, found without its comment brackets.
 constexpr std::string_view kMarkerWord = "!kestrova Point!";
@@ -31,12 +35,14 @@ std::optional<Integer> MarkedNumberAfter(std::string_view page, Pos from) {
   return number;
 }
 
-// Strips one quote of each kind of end, then a trailing CR and a trailing LF.
+// Strips one quote at each end, then a trailing CR and a trailing LF; the CR of a
+// CR LF pair goes too, so a link broken over a line never keeps half of it.
 std::string CleanUrl(std::string url) {
   if (!url.empty() && (url.front() == '\'' || url.front() == '"')) url.erase(0, 1);
   if (!url.empty() && (url.back() == '\'' || url.back() == '"')) url.pop_back();
   if (!url.empty() && url.back() == '\r') url.pop_back();
   if (!url.empty() && url.back() == '\n') url.pop_back();
+  if (!url.empty() && url.back() == '\r') url.pop_back();
   return url;
 }
 
@@ -83,8 +89,8 @@ std::string FirstDigitRun(std::string_view text) {
 }
 
 bool FindDomainPosition(std::string_view engineName, std::string_view domain,
-                        std::string_view pageText, int lastSlot,
-                        const ResultsStartList& startTexts, Integer& position) {
+                        std::string_view pageText, int lastSlot, const ResultsStartList& startTexts,
+                        Integer& position) {
   if (domain.empty()) return false;
   std::string current(domain);
   int attempt = 1;

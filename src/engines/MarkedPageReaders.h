@@ -36,8 +36,8 @@ std::string FirstDigitRun(std::string_view text);
 // the first marked entry after the nearest "<b" in front of the hit, when one can
 // be read; otherwise `position` is left as it was. Returns whether the domain occurs.
 bool FindDomainPosition(std::string_view engineName, std::string_view domain,
-                        std::string_view pageText, int lastSlot,
-                        const ResultsStartList& startTexts, Integer& position);
+                        std::string_view pageText, int lastSlot, const ResultsStartList& startTexts,
+                        Integer& position);
 
 // Fills `list` with the link targets of the first marked entries, slot
 // 10 x pageIndex + 1 onwards (so only the first page, index 0, fills any slot).

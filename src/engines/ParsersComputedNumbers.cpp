@@ -9,9 +9,13 @@ namespace kestrova::parsers {
 namespace {
 
 const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) { return static_cast<Pos>(text.size()); }
+constexpr Pos Len(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
 
-std::string BoldNumber(const EntryScan& s) { return "<b>" + s.Number() + ". </b>" + kPoint; }
+std::string BoldNumber(const EntryScan& s) {
+  return "<b>" + s.Number() + ". </b>" + kPoint;
+}
 
 // Entries that open with `keep` (left in place) directly before the link.
 void NumberAfter(EntryScan& scan, Pos start, int limit, std::string_view anchor,
@@ -97,8 +101,7 @@ void Snap(EntryScan& scan, const HeadRequest&) {
     const Pos urlEnd = url == 0 ? 0 : s.FindExact("<", url);
     if (urlEnd == 0) return Unmarked();
     const std::string address = s.Text(url, urlEnd);
-    s.Replace(url, urlEnd,
-              BoldNumber(s) + "<a href=\"" + address + "\">" + address + "</a>");
+    s.Replace(url, urlEnd, BoldNumber(s) + "<a href=\"" + address + "\">" + address + "</a>");
     return Marked();
   });
 }
@@ -140,8 +143,7 @@ void Anzwers(EntryScan& scan, const HeadRequest&) {
     if (target == 0 || target < a + Len(kAnchor)) return Unmarked();
     const std::string lead = TrimSpaces(s.Text(colour + Len(kColour), a));
     const std::string link = TrimSpaces(s.Text(a + Len(kAnchor), target));
-    s.Replace(a, target + Len(kTarget),
-              "<b>" + lead + s.Number() + ". </b>" + kPoint + link + ">");
+    s.Replace(a, target + Len(kTarget), "<b>" + lead + s.Number() + ". </b>" + kPoint + link + ">");
     return Marked(s.Anchor() + 20);
   });
 }

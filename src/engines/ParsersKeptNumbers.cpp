@@ -9,7 +9,9 @@ namespace kestrova::parsers {
 namespace {
 
 const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) { return static_cast<Pos>(text.size()); }
+constexpr Pos Len(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
 
 // Engines whose number already reads "<b>N. </b>": the marker follows `numberEnd`.
 void InsertAfter(EntryScan& scan, std::string_view anchor, std::string_view numberEnd) {
@@ -22,7 +24,9 @@ void InsertAfter(EntryScan& scan, std::string_view anchor, std::string_view numb
 }  // namespace
 
 // "<b>1. </b><a href=..."
-void AltaVista(EntryScan& scan, const HeadRequest&) { InsertAfter(scan, ". </b>", ". </b>"); }
+void AltaVista(EntryScan& scan, const HeadRequest&) {
+  InsertAfter(scan, ". </b>", ". </b>");
+}
 
 // "<b>1. </b>" LF "<a href=..."
 void AltaVistaDe(EntryScan& scan, const HeadRequest&) {

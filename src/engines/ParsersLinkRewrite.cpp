@@ -13,9 +13,13 @@ namespace kestrova::parsers {
 namespace {
 
 const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) { return static_cast<Pos>(text.size()); }
+constexpr Pos Len(std::string_view text) {
+  return static_cast<Pos>(text.size());
+}
 
-std::string BoldNumber(const EntryScan& s) { return "<b>" + s.Number() + ". </b>" + kPoint; }
+std::string BoldNumber(const EntryScan& s) {
+  return "<b>" + s.Number() + ". </b>" + kPoint;
+}
 
 // Blanks the first stylesheet link, so a saved page does not pull the engine's styles.
 void BlankStylesheet(EntryScan& scan) {
@@ -100,8 +104,7 @@ void EuroSeek(EntryScan& scan, const HeadRequest&) {
     const Pos tagEnd = quote == 0 ? 0 : s.Find(">", quote);
     if (tagEnd == 0) return Unmarked();
     const std::string url = RedirectTarget(s.Text(target + Len("&url="), quote));
-    s.Replace(a, tagEnd + 1,
-              ".&nbsp;" + kPoint + "<a href=\"" + url + "\">" + url + "</a>");
+    s.Replace(a, tagEnd + 1, ".&nbsp;" + kPoint + "<a href=\"" + url + "\">" + url + "</a>");
     return Marked();
   });
 }

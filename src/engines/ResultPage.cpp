@@ -65,7 +65,9 @@ void ParseResultPage(std::string_view engineName, std::string& pageText, Integer
   parser(scan, head);
 }
 
-bool HasResultParser(std::string_view engineName) { return FindParser(engineName) != nullptr; }
+bool HasResultParser(std::string_view engineName) {
+  return FindParser(engineName) != nullptr;
+}
 
 Pos LastIndexBefore(Pos pos, std::string_view text, std::string_view needle) {
   if (pos <= 0 || pos >= static_cast<Pos>(text.size())) return 0;

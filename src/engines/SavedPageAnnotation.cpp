@@ -73,8 +73,8 @@ void AnnotateSavedPage(std::string& pageText, const SavedPageHeader& header) {
 std::string SavedPageTitle(std::string_view programWebPage, std::string_view programName,
                            Integer pageIndex) {
   return "<a href=" + std::string(programWebPage) + "><font color='#FFFFFF'>" +
-         std::string(programName) + "</font></a> &nbsp;&nbsp;[Page " +
-         FormatDigits(pageIndex, 2) + "]&nbsp;&nbsp; Keyword Report for ";
+         std::string(programName) + "</font></a> &nbsp;&nbsp;[Page " + FormatDigits(pageIndex, 2) +
+         "]&nbsp;&nbsp; Keyword Report for ";
 }
 
 }  // namespace kestrova

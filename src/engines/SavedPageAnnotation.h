@@ -11,11 +11,11 @@
 namespace kestrova {
 
 struct SavedPageHeader {
-  std::string title;           // see SavedPageTitle
-  std::string baseUrl;         // the engine's Host
-  std::string keyword;         // as typed
+  std::string title;    // see SavedPageTitle
+  std::string baseUrl;  // the engine's Host
+  std::string keyword;  // as typed
   std::string engineName;
-  std::string highlightAfter;  // the engine's first results-start text
+  std::string highlightAfter;      // the engine's first results-start text
   bool highlightKeywords = false;  // the project's HighlightKeywords is 1
 };
 

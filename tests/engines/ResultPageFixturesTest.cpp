@@ -2,10 +2,10 @@
 // engine check runs them; the entry holding the domain is the third on each page.
 #include <gtest/gtest.h>
 
+#include "base/Text.h"
 #include "engines/EngineCatalogue.h"
 #include "engines/MarkedPageReaders.h"
 #include "engines/ResultPage.h"
-#include "base/Text.h"
 #include "support/PageFixtures.h"
 
 namespace kestrova {
@@ -21,50 +21,96 @@ const std::string P(kPointMarker);
 
 // The third entry of each page, after rewriting ({P} = the Point marker).
 const FixtureCase kCases[] = {
-    {"Aladin DE", "aladin-de", "color=\"#999999\"><b>3. </b>{P}<A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"Alles Klar DE", "alles-klar-de", "<b>3. </b>{P}<A href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a>"},
+    {"Aladin DE", "aladin-de",
+     "color=\"#999999\"><b>3. </b>{P}<A HREF=\"http://www.widgetworks.com/products/\">"},
+    {"Alles Klar DE", "alles-klar-de",
+     "<b>3. </b>{P}<A "
+     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a>"},
     {"AllTheWeb", "alltheweb", "<p><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AlpaVista", "alpavista", "<td class=\"ensemble\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\" >"},
-    {"AltaVista", "altavista", "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AltaVista CA", "altavista-ca", "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AltaVista DE", "altavista-de", "<dt><b>3. </b>{P}\n<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Anzwers", "anzwers", "color='#003366'>&nbsp;<b>&nbsp;3. </b>{P}<a href='http://www.widgetworks.com/products/'>WidgetWorks"},
-    {"AOL", "aol", "<B>87%< <b>3. </b>{P}<a href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a>WidgetWorks"},
+    {"AlpaVista", "alpavista",
+     "<td class=\"ensemble\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\" >"},
+    {"AltaVista", "altavista",
+     "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"AltaVista CA", "altavista-ca",
+     "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"AltaVista DE", "altavista-de",
+     "<dt><b>3. </b>{P}\n<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Anzwers", "anzwers",
+     "color='#003366'>&nbsp;<b>&nbsp;3. </b>{P}<a "
+     "href='http://www.widgetworks.com/products/'>WidgetWorks"},
+    {"AOL", "aol",
+     "<B>87%< <b>3. </b>{P}<a "
+     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</"
+     "a>WidgetWorks"},
     {"Arianna", "arianna", "<td><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Austria WWW", "austria-www", "<li><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AustroNaut", "austronaut", "<td><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"BellNet", "bellnet", "<td valign=top><b>3. </b>{P} <A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"C'est Trouve", "cest-trouve", "since 1996. <b>3.</b>{P}<a href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a> <br>"},
+    {"Austria WWW", "austria-www",
+     "<li><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"AustroNaut", "austronaut",
+     "<td><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"BellNet", "bellnet",
+     "<td valign=top><b>3. </b>{P} <A HREF=\"http://www.widgetworks.com/products/\">"},
+    {"C'est Trouve", "cest-trouve",
+     "since 1996. <b>3.</b>{P}<a "
+     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a> <br>"},
     {"Clarin", "clarin", "<DL><DT><b>3. </b>{P}<A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"DirectHit", "directhit", "<td>3.  {P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
+    {"DirectHit", "directhit",
+     "<td>3.  {P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
     {"Ecila", "ecila", "<p><b>[3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"EuroSeek", "euroseek", "<td>3.&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a>WidgetWorks"},
-    {"Excite", "excite", "<b>3. </b>{P}<a href=\"http://www.excite.com/relocate/sr=webresult|ss=widgets|id=3039;http://www.widgetworks.com/products/\">"},
-    {"Excite AU", "excite-au", "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite DE", "excite-de", "<font color=\"#990000\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite FR", "excite-fr", "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite IT", "excite-it", "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite UK", "excite-uk", "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"EuroSeek", "euroseek",
+     "<td>3.&nbsp;{P}<a "
+     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</"
+     "a>WidgetWorks"},
+    {"Excite", "excite",
+     "<b>3. </b>{P}<a "
+     "href=\"http://www.excite.com/relocate/sr=webresult|ss=widgets|id=3039;http://"
+     "www.widgetworks.com/products/\">"},
+    {"Excite AU", "excite-au",
+     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Excite DE", "excite-de",
+     "<font color=\"#990000\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Excite FR", "excite-fr",
+     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Excite IT", "excite-it",
+     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Excite UK", "excite-uk",
+     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
     {"Google", "google", "<p><b>3.</b>{P}<a href=http://www.widgetworks.com/products/>"},
-    {"Google", "google-redirect", "<p><b>3.</b>{P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
-    {"HotBot", "hotbot", "<font face=verdana>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"HotBot", "hotbot-redirect", "<font face=verdana>3.&nbsp;{P}<a href=http://www.widgetworks.com/products/><b>WidgetWorks"},
-    {"InfoSeek", "infoseek", "<dt><b>3. </b>{P}<a href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a></b>"},
-    {"Lycos", "lycos", "<li><B>3. </b>{P}<a href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a>WidgetWorks"},
+    {"Google", "google-redirect",
+     "<p><b>3.</b>{P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
+    {"HotBot", "hotbot",
+     "<font face=verdana>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"HotBot", "hotbot-redirect",
+     "<font face=verdana>3.&nbsp;{P}<a href=http://www.widgetworks.com/products/><b>WidgetWorks"},
+    {"InfoSeek", "infoseek",
+     "<dt><b>3. </b>{P}<a "
+     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a></b>"},
+    {"Lycos", "lycos",
+     "<li><B>3. </b>{P}<a "
+     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</"
+     "a>WidgetWorks"},
     {"MSN", "msn", "<p><b>3.</b> {P}<a HREF=\"http://www.widgetworks.com/products/\">"},
-    {"NorthernLight", "northernlight", "<td valign=top>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Snap", "snap", "color=#666666><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a></font>"},
-    {"WebCrawler", "webcrawler", "<p><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"NorthernLight", "northernlight",
+     "<td valign=top>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
+    {"Snap", "snap",
+     "color=#666666><b>3. </b>{P}<a "
+     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a></"
+     "font>"},
+    {"WebCrawler", "webcrawler",
+     "<p><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
     {"Yahoo", "yahoo", "\n<b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
 };
 
-std::string WithMarker(const char* text) { return ReplaceAll(text, "{P}", P); }
+std::string WithMarker(const char* text) {
+  return ReplaceAll(text, "{P}", P);
+}
 
 TEST(ResultPageFixtures, EveryEngineMarksItsEntriesAndTheReadersFindTheThird) {
-  const std::string topUrls[] = {
-      "http://www.birdwatch.org/", "http://www.feathers-and-more.com/guide.html",
-      "http://www.widgetworks.com/products/", "http://members.aol.com/~jhawk/birds.htm",
-      "http://www.audubon.org/", "http://www.geocities.com/RainForest/2203/"};
+  const std::string topUrls[] = {"http://www.birdwatch.org/",
+                                 "http://www.feathers-and-more.com/guide.html",
+                                 "http://www.widgetworks.com/products/",
+                                 "http://members.aol.com/~jhawk/birds.htm",
+                                 "http://www.audubon.org/",
+                                 "http://www.geocities.com/RainForest/2203/"};
   for (const FixtureCase& c : kCases) {
     SCOPED_TRACE(c.file);
     std::string page = test::ReadPageFixture(c.file);
@@ -104,8 +150,8 @@ TEST(ResultPageFixtures, AllesKlarAtMarksTheTargetsItsJumpLinksRedirectTo) {
   };
   ParseResultPage("Alles Klar AT", page, 0, head);
   ASSERT_EQ(asked.size(), 6u);
-  EXPECT_EQ(asked[0], Catalogue().At(FindEngineIndex("Alles Klar AT")).Host +
-                          "/j?regio=26&id=7701&pos=1");
+  EXPECT_EQ(asked[0],
+            Catalogue().At(FindEngineIndex("Alles Klar AT")).Host + "/j?regio=26&id=7701&pos=1");
   EXPECT_NE(page.find("<b>3. </b>" + P +
                       "<A href=\"http://www.widgetworks.com/products/\">"
                       "http://www.widgetworks.com/products/</a> WidgetWorks"),

@@ -1,0 +1,60 @@
+// kestrova-cli parse prints the reader results line by line and writes the marked
+// and annotated pages on request.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/Files.h"
+#include "cli/CliTestSupport.h"
+
+namespace kestrova {
+namespace {
+
+std::string Fixture(const char* name) {
+  return std::string(KESTROVA_TEST_DATA) + "/pages/" + name + ".html";
+}
+
+TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePages) {
+  const auto dir = std::filesystem::temp_directory_path() / "kestrova-parse-test";
+  std::filesystem::create_directories(dir);
+  const std::string marked = (dir / "marked.html").string();
+  const std::string annotated = (dir / "annotated.html").string();
+  auto result =
+      test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "www.widgetworks.com",
+                           "--keyword", "bird", "--page-index", "0", "--marked", marked,
+                           "--annotated", annotated, "--highlight", Fixture("yahoo")});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "found: yes\nposition: 3\ntop-url-count: 6\n"
+            "top-url-1: http://www.birdwatch.org/\n"
+            "top-url-2: http://www.feathers-and-more.com/guide.html\n"
+            "top-url-3: http://www.widgetworks.com/products/\n"
+            "top-url-4: http://members.aol.com/~jhawk/birds.htm\n"
+            "top-url-5: http://www.audubon.org/\n"
+            "top-url-6: http://www.geocities.com/RainForest/2203/\n");
+  std::string markedPage, annotatedPage;
+  ASSERT_TRUE(ReadWholeFile(marked, markedPage));
+  ASSERT_TRUE(ReadWholeFile(annotated, annotatedPage));
+  EXPECT_NE(markedPage.find("<b>3. </b><!-- !kestrova Point! -->"), std::string::npos);
+  EXPECT_NE(annotatedPage.find("[Page 00]"), std::string::npos);
+  EXPECT_NE(annotatedPage.find("background:ffff00\">bird</i></b></font>"), std::string::npos);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(CommandParse, LaterPagesAndBadArgumentsAnswerAsExpected) {
+  auto later = test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "nowhere.org",
+                                    "--keyword", "bird", "--page-index", "2", Fixture("yahoo")});
+  EXPECT_EQ(later.code, 0);
+  EXPECT_EQ(later.out, "found: no\nposition: 0\ntop-url-count: 0\n");
+
+  auto unknown = test::RunCliCommand({"parse", "--engine", "yahoo", "--domain", "a", "--keyword",
+                                      "b", "--page-index", "0", Fixture("yahoo")});
+  EXPECT_EQ(unknown.code, 2);
+  auto missing = test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "a", "--keyword",
+                                      "b", "--page-index", "0", "/nonexistent/page.html"});
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,172 @@
+// Hostile and random pages through every parser and reader: no crash, no endless
+// loop, no unbounded growth. Sizes stay small so the test is quick under sanitizers.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engines/EngineCatalogue.h"
+#include "engines/MarkedPageReaders.h"
+#include "engines/ResultPage.h"
+#include "engines/SavedPageAnnotation.h"
+
+namespace kestrova {
+namespace {
+
+// Pieces of every engine's layout, so random pages hit anchors and half-entries.
+const char* const kPieces[] = {". </b>",
+                               "</b> <a href=",
+                               ". <A HREF=",
+                               ".&nbsp;&nbsp;",
+                               ".&nbsp;<a href=",
+                               "<p><a href=",
+                               "<p><A HREF=/url?sa=U",
+                               ". <b>",
+                               "<a href=\"/redirect",
+                               "&rd=",
+                               "&url=",
+                               "\" target",
+                               "url=",
+                               "&",
+                               "<a href=\"http://c/director.asp?id=",
+                               "target=",
+                               "% </SMALL>",
+                               "<small>",
+                               "%</b>",
+                               "color=\"#990000\"><b>",
+                               ".</b>",
+                               "</b>. ",
+                               ".</span>",
+                               " HREF=",
+                               "%</B></FONT>",
+                               "self.status='",
+                               "';",
+                               "\n<li><a href=",
+                               "</b></a></font>&nbsp;",
+                               "http:",
+                               "% </b>",
+                               "<b>",
+                               ")</FONT>",
+                               "<FONT size=-1>",
+                               "<a  href",
+                               ".</font>",
+                               "#003366'>",
+                               " target='new'>",
+                               ". <",
+                               ". <img",
+                               "<li><a href=",
+                               "<A HREF=/com/verssite.exe?n=",
+                               "- http://",
+                               "<strong>",
+                               "</strong>",
+                               "]</b>",
+                               "href=",
+                               "<DL><DT><A HREF=",
+                               "<font size=\"4\" color=\"#999999\">",
+                               "\t<A HREF=",
+                               "</font>",
+                               "class=\"ensemble\"><b><a href",
+                               "target=\"_top\"",
+                               "<A HREF=\"/j?regio=26",
+                               "top\">",
+                               "<A HREF=\"/j",
+                               "</a>",
+                               "Sitios encontrados",
+                               "Search Results",
+                               "Lycos Web Catalog",
+                               "Web Results for",
+                               "nel web italiano",
+                               "<B>Showing ",
+                               "Suchergebnis, Seite",
+                               "Web-Sites&nbsp;",
+                               " documents correspondant ",
+                               "Abacho Suchergebnis:",
+                               " Treffer",
+                               "Eintr&auml;ge",
+                               "sichern!",
+                               "linieblau.gif",
+                               "<b>Web Pages</b></font>\n",
+                               "/director.asp?target=http",
+                               "<LINK REL=\"stylesheet\"",
+                               ">",
+                               "<",
+                               "\"",
+                               "'",
+                               " ",
+                               ".",
+                               "1",
+                               "23",
+                               "www.b.com",
+                               "%0D",
+                               "%2F",
+                               "<!-- !kestrova Point! -->",
+                               "<HTML>",
+                               "<body>",
+                               "<b",
+                               "WWW.B.COM",
+                               ";http:"};
+
+std::vector<std::string> EngineNames() {
+  std::vector<std::string> names;
+  for (int i = 0; i <= Catalogue().LastEngineIndex; ++i) names.push_back(Catalogue().At(i).Name);
+  return names;
+}
+
+// Runs everything the engine check runs on one page.
+void CheckPage(const std::string& engineName, const std::string& original,
+               std::initializer_list<Integer> pageIndexes = {0, 3}) {
+  static const HeadRequest head = [](const std::string&, const std::string& path) {
+    return HeadAnswer{"HTTP/1.0 302 Found\r\nLocation: http://t" + path + "\r\n\r\n", false};
+  };
+  for (Integer pageIndex : pageIndexes) {
+    std::string page = original;
+    ParseResultPage(engineName, page, pageIndex, head);
+    ASSERT_LE(page.size(), original.size() * 3 + (2u << 20)) << engineName;
+    const EngineRecord& engine = Catalogue().At(FindEngineIndex(engineName));
+    Integer position = 0;
+    FindDomainPosition(engineName, "www.b.com", page, 2, engine.ResultsStartTexts, position);
+    ResultList list;
+    ExtractTopUrls("b", engineName, page, pageIndex, list);
+    ASSERT_LE(list.TopUrlCount, 10);
+    AnnotateSavedPage(page, {"t", engine.Host, "b", engineName, engine.ResultsStartTexts[0], true});
+  }
+}
+
+TEST(ResultPageRobustness, RandomPagesOfLayoutPiecesEndSafely) {
+  std::mt19937 random(20000301);
+  std::uniform_int_distribution<size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> length(0, 300);
+  for (const std::string& engine : EngineNames()) {
+    for (int round = 0; round < 12; ++round) {
+      std::string page;
+      for (int n = length(random); n > 0; --n) page += kPieces[piece(random)];
+      // Now and then cut the page in the middle of an entry.
+      if (round % 3 == 0 && !page.empty()) page.resize(page.size() / 2 + 1);
+      CheckPage(engine, page);
+    }
+    CheckPage(engine, "");
+  }
+}
+
+TEST(ResultPageRobustness, AnchorsRepeatedThousandsOfTimesStayBounded) {
+  for (const std::string& engine : EngineNames()) {
+    for (const char* anchor : kPieces) {
+      std::string page = "Sitios encontrados Web Results for";
+      for (int i = 0; i < 1500; ++i) page += anchor;
+      CheckPage(engine, page, {0});
+    }
+  }
+}
+
+TEST(ResultPageRobustness, ParsersStopAtTheEntryCapOnPagesOfEndlessEntries) {
+  std::string page;
+  for (int i = 0; i < 5000; ++i) page += "<b>1. </b><a href=x>";
+  ParseResultPage("AltaVista", page, 0);
+  size_t markers = 0;
+  for (size_t at = page.find(kPointMarker); at != std::string::npos;
+       at = page.find(kPointMarker, at + 1))
+    ++markers;
+  EXPECT_EQ(markers, 1000u);
+}
+
+}  // namespace
+}  // namespace kestrova

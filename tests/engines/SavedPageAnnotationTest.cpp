@@ -1,0 +1,67 @@
+// The page as it is saved: header lines gone, base address and bar in, keyword
+// highlighted only where it stands as a word after the start of the results.
+#include <gtest/gtest.h>
+
+#include "engines/SavedPageAnnotation.h"
+#include "support/PageFixtures.h"
+
+namespace kestrova {
+namespace {
+
+constexpr const char* kOpen = "<i><b><font color=#ff0000 style=\"background:ffff00\">";
+constexpr const char* kClose = "</i></b></font>";
+
+SavedPageHeader Header(bool highlight) {
+  return {"T:", "www.x.com", "Bird", "AltaVista", "Results", highlight};
+}
+
+TEST(SavedPageAnnotation, DropsTheAnswerHeadAndAddsBaseAndBar) {
+  std::string page = "HTTP/1.0 200 OK\r\n\r\n<Html><BODY bgcolor=white>x</BODY></HTML>";
+  AnnotateSavedPage(page, Header(false));
+  EXPECT_EQ(page,
+            "<html><base href=www.x.com><BODY bgcolor=white>"
+            "<TABLE BGCOLOR=\"#0000FF\" WIDTH=\"100%\" BORDER=\"0\" CELLPADDING=\"5\" "
+            "CELLSPACING=\"0\"><TR><TD><FONT FACE=\"Arial, Helvetica\" SIZE=\"+1\" "
+            "COLOR=\"#ffffff\">T: <b>' Bird '</b> using AltaVista </FONT></TD></TR></TABLE>"
+            "<br><br><!-- HEADER PAGE MENU --><br><hr width=50%><br><br>x</BODY></HTML>");
+
+  std::string bare = "HTTP/1.0 200 OK\r\n\r\nno tags";
+  AnnotateSavedPage(bare, Header(true));
+  EXPECT_EQ(bare, "HTTP/1.0 200 OK\r\n\r\nno tags");
+
+  EXPECT_EQ(SavedPageTitle("http://w/", "Kestrova", 0),
+            "<a href=http://w/><font color='#FFFFFF'>Kestrova</font></a> &nbsp;&nbsp;[Page 00]"
+            "&nbsp;&nbsp; Keyword Report for ");
+}
+
+TEST(SavedPageAnnotation, HighlightsTheKeywordAsWordsAfterTheResultsStart) {
+  std::string page = "a bird. Results: big bird, BIRDS. bird bird x";
+  SavedPageHeader header = Header(true);
+  AnnotateSavedPage(page, header);
+  const std::string mark = std::string(kOpen) + "Bird" + kClose;
+  EXPECT_EQ(page, "a bird. Results: big " + mark + ", " + mark + "S. bird " + mark + " x");
+
+  std::string off = "Results: big bird";
+  AnnotateSavedPage(off, Header(false));
+  EXPECT_EQ(off, "Results: big bird");
+
+  std::string noStart = " bird";  // no start text: from the page start
+  header.keyword = "bird";
+  AnnotateSavedPage(noStart, header);
+  EXPECT_EQ(noStart, std::string(" ") + kOpen + "bird" + kClose);
+
+  std::string empty = "Results: a b";
+  header.keyword = "";
+  AnnotateSavedPage(empty, header);
+  EXPECT_EQ(empty, "Results: a b");
+}
+
+TEST(SavedPageAnnotation, AFixturePageKeepsItsMarkersAndGainsTheBar) {
+  std::string page = test::ReadPageFixture("altavista");
+  AnnotateSavedPage(page, Header(true));
+  EXPECT_EQ(page.rfind("<html><base href=www.x.com>\n<HEAD>", 0), 0u);
+  EXPECT_EQ(test::CountOf(page, "<!-- HEADER PAGE MENU -->"), 1);
+}
+
+}  // namespace
+}  // namespace kestrova
