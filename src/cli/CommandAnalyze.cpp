@@ -11,6 +11,7 @@
 #include "analyzer/ImprovementReport.h"
 #include "base/Files.h"
 #include "base/Text.h"
+#include "cli/CliDialogs.h"
 #include "cli/Command.h"
 #include "engines/EngineCatalogue.h"
 #include "net/HttpClient.h"
@@ -24,34 +25,6 @@ namespace {
 std::string Lines(const std::string& text) {
   return TerminalText(ReplaceAll(text, "\r\n", "\n"));
 }
-
-// Messages go to stderr; nothing is ever asked.
-class AnalyzeDialogs : public Dialogs {
- public:
-  explicit AnalyzeDialogs(std::ostream& err) : err_(err) {}
-  MessageAnswer ShowMessage(std::string_view text, std::string_view, MessageButtons,
-                            MessageIcon) override {
-    err_ << "kestrova-cli analyze: " << Lines(std::string(text)) << "\n";
-    return MessageAnswer::Ok;
-  }
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  void OpenUrl(std::string_view) override {}
-  void OpenFile(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void Yield() override {}
-
- private:
-  std::ostream& err_;
-};
 
 struct AnalyzeOptions {
   std::string file, domain, proxy, keyword, html, project;
@@ -154,15 +127,15 @@ bool LoadProject(const std::string& path, ProjectState& project, std::ostream& e
 }
 
 // Fetches and analyses the domain's front page into project.PageAnalyses.
-bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliIo& io) {
+bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliDialogs& dialogs) {
   std::string proxyHost;
   std::uint16_t proxyPort = 0;
   if (!options.proxy.empty() && !ParseProxy(options.proxy, proxyHost, proxyPort)) {
     throw UsageError("--proxy must be HOST:PORT");
   }
   NetworkState state;
-  AnalyzeDialogs dialogs(io.err);
   HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  dialogs.SetStopAction([&client] { client.Stop(); });
   if (project.TimeOutSecs > 0) client.SetTimeout(TimeoutFromSeconds(project.TimeOutSecs));
   if (!proxyHost.empty()) client.SetProxy(ArgText(proxyHost), proxyPort);
 
@@ -176,15 +149,16 @@ bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliIo& 
 }
 
 // Analyses a saved page into project.PageAnalyses, as the front-page action would.
-bool AnalyzeFile(const AnalyzeOptions& options, ProjectState& project, CliIo& io) {
+bool AnalyzeFile(const AnalyzeOptions& options, ProjectState& project, CliDialogs& dialogs,
+                 CliIo& io) {
   std::string page, error;
   if (!ReadWholeFile(options.file, page, &error)) {
     io.err << "kestrova-cli analyze: cannot read " << options.file << ": " << error << "\n";
     return false;
   }
-  AnalyzeDialogs dialogs(io.err);
   AnalysisHooks hooks;
   hooks.dialogs = &dialogs;
+  hooks.stopRequested = [&dialogs] { return dialogs.Interrupted(); };
   project.PageAnalyses.assign(2, PageAnalysisRecord{});
   project.PageAnalyses[1].Keyword = ArgText(options.keyword);
   AnalyzePage(std::move(page), project.PageAnalyses[1], project.PageAnalyses[1].Keyword, hooks);
@@ -202,8 +176,14 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
   if (!options.project.empty() && !LoadProject(options.project, project, io.err)) {
     return kExitFailed;
   }
-  bool analyzed = options.domain.empty() ? AnalyzeFile(options, project, io)
-                                         : AnalyzeDomain(options, project, io);
+  CliDialogs dialogs(io.err, "analyze", false);
+  bool analyzed = false;
+  {
+    InterruptAsStop stopOnCtrlC;
+    analyzed = options.domain.empty() ? AnalyzeFile(options, project, dialogs, io)
+                                      : AnalyzeDomain(options, project, dialogs);
+  }
+  if (dialogs.Interrupted()) return kExitStopped;
   if (!analyzed) return kExitFailed;
 
   const PageAnalysisRecord& record = project.PageAnalyses[1];
