@@ -165,6 +165,16 @@ std::string ProjectFileText(const ProjectState& p) {
 }
 
 bool WriteProjectFile(const std::string& path, const ProjectState& project, std::string* error) {
+  // A list the reader would refuse must not replace a file that can still be read.
+  for (size_t size :
+       {project.AvailableEngines.size(), project.SelectedEngines.size(), project.Rankings.size(),
+        project.ReservedListOne.size(), project.ReservedListTwo.size(), project.PageAnalyses.size(),
+        project.ReservedListThree.size()}) {
+    if (size > static_cast<size_t>(kMaxRecords)) {
+      if (error) *error = "The project holds more than 32767 records in one list.";
+      return false;
+    }
+  }
   return WriteFileAtomically(path, ProjectFileText(project), error);
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/MiniCatalogue.h"
-
 namespace kestrova {
 namespace {
 
@@ -42,17 +40,6 @@ TEST(ProjectState, DeletingAKeywordFreesOnlyItsRecordsInPlace) {
   EXPECT_EQ(RankingKeywords(p), std::vector<std::string>{"b"});
   // The next keyword reuses the freed record before the list grows.
   EXPECT_EQ(FindRankingRecord(p, "c", "Alpha"), 1);
-}
-
-TEST(ProjectState, EngineListsAreCompletedInCatalogueOrder) {
-  ProjectState p;
-  p.AvailableEngines = {"Gamma"};
-  p.SelectedEngines = {"Alpha"};
-  SyncEngineLists(p, test::MiniCatalogue());
-  EXPECT_EQ(p.AvailableEngines, (std::vector<std::string>{"Gamma", "Beta DE"}));
-  EXPECT_EQ(p.SelectedEngines, std::vector<std::string>{"Alpha"});
-  SyncEngineLists(p, test::MiniCatalogue());
-  EXPECT_EQ(p.AvailableEngines.size(), 2u);
 }
 
 TEST(ProjectState, CaptionsFollowTheFileAndTheChangeMark) {

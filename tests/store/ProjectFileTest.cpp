@@ -267,6 +267,11 @@ TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveReportsIt) {
   std::string error;
   EXPECT_FALSE(WriteProjectFile(dir + "/no/such/dir/p.rnk", p, &error));
   EXPECT_FALSE(error.empty());
+  // A list too long to be read back is not saved over the readable file.
+  p.Rankings.resize(kMaxRecords + 1);
+  EXPECT_FALSE(WriteProjectFile(path, p, &error));
+  ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
+  EXPECT_EQ(loaded.Rankings.size(), SampleProject().Rankings.size());
 }
 
 TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
@@ -287,11 +292,6 @@ TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
   ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
   EXPECT_EQ(loaded.Password, all);
   EXPECT_EQ(loaded.PageGenFileName, p.PageGenFileName);
-}
-
-TEST(ProjectFile, VersionTextHasTwoDigitParts) {
-  EXPECT_EQ(FormatVersionText(1, 26, 0), "01.26");
-  EXPECT_EQ(FormatVersionText(1, 26, 3), "01.26.03");
 }
 
 }  // namespace

@@ -156,15 +156,6 @@ TEST(Settings, AFailingStoreShowsItsErrorAndStops) {
   EXPECT_EQ(f.dialogs.messages.size(), 1u);
 }
 
-TEST(Settings, BackendProblemsAreReportedAtLoad) {
-  SettingsFixture f;
-  f.backend.problems = {"The settings file was damaged."};
-  EXPECT_TRUE(LoadSettings(f.store, f.settings));
-  ASSERT_EQ(f.dialogs.messages.size(), 1u);
-  EXPECT_EQ(f.dialogs.messages[0].text, "The settings file was damaged.");
-  EXPECT_EQ(f.settings.Domain, "www.example.com");
-}
-
 TEST(Settings, FileTypesAreAssociatedUnderTheClassesRoot) {
   SettingsFixture f;
   // An extension nobody owns is given to the asking program as a side effect.

@@ -122,17 +122,5 @@ TEST(MainFormModel, ASavedProjectLoadsBackIntoTheControls) {
   EXPECT_EQ(loader.dialogs.messages[0].title, "Read Error");
 }
 
-TEST(MainFormModel, NetworkFieldsCarryTheAgentChoice) {
-  Form f;
-  f.form.chkUseProxy.value = 1;
-  f.form.optAgent[2].value = true;
-  f.form.txtUserAgentToUse.text = "x";
-  NetworkControls fields = f.form.NetworkFields();
-  EXPECT_TRUE(fields.chkUseProxy);
-  EXPECT_FALSE(fields.chkUseDirect);
-  EXPECT_EQ(fields.optAgent, (std::array<bool, 4>{false, false, true, false}));
-  EXPECT_EQ(fields.txtUserAgentToUse, "x");
-}
-
 }  // namespace
 }  // namespace kestrova
