@@ -136,7 +136,7 @@ TEST(AnalyzePage, AnyBytesAndHugePagesFinish) {
   EXPECT_EQ(a.record.CommentsCount, 0);
 
   std::string noise;
-  for (int i = 0; i < 1'000'000; ++i) noise += static_cast<char>((i * 7919) % 256);
+  for (int i = 0; i < 1'000'000; ++i) noise += static_cast<char>((i * 7919LL) % 256);
   Analyze(a, noise, "a");
   EXPECT_NE(a.outcome, AnalysisOutcome::Stopped);
   Analyze(a, std::string(1'000'000, '<') + "<html><head>" + std::string(500'000, '>'), "<");
