@@ -62,31 +62,35 @@ Pos FindNoCase(std::string_view text, std::string_view needle, Pos start) {
   size_t from = StartIndex(start);
   if (from > text.size() || needle.size() > text.size() - from) return 0;
   if (needle.empty()) return static_cast<Pos>(from + 1);
-  // Only a byte and its case partner can start a match: jump between them with memchr.
-  const unsigned char first = Low(needle[0]);
-  const unsigned char firstUpper = UpperByte(first);
+  // Only a byte and its case partner can start a match. Both are looked for with
+  // memchr in windows, so a search costs about the distance to its match even when
+  // one of the two bytes never occurs again (callers search repeatedly from a
+  // moving start).
+  constexpr size_t kWindow = 1024;
+  const char first = static_cast<char>(Low(needle[0]));
+  const char partner = ToUpperChar(first);
   const size_t last = text.size() - needle.size();
   const char* data = text.data();
-  // Next known position of each starting byte; each is searched again only once
-  // the scan has passed it, so the whole search stays linear.
-  auto next = [&](unsigned char c, size_t at) -> size_t {
-    const void* hit = std::memchr(data + at, c, last - at + 1);
-    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - data) : text.size();
-  };
   size_t i = from;
-  size_t nextLower = next(first, i);
-  size_t nextUpper = firstUpper == first ? text.size() : next(firstUpper, i);
-  while (true) {
-    if (nextLower < i) nextLower = next(first, i);
-    if (nextUpper < i && firstUpper != first) nextUpper = next(firstUpper, i);
-    i = std::min(nextLower, nextUpper);
-    if (i > last) return 0;
+  while (i <= last) {
+    const size_t span = std::min(kWindow, last - i + 1);
+    const char* hit = static_cast<const char*>(std::memchr(data + i, first, span));
+    if (partner != first) {
+      size_t limit = hit ? static_cast<size_t>(hit - (data + i)) : span;
+      const void* other = std::memchr(data + i, partner, limit);
+      if (other) hit = static_cast<const char*>(other);
+    }
+    if (!hit) {
+      i += span;
+      continue;
+    }
+    i = static_cast<size_t>(hit - data);
     size_t k = 1;
     while (k < needle.size() && Low(data[i + k]) == Low(needle[k])) ++k;
     if (k == needle.size()) return static_cast<Pos>(i + 1);
     ++i;
-    if (i > last) return 0;
   }
+  return 0;
 }
 
 Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos before) {

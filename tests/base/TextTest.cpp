@@ -33,6 +33,14 @@ TEST(Text, FindNoCaseStaysLinearOnManyNearMisses) {
   std::string page(2'000'000, 'a');
   page += "AB";
   EXPECT_EQ(FindNoCase(page, "ab"), 2'000'001);
+  // Repeated searches from a moving start, where the upper-case partner never
+  // occurs: each search costs only the distance to its match.
+  std::string entries;
+  for (int i = 0; i < 100'000; ++i) entries += "<b>x</b>";
+  int found = 0;
+  for (Pos at = FindNoCase(entries, "b>x"); at != 0; at = FindNoCase(entries, "b>x", at + 1))
+    ++found;
+  EXPECT_EQ(found, 100'000);
 }
 
 TEST(Text, FindLastNoCaseLooksBackFromAPosition) {
