@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/NoCaseSearch.h"
 #include "base/Text.h"
 #include "engines/ResultPage.h"
 #include "net/UrlCoding.h"
@@ -98,12 +99,14 @@ bool FindDomainPosition(std::string_view engineName, std::string_view domain,
   for (int slot = 0; slot <= slots; ++slot) {
     const std::string& startText = startTexts[static_cast<size_t>(slot)];
     if (startText.empty()) break;
-    const Pos start = FindNoCase(pageText, startText);
+    // Start texts often begin with a space and the domain is usually absent: the
+    // skipping searcher keeps those whole-page misses cheap.
+    const Pos start = NoCaseSearcher(startText).Find(pageText);
     if (start == 0) continue;
     while (true) {
-      Pos hit = FindNoCase(pageText, current, start);
+      Pos hit = NoCaseSearcher(current).Find(pageText, start);
       if (hit == 0 && engineName == "HotBot")
-        hit = FindNoCase(pageText, EncodeSearchText(current), start);
+        hit = NoCaseSearcher(EncodeSearchText(current)).Find(pageText, start);
       if (hit != 0) {
         for (Pos b = hit; b >= start; --b) {
           if (!StartsWithNoCase(pageText.substr(static_cast<size_t>(b - 1)), "<b")) continue;
@@ -114,9 +117,9 @@ bool FindDomainPosition(std::string_view engineName, std::string_view domain,
       }
       if (++attempt > 3) return false;
       if (attempt == 2 && StartsWithNoCase(current, "www.")) {
-        current = "." + current.substr(4);
+        current = std::string(".").append(current, 4);
       } else if (attempt == 3 && current.starts_with('.')) {
-        current = ":" + current.substr(1);
+        current = std::string(":").append(current, 1);
       } else {
         break;  // on to the next start text
       }

@@ -87,7 +87,7 @@ void Aol(EntryScan& scan, const HeadRequest&) {
 void Yahoo(EntryScan& scan, const HeadRequest&) {
   const Pos start = PreconditionStart(scan, "<b>Web Pages</b></font>\n", false);
   RunEntryLoop(scan, start, kTenEntries, "\n<li><a href=", [](EntryScan& s, Pos a) {
-    s.Replace(a, a + Len("\n<li>"), "\n" + BoldNumber(s));
+    s.Replace(a, a + Len("\n<li>"), std::string(1, '\n').append(BoldNumber(s)));
     return Marked();
   });
 }

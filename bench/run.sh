@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds the "bench" preset and runs every benchmark, then prints a summary:
+#   1. the per-page pipeline on every engine's ~10 KB and ~32 KB page, beside one
+#      memchr pass over the same bytes (Google Benchmark);
+#   2. a whole ranking run (34 engines x 3 keywords x depth 50) through kestrova-sim
+#      on loopback, beside curl making the same requests in one process;
+#   3. writing and reading a project file at the record limit;
+#   4. cheerio loading the same result pages and collecting their links.
+# REPEATS (default 5) sets the repetitions; figures are medians with min-max.
+# Raw output stays in build/bench/bench-work/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repeats=${REPEATS:-5}
+bin=build/bench
+work=$bin/bench-work
+
+for tool in /usr/bin/time curl node npm python3; do
+  command -v "$tool" >/dev/null || { echo "run.sh: $tool is missing" >&2; exit 1; }
+done
+
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target bench_pipeline bench_project kestrova-cli kestrova-sim
+rm -rf "$work"
+mkdir -p "$work"
+cli=$bin/src/cli/kestrova-cli
+sim=$bin/tools/sim/kestrova-sim
+
+echo "== 1 and 4: per-page pipeline, memchr floor, cheerio peer"
+"$bin/bench/bench_pipeline" --dump-pages="$work/pages"
+"$bin/bench/bench_pipeline" --benchmark_repetitions="$repeats" --benchmark_min_time=0.05 \
+  --benchmark_display_aggregates_only=true \
+  --benchmark_out="$work/pipeline.json" --benchmark_out_format=json >"$work/pipeline.txt"
+if [ ! -d bench/peer/node_modules ]; then
+  (cd bench/peer && { npm ci --offline || npm ci; })
+fi
+node bench/peer/parse-links.js "$work/pages" 30 >"$work/cheerio.jsonl"
+
+echo "== 2: whole ranking run through kestrova-sim, and curl"
+echo '{"seed": 7}' >"$work/scenario.json"
+sim_pid=
+start_sim() {  # start_sim LOG [--quiet]
+  rm -f "$work/sim.port"
+  "$sim" --port 0 --port-file "$work/sim.port" --scenario "$work/scenario.json" "${@:2}" \
+    >/dev/null 2>"$1" &
+  sim_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/sim.port" ] && return 0
+    sleep 0.1
+  done
+  echo "run.sh: kestrova-sim did not start" >&2
+  exit 1
+}
+stop_sim() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+    sim_pid=
+  fi
+}
+trap stop_sim EXIT
+
+project=$work/run.rnk
+new_project() {
+  "$cli" new "$project" --force --domain www.kestrova-bench.com --engines all --depth 50 \
+    --timeout 10 --keywords "rank checker,website ranking,site promotion" \
+    --report-dir "$work/reports" >/dev/null
+}
+
+# A first run with the request log on: it warms the caches and lists the requests
+# curl will make.
+start_sim "$work/sim-requests.log"
+new_project
+"$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt"
+stop_sim
+start_sim "$work/sim.log" --quiet
+port=$(cat "$work/sim.port")
+python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$port" >"$work/curl.conf"
+
+for i in $(seq "$repeats"); do
+  new_project
+  rm -rf "$work/reports"
+  /usr/bin/time -v -o "$work/rank-$i.time" \
+    "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt"
+done
+for i in $(seq "$repeats"); do
+  /usr/bin/time -v -o "$work/curl-$i.time" curl --config "$work/curl.conf" >/dev/null
+done
+stop_sim
+
+echo "== 3: project file at the record limit"
+/usr/bin/time -v -o "$work/project-write.time" \
+  "$bin/bench/bench_project" write "$work/limit.rnk" "$repeats" >"$work/project-write.json"
+/usr/bin/time -v -o "$work/project-read.time" \
+  "$bin/bench/bench_project" read "$work/limit.rnk" "$repeats" >"$work/project-read.json"
+
+echo
+python3 bench/summarize.py "$work"

@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""Prints the benchmark figures of one bench/run.sh run as Markdown tables:
+medians with min-max over the repetitions, each beside its floor or peer and
+the target. Usage: summarize.py WORK_DIR"""
+import glob
+import json
+import os
+import re
+import statistics
+import sys
+
+work = sys.argv[1]
+
+
+def spread(values, fmt='{:.1f}'):
+    return (fmt.format(statistics.median(values)) + ' (' + fmt.format(min(values)) + '-' +
+            fmt.format(max(values)) + ')')
+
+
+def file_key(engine, size):
+    return re.sub(r'[^A-Za-z0-9]', '', engine) + '-' + size + '.html'
+
+
+def per_page():
+    with open(os.path.join(work, 'pipeline.json')) as f:
+        report = json.load(f)
+    runs = {}
+    for bench in report['benchmarks']:
+        if bench.get('run_type') != 'iteration':
+            continue
+        kind, engine, size = bench['run_name'].split('/')[:3]
+        scale = {'ns': 1e-3, 'us': 1.0, 'ms': 1e3}[bench['time_unit']]
+        runs.setdefault((engine, size), {}).setdefault(kind, []).append(bench['real_time'] * scale)
+        runs[(engine, size)]['bytes'] = int(bench['bytes'])
+    peer = {}
+    with open(os.path.join(work, 'cheerio.jsonl')) as f:
+        for line in f:
+            entry = json.loads(line)
+            peer[entry['page']] = entry
+    for size in sorted({s for _, s in runs}, key=lambda s: int(s[:-1])):
+        print('### Per-page pipeline, ' + size + ' pages (microseconds, median (min-max))\n')
+        print('| Engine | Bytes | Pipeline | memchr floor | x floor | cheerio | cheerio / ours |')
+        print('|---|---:|---:|---:|---:|---:|---:|')
+        worst, least_ratio = 0.0, None
+        for (engine, s), kinds in runs.items():
+            if s != size:
+                continue
+            ours = statistics.median(kinds['Pipeline'])
+            floor = statistics.median(kinds['Floor'])
+            other = peer.get(file_key(engine, size))
+            ratio = other['median_us'] / ours if other else None
+            worst = max(worst, ours)
+            if ratio is not None:
+                least_ratio = ratio if least_ratio is None else min(least_ratio, ratio)
+            peer_text = ('{:.0f} ({:.0f}-{:.0f})'.format(other['median_us'], other['min_us'],
+                                                         other['max_us']) if other else 'n/a')
+            print('| {} | {} | {} | {} | {:.0f}x | {} | {} |'.format(
+                engine, kinds['bytes'], spread(kinds['Pipeline']), spread(kinds['Floor'], '{:.2f}'),
+                ours / floor, peer_text, '{:.0f}x'.format(ratio) if ratio else 'n/a'))
+        print('\nSlowest engine median: {:.1f} us (target under 50 us for 32k pages); '
+              'least cheerio ratio: {} (target at least 20x).\n'.format(
+                  worst, '{:.0f}x'.format(least_ratio) if least_ratio else 'n/a'))
+
+
+def time_v(path):
+    text = open(path).read()
+    clock = re.search(r'Elapsed \(wall clock\) time.*: (?:(\d+):)?(\d+):([\d.]+)', text)
+    seconds = int(clock.group(1) or 0) * 3600 + int(clock.group(2)) * 60 + float(clock.group(3))
+    rss = int(re.search(r'Maximum resident set size \(kbytes\): (\d+)', text).group(1))
+    status = int(re.search(r'Exit status: (\d+)', text).group(1))
+    return seconds, rss / 1024.0, status
+
+
+def whole_run():
+    log = open(os.path.join(work, 'sim-requests.log'), encoding='latin-1').read().splitlines()
+    requests = [line for line in log if ' -> ' in line]
+    pages = [line for line in requests if re.search(r' -> 200 .* page \d+ "', line)]
+    print('### Whole run: 34 engines x 3 keywords x depth 50 through kestrova-sim\n')
+    print('{} requests, {} of them result pages.\n'.format(len(requests), len(pages)))
+    print('| Client | Wall time (s) | Result pages/s | Peak RSS (MB) | Exit |')
+    print('|---|---:|---:|---:|---|')
+    medians = {}
+    for name in ('rank', 'curl'):
+        runs = [time_v(p) for p in sorted(glob.glob(os.path.join(work, name + '-*.time')))]
+        seconds = [r[0] for r in runs]
+        rates = [len(pages) / max(s, 1e-3) for s in seconds]
+        medians[name] = statistics.median(seconds)
+        label = 'kestrova-cli rank' if name == 'rank' else 'curl (one process, same requests)'
+        print('| {} | {} | {} | {} | {} |'.format(label, spread(seconds, '{:.2f}'),
+                                                  spread(rates, '{:.0f}'),
+                                                  spread([r[1] for r in runs]),
+                                                  ','.join(str(r[2]) for r in runs)))
+    print('\nkestrova-cli / curl wall time: {:.2f}x (target at most 1.5x); targets: at least '
+          '1,000 pages/s, peak under 30 MB.\n'.format(medians['rank'] / medians['curl']))
+
+
+def project_files():
+    print('### Project file at the record limit (32,767 records, ten top URLs each)\n')
+    print('| Operation | Time (ms) | Peak RSS (MB) | File size (MB) |')
+    print('|---|---:|---:|---:|')
+    size = os.path.getsize(os.path.join(work, 'limit.rnk')) / 1048576.0
+    for mode in ('write', 'read'):
+        with open(os.path.join(work, 'project-' + mode + '.json')) as f:
+            result = json.loads(f.readline())
+        _, rss, _ = time_v(os.path.join(work, 'project-' + mode + '.time'))
+        print('| {} WriteProjectFile/ReadProjectFile | {:.1f} ({:.1f}-{:.1f}) | {:.1f} | {:.1f} |'
+              .format(mode, result['median_ms'], result['min_ms'], result['max_ms'], rss, size)
+              .replace('write WriteProjectFile/ReadProjectFile', 'WriteProjectFile')
+              .replace('read WriteProjectFile/ReadProjectFile', 'ReadProjectFile'))
+    print('\nTargets: each under 200 ms, peak under 100 MB.\n')
+
+
+per_page()
+whole_run()
+project_files()
