@@ -88,9 +88,8 @@ bool SaveUserSettings(SettingsStore& store, ProgramSettings& s, const NetworkCon
 }
 
 std::string WithDot(std::string_view extension) {
-  std::string text(extension);
-  if (text.empty() || text[0] != '.') text.insert(0, ".");
-  return text;
+  if (!extension.empty() && extension[0] == '.') return std::string(extension);
+  return std::string(".").append(extension);
 }
 
 }  // namespace
