@@ -70,7 +70,7 @@ new_project() {
 # curl will make.
 start_sim "$work/sim-requests.log"
 new_project
-"$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt"
+"$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt" 2>&1
 stop_sim
 start_sim "$work/sim.log" --quiet
 port=$(cat "$work/sim.port")
@@ -80,7 +80,7 @@ for i in $(seq "$repeats"); do
   new_project
   rm -rf "$work/reports"
   /usr/bin/time -v -o "$work/rank-$i.time" \
-    "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt"
+    "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt" 2>&1
 done
 for i in $(seq "$repeats"); do
   /usr/bin/time -v -o "$work/curl-$i.time" curl --config "$work/curl.conf" >/dev/null
