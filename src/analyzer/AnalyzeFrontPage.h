@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "base/ProductInfo.h"
 #include "analyzer/AnalyzePage.h"
 #include "net/HttpClient.h"
 #include "ranking/ProjectState.h"
@@ -32,7 +33,7 @@ struct FrontPageServices {
   HttpClient& client;
   Dialogs& dialogs;
   std::function<void(const std::string&)> showStatus;
-  std::string messageTitle = "Kestrova";
+  std::string messageTitle = kProductName;
 };
 
 enum class FrontPageOutcome {

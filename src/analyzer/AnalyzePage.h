@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ProductInfo.h"
 #include "analyzer/KeywordCount.h"
 #include "ranking/ProjectState.h"
 #include "ui/Dialogs.h"
@@ -26,7 +27,7 @@ struct AnalysisHooks {
   StopCheck stopRequested;
   // Shows the missing-tag message and lets the window breathe between steps; may be null.
   Dialogs* dialogs = nullptr;
-  std::string messageTitle = "Kestrova";
+  std::string messageTitle = kProductName;
 };
 
 // Analyses `pageText` (the whole HTTP answer, header lines included) for `keyword`

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/HtmlEscape.h"
 #include "base/Text.h"
 
 namespace kestrova {
@@ -31,30 +32,8 @@ std::string_view FontFamily(RichFont font) {
   return "Arial, sans-serif";
 }
 
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\r':
-        break;  // only ever part of CR LF, which ends the paragraph
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
+// Paragraphs end at CR LF, so a CR never reaches the markup.
+std::string Escaped(std::string_view text) { return HtmlEscape(ReplaceAll(text, "\r", "")); }
 
 std::string Span(std::string_view text, const RichStyle& style) {
   std::string css = "font-family: " + std::string(FontFamily(style.font)) +

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -32,12 +33,26 @@ bool FileExists(std::string_view path) { return StatIs(path, S_IFREG); }
 bool DirExists(std::string_view path) { return StatIs(path, S_IFDIR); }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) {
     SetError(error, "cannot open", path);
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // One read into a buffer of the file's size; a file that is not seekable
+  // (a pipe) is read to its end instead.
+  std::streamoff size = in.tellg();
+  in.seekg(0);
+  if (size > 0) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
+  } else {
+    in.clear();
+    bytes.clear();
+  }
+  // Whatever is left: a file that grew while being read, or a pipe.
+  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) {
     SetError(error, "cannot read", path);
     return false;
@@ -85,6 +100,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 bool MakeDirectory(const std::string& path) {
   if (::mkdir(path.c_str(), 0755) == 0) return true;
   return errno == EEXIST && DirExists(path);
+}
+
+bool MakeDirectories(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  return DirExists(path);
 }
 
 }  // namespace kestrova

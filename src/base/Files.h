@@ -21,5 +21,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
 
 // Creates one directory (its parent must exist); true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
+// Creates a directory and any missing parents; true when it exists afterwards.
+bool MakeDirectories(const std::string& path);
 
 }  // namespace kestrova

@@ -1,7 +1,6 @@
 // kestrova-cli analyze: the front-page analysis of a saved page or of a domain's
 // live front page, printed field by field, with the improvement advice on request
 // and the record stored in a project as the window stores it.
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -16,6 +15,7 @@
 #include "engines/EngineCatalogue.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
+#include "net/ProxyAddress.h"
 #include "store/ProjectFile.h"
 
 namespace kestrova::cli {
@@ -96,22 +96,6 @@ void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {
   number("KeywordTotal", r.KeywordTotal);
 }
 
-// "HOST:PORT" with a port from 1 to 65535.
-bool ParseProxy(const std::string& text, std::string& host, std::uint16_t& port) {
-  auto colon = text.rfind(':');
-  if (colon == std::string::npos || colon == 0) return false;
-  unsigned value = 0;
-  const char* first = text.data() + colon + 1;
-  const char* last = text.data() + text.size();
-  auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last || first == last || value == 0 || value > 65535) {
-    return false;
-  }
-  host = text.substr(0, colon);
-  port = static_cast<std::uint16_t>(value);
-  return true;
-}
-
 bool LoadProject(const std::string& path, ProjectState& project, std::ostream& err) {
   std::string bytes, error;
   if (!ReadWholeFile(path, bytes, &error)) {
@@ -128,16 +112,15 @@ bool LoadProject(const std::string& path, ProjectState& project, std::ostream& e
 
 // Fetches and analyses the domain's front page into project.PageAnalyses.
 bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliDialogs& dialogs) {
-  std::string proxyHost;
-  std::uint16_t proxyPort = 0;
-  if (!options.proxy.empty() && !ParseProxy(options.proxy, proxyHost, proxyPort)) {
+  std::optional<ProxyAddress> proxy;
+  if (!options.proxy.empty() && !(proxy = ParseProxyAddress(options.proxy))) {
     throw UsageError("--proxy must be HOST:PORT");
   }
   NetworkState state;
   HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
   dialogs.SetStopAction([&client] { client.Stop(); });
   if (project.TimeOutSecs > 0) client.SetTimeout(TimeoutFromSeconds(project.TimeOutSecs));
-  if (!proxyHost.empty()) client.SetProxy(ArgText(proxyHost), proxyPort);
+  if (proxy) client.SetProxy(ArgText(proxy->host), proxy->port);
 
   FrontPageRequest request;
   request.domain = ArgText(options.domain);

@@ -1,94 +1,16 @@
 // kestrova-cli fetch: one page through the HTTP client, the answer bytes on
 // stdout exactly as received, the outcome and the network flags on stderr.
-#include <signal.h>
-
-#include <charconv>
 #include <optional>
 #include <ostream>
 
+#include "cli/CliDialogs.h"
 #include "cli/Command.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
-#include "ui/Dialogs.h"
+#include "net/ProxyAddress.h"
 
 namespace kestrova::cli {
 namespace {
-
-volatile sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int) {
-  interrupted = 1;
-}
-
-// Ctrl+C while a fetch runs is the Stop button; the previous handler comes back after.
-class InterruptAsStop {
- public:
-  InterruptAsStop() {
-    interrupted = 0;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous_);
-  }
-  ~InterruptAsStop() { sigaction(SIGINT, &previous_, nullptr); }
-  InterruptAsStop(const InterruptAsStop&) = delete;
-  InterruptAsStop& operator=(const InterruptAsStop&) = delete;
-
- private:
-  struct sigaction previous_ {};
-};
-
-// The terminal's answers for the client: messages to stderr, Ctrl+C as Stop.
-class FetchDialogs : public Dialogs {
- public:
-  explicit FetchDialogs(std::ostream& err) : err_(err) {}
-  void Attach(HttpClient& client) { client_ = &client; }
-
-  MessageAnswer ShowMessage(std::string_view text, std::string_view, MessageButtons,
-                            MessageIcon) override {
-    err_ << "kestrova-cli fetch: " << TerminalText(std::string(text)) << "\n";
-    return MessageAnswer::Ok;
-  }
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  void OpenUrl(std::string_view) override {}
-  void OpenFile(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void Yield() override {
-    if (interrupted && client_ != nullptr && !client_->State().StopRequested) client_->Stop();
-  }
-
- private:
-  std::ostream& err_;
-  HttpClient* client_ = nullptr;
-};
-
-struct ProxyAddress {
-  std::string host;
-  std::uint16_t port = 0;
-};
-
-// "HOST:PORT" with a port from 1 to 65535.
-std::optional<ProxyAddress> ParseProxy(const std::string& text) {
-  auto colon = text.rfind(':');
-  if (colon == std::string::npos || colon == 0) return std::nullopt;
-  unsigned port = 0;
-  const char* first = text.data() + colon + 1;
-  const char* last = text.data() + text.size();
-  auto [end, error] = std::from_chars(first, last, port);
-  if (error != std::errc() || end != last || first == last || port == 0 || port > 65535) {
-    return std::nullopt;
-  }
-  return ProxyAddress{text.substr(0, colon), static_cast<std::uint16_t>(port)};
-}
 
 std::string FlagsText(const NetworkState& state) {
   std::string text;
@@ -113,15 +35,17 @@ int RunFetch(const FetchOptions& options, CliIo& io) {
   if (!(options.timeoutSeconds > 0)) throw UsageError("--timeout must be above 0 seconds");
   std::optional<ProxyAddress> proxy;
   if (!options.proxy.empty()) {
-    proxy = ParseProxy(options.proxy);
+    proxy = ParseProxyAddress(options.proxy);
     if (!proxy) throw UsageError("--proxy must be HOST:PORT");
   }
 
   NetworkState state;
   state.UserAgent = ArgText(options.userAgent);
-  FetchDialogs dialogs(io.err);
+  CliDialogs dialogs(io.err, "fetch", false);
   HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
-  dialogs.Attach(client);
+  dialogs.SetStopAction([&client] {
+    if (!client.State().StopRequested) client.Stop();
+  });
   client.SetTimeout(TimeoutFromSeconds(options.timeoutSeconds));
   if (proxy) client.SetProxy(ArgText(proxy->host), proxy->port);
 

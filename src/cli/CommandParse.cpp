@@ -3,12 +3,12 @@
 #include <ostream>
 
 #include "base/Files.h"
+#include "base/ProductInfo.h"
 #include "cli/Command.h"
 #include "engines/EngineCatalogue.h"
 #include "engines/MarkedPageReaders.h"
 #include "engines/ResultPage.h"
 #include "engines/SavedPageAnnotation.h"
-#include "ranking/RunTexts.h"
 
 namespace kestrova::cli {
 namespace {
@@ -58,7 +58,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
   if (!args.markedFile.empty() && !WriteOutput(args.markedFile, page, io)) return kExitFailed;
   if (!args.annotatedFile.empty()) {
     SavedPageHeader header;
-    header.title = SavedPageTitle(texts::kProgramWebPage, texts::kProgramName, pageIndex);
+    header.title = SavedPageTitle(kProductWebPage, kProductName, pageIndex);
     header.baseUrl = engine.Host;
     header.keyword = keyword;
     header.engineName = engine.Name;

@@ -8,20 +8,9 @@
 
 #include "base/Numbers.h"
 #include "engines/EngineRecord.h"
+#include "engines/ResultList.h"
 
 namespace kestrova {
-
-constexpr int kTopUrlSlots = 10;
-
-// The first ten result URLs of a keyword check's first page. Slots are numbered
-// 1 to 10 (Url(n)); TopUrlCount is the number of the last slot written.
-struct ResultList {
-  std::array<std::string, kTopUrlSlots> Urls;
-  Integer TopUrlCount = 0;
-
-  const std::string& Url(int slot) const { return Urls.at(static_cast<size_t>(slot - 1)); }
-  void Clear() { *this = ResultList{}; }
-};
 
 using ResultsStartList = std::array<std::string, kResultsStartSlots>;
 

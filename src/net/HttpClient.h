@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ProductInfo.h"
 #include "net/Connection.h"
 #include "net/NetworkState.h"
 #include "ui/Dialogs.h"
@@ -35,7 +36,7 @@ class HttpClient {
  public:
   // `state` and `dialogs` belong to the application and must outlive the client.
   HttpClient(NetworkState& state, Dialogs& dialogs, ConnectionFactory makeConnection,
-             std::string messageTitle = "Kestrova");
+             std::string messageTitle = kProductName);
   ~HttpClient();
   HttpClient(const HttpClient&) = delete;
   HttpClient& operator=(const HttpClient&) = delete;

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "base/ProductInfo.h"
 #include "base/Text.h"
 #include "engines/QueryPath.h"
 #include "engines/ResultPage.h"
@@ -112,7 +113,7 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
   if (page.empty()) page = NoResultsPage(walk.color, walk.status, engine.Name);
   std::string keywordsFolder;
   CreateResultFolders(services, engine.Name, keywordsFolder);
-  AnnotateSavedPage(page, {SavedPageTitle(texts::kProgramWebPage, texts::kProgramName, pageIndex),
+  AnnotateSavedPage(page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex),
                            engine.Host, std::string(keyword), engine.Name,
                            engine.ResultsStartTexts[0], services.project.HighlightKeywords == 1});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);

@@ -10,10 +10,9 @@ bool ReadDomainPosition(const EngineRecord& engine, std::string_view domain, std
 }
 
 void ReadTopUrls(std::string_view keyword, const EngineRecord& engine, std::string_view page,
-                 std::array<std::string, 10>& urls, Integer& count) {
+                 std::array<std::string, kTopUrlSlots>& urls, Integer& count) {
   ResultList list;
   ExtractTopUrls(keyword, engine.Name, page, 0, list);
-  static_assert(std::tuple_size_v<decltype(list.Urls)> == 10);
   urls = list.Urls;
   count = list.TopUrlCount;
 }

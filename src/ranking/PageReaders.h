@@ -8,6 +8,7 @@
 
 #include "base/Numbers.h"
 #include "engines/EngineRecord.h"
+#include "engines/ResultList.h"
 
 namespace kestrova {
 
@@ -17,6 +18,6 @@ bool ReadDomainPosition(const EngineRecord& engine, std::string_view domain, std
 
 // ExtractTopUrls for the first page: slot 1 is urls[0]; `count` is the last slot written.
 void ReadTopUrls(std::string_view keyword, const EngineRecord& engine, std::string_view page,
-                 std::array<std::string, 10>& urls, Integer& count);
+                 std::array<std::string, kTopUrlSlots>& urls, Integer& count);
 
 }  // namespace kestrova

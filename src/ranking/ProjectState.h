@@ -10,12 +10,11 @@
 
 #include "base/Date.h"
 #include "base/Numbers.h"
+#include "engines/ResultList.h"
 
 namespace kestrova {
 
 struct EngineCatalogue;
-
-constexpr int kTopUrlSlots = 10;
 
 // The latest check of one keyword on one engine. A record with an empty Keyword is
 // free: a later check may take its place.

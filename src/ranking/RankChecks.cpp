@@ -23,7 +23,7 @@ bool RankController::CheckSettingsDirectories() {
                             MessageIcon::Question) != MessageAnswer::Yes) {
       return false;
     }
-    CreateFolderWithParents(folder);
+    MakeDirectories(folder);
     if (!DirExists(folder)) {
       dialogs.ShowMessage(texts::kCouldNotMakeDirectory + folder + "'",
                           texts::kTitleCreateDirectory, MessageButtons::Ok,

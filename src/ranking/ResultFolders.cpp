@@ -19,18 +19,9 @@ bool EnsureDirectory(const std::string& path) {
 
 }  // namespace
 
-bool CreateFolderWithParents(const std::string& path) {
-  if (path.empty() || DirExists(path)) return !path.empty();
-  const std::size_t slash = path.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) {
-    if (!CreateFolderWithParents(path.substr(0, slash))) return false;
-  }
-  return EnsureDirectory(path);
-}
-
 bool CreateDomainFolder(RunServices& services) {
   const ProjectState& project = services.project;
-  const bool made = CreateFolderWithParents(project.ReportDirectory) &&
+  const bool made = MakeDirectories(project.ReportDirectory) &&
                     EnsureDirectory(DomainFolderPath(project.ReportDirectory, project.Domain));
   if (!made) ReportFolderFailure(services.dialogs, texts::kErrorReportDirectories);
   return made;
@@ -42,7 +33,7 @@ bool CreateResultFolders(RunServices& services, std::string_view engine,
   const std::string engineFolder =
       EngineFolderPath(project.ReportDirectory, project.Domain, engine);
   keywordsFolder = KeywordsFolderPath(project.ReportDirectory, project.Domain, engine);
-  bool made = CreateFolderWithParents(engineFolder);
+  bool made = MakeDirectories(engineFolder);
   for (const char* sub : {"/keywords", "/searchurl", "/submit"}) {
     made = EnsureDirectory(engineFolder + sub) && made;
   }

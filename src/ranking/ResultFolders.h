@@ -20,7 +20,4 @@ bool CreateDomainFolder(RunServices& services);
 bool CreateResultFolders(RunServices& services, std::string_view engine,
                          std::string& keywordsFolder);
 
-// Makes `path` and any missing parents; true when it exists afterwards.
-bool CreateFolderWithParents(const std::string& path);
-
 }  // namespace kestrova

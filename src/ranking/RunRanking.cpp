@@ -39,7 +39,7 @@ bool AskForReportFolder(RunServices& services) {
       std::string(texts::kReportDirMissing) + texts::kCrLf + "Create " + folder + "?",
       texts::kTitleCreateDirectoryAsk, MessageButtons::YesNo, MessageIcon::Question);
   if (answer != MessageAnswer::Yes) return false;
-  CreateFolderWithParents(folder);
+  MakeDirectories(folder);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Date.h"
+#include "base/ProductInfo.h"
 #include "engines/EngineCatalogue.h"
 #include "net/NetworkState.h"
 #include "ranking/PageFetcher.h"
@@ -26,6 +27,6 @@ struct RunServices {
 };
 
 // Title of the run's message boxes that name no title of their own.
-inline constexpr const char* kMessageTitle = "Kestrova";
+inline constexpr const char* kMessageTitle = kProductName;
 
 }  // namespace kestrova

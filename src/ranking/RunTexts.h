@@ -14,10 +14,6 @@ inline constexpr const char* kColorFailed = "FF0000";
 inline constexpr const char* kColorTimedOut = "FF8000";
 inline constexpr const char* kColorUnknown = "F2F200";
 
-// The program's name and web page, shown in the bar of every saved page.
-inline constexpr const char* kProgramName = "Kestrova";
-inline constexpr const char* kProgramWebPage = "http://www.tarnwell.com/kestrova/";
-
 // Record texts written by a check.
 inline constexpr const char* kChangeUnchanged = "---";
 inline constexpr const char* kChangeDown = "Down, (";

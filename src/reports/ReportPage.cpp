@@ -69,28 +69,4 @@ ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context) {
   return report.Finish();
 }
 
-std::string HtmlEscape(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
 }  // namespace kestrova

@@ -2,6 +2,8 @@
 // reports, footer and closing tags.
 #pragma once
 
+#include "base/HtmlEscape.h"
+
 #include <string>
 #include <string_view>
 
@@ -35,8 +37,5 @@ void WriteHTMLClose(ReportFile& report);
 // every line reached the disk.
 ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context);
 
-// Text from outside the program (result pages, fetched URLs) made safe to
-// stand in our HTML, as text or in a quoted attribute: & < > " become entities.
-std::string HtmlEscape(std::string_view text);
 
 }  // namespace kestrova

@@ -1,6 +1,8 @@
 // The report files' names, titles and the fixed pieces of their pages.
 #pragma once
 
+#include "base/ProductInfo.h"
+
 namespace kestrova::reports {
 
 inline constexpr const char* kLogFile = "Log.html";
@@ -17,9 +19,9 @@ inline constexpr const char* kHeadingColor = "0080FF";
 inline constexpr const char* kTableHeaderColor = "FFFFFF";
 
 // The footer's links: the program's web page and its maker's.
-inline constexpr const char* kProductName = "Kestrova";
-inline constexpr const char* kProductWebPage = "http://www.tarnwell.com/kestrova/";
-inline constexpr const char* kMakerWebAddress = "http://www.tarnwell.com/";
+using ::kestrova::kMakerWebAddress;
+using ::kestrova::kProductName;
+using ::kestrova::kProductWebPage;
 
 inline constexpr const char* kNoKeywordFields = "(none)";
 

@@ -2,7 +2,6 @@
 // failure leaves the fields read so far with their new values and the rest as they
 // were.
 #include <algorithm>
-#include <fstream>
 
 #include "base/Files.h"
 #include "engines/EngineCatalogue.h"
@@ -168,20 +167,6 @@ class ProjectReader {
   const EngineCatalogue& catalogue_;
 };
 
-// The whole file in one read into a buffer of its size: reading a large project
-// through a growing string would copy it repeatedly and briefly hold it twice.
-bool ReadFileSized(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  const std::streamoff size = in.tellg();
-  if (size < 0 || !in.seekg(0)) return false;
-  bytes.resize(static_cast<size_t>(size));
-  if (!in.read(bytes.data(), size)) return false;
-  // A file that grew while being read still arrives whole.
-  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
 }  // namespace
 
 ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
@@ -204,7 +189,7 @@ ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
 bool ReadProjectFile(const std::string& path, ProjectState& project, Dialogs& dialogs,
                      const EngineCatalogue& catalogue) {
   std::string bytes;
-  bool ok = ReadFileSized(path, bytes) && ReadProjectText(bytes, project, catalogue).ok;
+  bool ok = ReadWholeFile(path, bytes) && ReadProjectText(bytes, project, catalogue).ok;
   if (!ok) {
     dialogs.ShowMessage(kReadErrorText, kReadErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
   }

@@ -44,11 +44,4 @@ std::string ProjectsDirectory(const ProgramPaths& paths) {
   return paths.dataDirectory + "/Projects";
 }
 
-bool MakeDirectories(const std::string& path) {
-  if (path.empty() || DirExists(path)) return !path.empty();
-  size_t slash = path.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) MakeDirectories(path.substr(0, slash));
-  return MakeDirectory(path);
-}
-
 }  // namespace kestrova

@@ -3,6 +3,7 @@
 // environment once and passed on, so tests can fix them.
 #pragma once
 
+
 #include <string>
 
 namespace kestrova {
@@ -19,8 +20,5 @@ ProgramPaths ProgramPathsFromEnvironment();
 std::string DefaultReportDirectory(const ProgramPaths& paths);
 // Where the project file dialogs start: the data directory + "/Projects".
 std::string ProjectsDirectory(const ProgramPaths& paths);
-
-// Creates `path` and any missing parents; true when it exists afterwards.
-bool MakeDirectories(const std::string& path);
 
 }  // namespace kestrova

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/Date.h"
+#include "base/ProductInfo.h"
 #include "ranking/ProjectState.h"
 #include "store/Settings.h"
 #include "ui/MainFormControls.h"
@@ -16,9 +17,6 @@ namespace kestrova {
 
 class Dialogs;
 struct EngineCatalogue;
-
-// The program's name in window captions and message boxes.
-inline constexpr std::string_view kProductName = "Kestrova";
 
 // Indices of the control arrays.
 constexpr int kKeywordBox = 0;       // cmbKeyWords: the keyword box

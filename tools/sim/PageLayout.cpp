@@ -131,30 +131,6 @@ std::string RenderNoResultsPage(const EngineRecord& engine, std::string_view key
   return page;
 }
 
-std::string EscapeHtml(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
 std::string CodeUrl(std::string_view url) {
   std::string coded;
   for (char c : url) {

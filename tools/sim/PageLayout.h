@@ -3,6 +3,8 @@
 // realistic surrounding HTML of varied size.
 #pragma once
 
+#include "base/HtmlEscape.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,8 +36,6 @@ std::string RenderResultPage(const ResultPageInput& input, long minimumBytes = 0
 // no-results text.
 std::string RenderNoResultsPage(const EngineRecord& engine, std::string_view keywordHtml);
 
-// Text escaped for HTML element content and attribute values.
-std::string EscapeHtml(std::string_view text);
 
 // A URL with ":", "/" and "." coded, as engines put targets into their own links.
 std::string CodeUrl(std::string_view url);

@@ -22,7 +22,7 @@ Reply ErrorReply(int status, std::string_view reason, std::string note) {
 
 Reply RedirectReply(std::string_view location, std::string note) {
   std::string body =
-      "<HTML><BODY>Moved <A HREF=\"" + EscapeHtml(location) + "\">here</A></BODY></HTML>\r\n";
+      "<HTML><BODY>Moved <A HREF=\"" + HtmlEscape(location) + "\">here</A></BODY></HTML>\r\n";
   return Reply::Complete(
       HttpResponse(302, "Found", body, "Location: " + std::string(location) + "\r\n"), 302,
       std::move(note));
@@ -128,7 +128,7 @@ Reply Responder::AnswerEngine(const EngineQuery& query, const std::string& metho
   auto page = [&](long minimumBytes) {
     if (scenario_.HasNoResults(engine.Name, query.encodedKeyword)) {
       return HttpResponse(
-          200, "OK", RenderNoResultsPage(engine, EscapeHtml(DecodeKeyword(query.encodedKeyword))),
+          200, "OK", RenderNoResultsPage(engine, HtmlEscape(DecodeKeyword(query.encodedKeyword))),
           {}, headOnly);
     }
     return HttpResponse(
@@ -192,7 +192,7 @@ std::string Responder::PageHtml(int engineIndex, std::string_view encodedKeyword
   const EngineRecord& engine = catalogue_.At(static_cast<Integer>(engineIndex));
   ResultPageInput input;
   input.engine = &engine;
-  input.keywordHtml = EscapeHtml(DecodeKeyword(encodedKeyword));
+  input.keywordHtml = HtmlEscape(DecodeKeyword(encodedKeyword));
   input.encodedKeyword = std::string(encodedKeyword);
   input.pageIndex = pageIndex;
   std::uint64_t listSeed = ResultListSeed(engine.Name, encodedKeyword, scenario_.seed);
@@ -212,7 +212,7 @@ std::string Responder::ResultPageHtml(int engineIndex, std::string_view keyword,
 std::string Responder::UrlAtRank(int engineIndex, std::string_view keyword, int rank) const {
   const EngineRecord& engine = catalogue_.At(static_cast<Integer>(engineIndex));
   std::string encoded = EncodeSearchText(keyword);
-  return EntryAt(engine, encoded, EscapeHtml(DecodeKeyword(encoded)), rank).url;
+  return EntryAt(engine, encoded, HtmlEscape(DecodeKeyword(encoded)), rank).url;
 }
 
 }  // namespace kestrova::sim
