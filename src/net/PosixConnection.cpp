@@ -23,6 +23,9 @@ constexpr std::chrono::milliseconds kWaitSlice{25};
 // byte now and then cannot hold an attempt for hours.
 constexpr int kAnswerTimeoutFactor = 4;
 constexpr int kMaxReadBytes = 256;
+// The socket is drained this much at a time; callers still take the bytes in
+// pieces of at most kMaxReadBytes, so one system call serves many pieces.
+constexpr std::size_t kSocketReadBytes = 16384;
 
 bool ParseNumericAddress(const std::string& text, sockaddr_storage& out, socklen_t& length) {
   std::memset(&out, 0, sizeof out);
@@ -206,7 +209,9 @@ PosixConnection::Clock::time_point PosixConnection::ReadDeadline() const {
 
 int PosixConnection::Read(std::string& chunk, int maxBytes) {
   chunk.clear();
-  if (!IsConnected() || peerClosed_ || readTimedOut_ || cancelled_ || maxBytes <= 0) return 0;
+  if (!IsConnected() || readTimedOut_ || cancelled_ || maxBytes <= 0) return 0;
+  if (pendingAt_ < pending_.size()) return TakePending(chunk, maxBytes);
+  if (peerClosed_) return 0;
   auto now = Clock::now();
   auto deadline = ReadDeadline();
   if (now >= deadline) {
@@ -225,12 +230,13 @@ int PosixConnection::Read(std::string& chunk, int maxBytes) {
     }
     return 0;
   }
-  char buffer[kMaxReadBytes];
-  ssize_t n = ::recv(fd_, buffer, std::min(maxBytes, kMaxReadBytes), 0);
+  pending_.resize(kSocketReadBytes);
+  pendingAt_ = 0;
+  ssize_t n = ::recv(fd_, pending_.data(), pending_.size(), 0);
+  pending_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
   if (n > 0) {
-    chunk.assign(buffer, static_cast<std::size_t>(n));
     lastActivity_ = Clock::now();
-    return static_cast<int>(n);
+    return TakePending(chunk, maxBytes);
   }
   if (n == 0) {
     peerClosed_ = true;
@@ -273,7 +279,18 @@ void PosixConnection::RaiseError(int code) {
   if (events_.onError) events_.onError(code);
 }
 
+int PosixConnection::TakePending(std::string& chunk, int maxBytes) {
+  const std::size_t count = std::min({pending_.size() - pendingAt_,
+                                      static_cast<std::size_t>(maxBytes),
+                                      static_cast<std::size_t>(kMaxReadBytes)});
+  chunk.assign(pending_, pendingAt_, count);
+  pendingAt_ += count;
+  return static_cast<int>(count);
+}
+
 void PosixConnection::CloseSocket() {
+  pending_.clear();
+  pendingAt_ = 0;
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   connected_ = false;

@@ -59,6 +59,7 @@ class PosixConnection : public Connection {
   void RaiseTimeout();
   void RaiseError(int code);
   void CloseSocket();
+  int TakePending(std::string& chunk, int maxBytes);
 
   Dialer dialer_;
   std::chrono::milliseconds timeout_;
@@ -73,6 +74,8 @@ class PosixConnection : public Connection {
   bool cancelled_ = false;
   bool readTimedOut_ = false;
   int lastError_ = 0;
+  std::string pending_;  // received but not yet handed out
+  std::size_t pendingAt_ = 0;
   Clock::time_point lastActivity_{};
   Clock::time_point answerStart_{};
 };
