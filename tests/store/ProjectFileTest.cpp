@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "base/Files.h"
 #include "store/ProjectSamples.h"
@@ -15,45 +16,22 @@ using test::SampleCatalogue;
 using test::SampleProject;
 using test::SampleRecord;
 
-void ExpectSameStoredFields(const ProjectState& a, const ProjectState& b) {
-  EXPECT_EQ(a.Domain, b.Domain);
-  EXPECT_EQ(a.ContactEmail, b.ContactEmail);
-  EXPECT_EQ(a.KeywordText, b.KeywordText);
-  EXPECT_EQ(a.SearchUrl, b.SearchUrl);
-  EXPECT_EQ(a.SubmitUrl, b.SubmitUrl);
-  EXPECT_EQ(a.AvailableEngines, b.AvailableEngines);
-  EXPECT_EQ(a.SelectedEngines, b.SelectedEngines);
-  EXPECT_EQ(a.TimeOutSecs, b.TimeOutSecs);
-  EXPECT_EQ(a.KeywordDepth, b.KeywordDepth);
-  EXPECT_EQ(a.SearchDepth, b.SearchDepth);
-  EXPECT_EQ(a.LastRunDate, b.LastRunDate);
-  EXPECT_EQ(a.ReportDirectory, b.ReportDirectory);
-  EXPECT_EQ(a.DatePreference, b.DatePreference);
-  EXPECT_EQ(a.HighlightKeywords, b.HighlightKeywords);
-  EXPECT_EQ(a.ServerName, b.ServerName);
-  EXPECT_EQ(a.UserName, b.UserName);
-  EXPECT_EQ(a.Password, b.Password);
-  EXPECT_EQ(a.WwwSubDir, b.WwwSubDir);
-  EXPECT_EQ(a.ProjectOption, b.ProjectOption);
-  EXPECT_EQ(a.AllKeywords, b.AllKeywords);
-  EXPECT_EQ(a.PageGenDirectory, b.PageGenDirectory);
-  EXPECT_EQ(a.PageGenFileName, b.PageGenFileName);
-  EXPECT_EQ(a.Rankings, b.Rankings);
-  EXPECT_EQ(a.ReservedListOne, b.ReservedListOne);
-  EXPECT_EQ(a.ReservedListTwo, b.ReservedListTwo);
-  EXPECT_EQ(a.PageAnalyses, b.PageAnalyses);
-  EXPECT_EQ(a.ReservedListThree, b.ReservedListThree);
-  EXPECT_EQ(a.ColumnWidthTable, b.ColumnWidthTable);
+auto Stored(const ProjectState& p) {
+  return std::tie(p.Domain, p.ContactEmail, p.KeywordText, p.SearchUrl, p.SubmitUrl,
+                  p.AvailableEngines, p.SelectedEngines, p.TimeOutSecs, p.KeywordDepth,
+                  p.SearchDepth, p.LastRunDate, p.ReportDirectory, p.DatePreference,
+                  p.HighlightKeywords, p.ServerName, p.UserName, p.Password, p.WwwSubDir,
+                  p.ProjectOption, p.AllKeywords, p.PageGenDirectory, p.PageGenFileName, p.Rankings,
+                  p.ReservedListOne, p.ReservedListTwo, p.PageAnalyses, p.ReservedListThree,
+                  p.ColumnWidthTable);
 }
 
 // Lines of a file text, without their CR LF.
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
+  for (size_t start = 0, end; start < text.size(); start = end + 2) {
+    end = text.find("\r\n", start);
     lines.push_back(text.substr(start, end - start));
-    start = end + 2;
   }
   return lines;
 }
@@ -62,33 +40,23 @@ ProjectReadResult ReadText(const std::string& text, ProjectState& into) {
   return ReadProjectText(text, into, SampleCatalogue());
 }
 
-TEST(ProjectFile, EveryFieldAndListSurvivesASaveAndLoad) {
-  const ProjectState saved = SampleProject();
-  const std::string text = ProjectFileText(saved);
-  ProjectState loaded;
-  loaded.Loading = true;
-  ASSERT_TRUE(ReadText(text, loaded).ok);
-  ExpectSameStoredFields(saved, loaded);
-  EXPECT_FALSE(loaded.Loading);
-  // Free records stay where they were, between the used ones.
-  EXPECT_TRUE(loaded.Rankings[1].IsFree());
-  EXPECT_TRUE(loaded.Rankings[3].IsFree());
-  // Saving what was loaded gives the same bytes.
-  EXPECT_EQ(ProjectFileText(loaded), text);
-}
-
-TEST(ProjectFile, StringsWithCommasLineBreaksAndQuotesReadBackExactly) {
+TEST(ProjectFile, EveryFieldListAndAwkwardStringSurvivesASaveAndLoad) {
   ProjectState saved = SampleProject();
   saved.Domain = "a,b";
   saved.ContactEmail = "\"";
   saved.SearchUrl = "line one\r\nline two\n\"three\"\r\n";
-  saved.SubmitUrl = "\"\"";
   saved.Rankings[0].TopUrls[2] = "http://q.test/?a=\"b\",c";
   const std::string text = ProjectFileText(saved);
   EXPECT_NE(text.find("\r\n\"a,b\"\r\n\"\"\"\"\r\n"), std::string::npos);
   ProjectState loaded;
+  loaded.Loading = true;
   ASSERT_TRUE(ReadText(text, loaded).ok);
-  ExpectSameStoredFields(saved, loaded);
+  EXPECT_TRUE(Stored(saved) == Stored(loaded));
+  EXPECT_EQ(loaded.SearchUrl, saved.SearchUrl);
+  EXPECT_EQ(loaded.Rankings, saved.Rankings);  // free records stay between used ones
+  EXPECT_EQ(loaded.PageAnalyses, saved.PageAnalyses);
+  EXPECT_FALSE(loaded.Loading);
+  EXPECT_EQ(ProjectFileText(loaded), text);
 }
 
 TEST(ProjectFile, WritesTheFieldsInTheirLineForms) {
@@ -144,14 +112,14 @@ TEST(ProjectFile, EngineListsAreCheckedAgainstTheCatalogue) {
   p.SelectedEngines = {"Buscador", "Beta", "Missing", "Clarin"};
   ProjectState loaded;
   ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
-  // Buscador is Clarin's former name; unknown names are dropped; duplicates within a
-  // list are dropped; Alpha, in neither list, becomes available.
+  // Buscador is Clarin's former name; unknown names and duplicates are dropped;
+  // Alpha, in neither list, becomes available.
   EXPECT_EQ(loaded.SelectedEngines, (std::vector<std::string>{"Clarin", "Beta"}));
   EXPECT_EQ(loaded.AvailableEngines, (std::vector<std::string>{"Delta", "Beta", "Alpha"}));
 }
 
 TEST(ProjectFile, OtherVersionsStopAfterTheRankings) {
-  ProjectState older = SampleProject();
+  const ProjectState older = SampleProject();
   std::string text = ProjectFileText(older);
   text.replace(0, 7, "\"01.24\"");
   // Such a file ends after its rankings; whatever follows is not read.
@@ -160,55 +128,46 @@ TEST(ProjectFile, OtherVersionsStopAfterTheRankings) {
   head.Rankings = older.Rankings;
   head.ColumnWidthTable = {};
   const size_t rankingsEnd = ProjectFileText(head).size() - (4 + 63) * 3;  // all "0\r\n"
-  const std::string cut = text.substr(0, rankingsEnd);
   ProjectState loaded;
   loaded.ReservedListOne = {{"kept", "", 0, "", "", 0}};
   loaded.ColumnWidthTable[1][2] = 77;
-  ASSERT_TRUE(ReadText(cut, loaded).ok);
+  ASSERT_TRUE(ReadText(text.substr(0, rankingsEnd), loaded).ok);
   EXPECT_EQ(loaded.Rankings, older.Rankings);
-  EXPECT_EQ(loaded.ReservedListOne.size(), 1u);
+  ASSERT_EQ(loaded.ReservedListOne.size(), 1u);
   EXPECT_EQ(loaded.ReservedListOne[0].Field1, "kept");
   EXPECT_EQ(loaded.ColumnWidthTable[1][2], 77);
 
-  // "01.25" files carry every list.
-  text.replace(0, 7, "\"01.25\"");
+  text.replace(0, 7, "\"01.25\"");  // carries every list
   ASSERT_TRUE(ReadText(text, loaded).ok);
-  ExpectSameStoredFields(older, loaded);
+  EXPECT_TRUE(Stored(older) == Stored(loaded));
 }
 
 TEST(ProjectFile, ValuesOutOfTheirRangeAreClampedOrRefused) {
   ProjectState p = SampleProject();
-  p.ProjectOption = 9;
   ProjectState loaded;
-  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
-  EXPECT_EQ(loaded.ProjectOption, 2);
-  p.ProjectOption = -3;
-  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
-  EXPECT_EQ(loaded.ProjectOption, 0);
-
-  // A top URL count above 10, a negative count, a count beyond an Integer and an
-  // Integer out of range are read errors.
+  for (auto [option, kept] : {std::pair{9, 2}, {-3, 0}}) {
+    p.ProjectOption = static_cast<Integer>(option);
+    ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+    EXPECT_EQ(loaded.ProjectOption, kept);
+  }
+  // Top URL counts above 10, negative counts, counts beyond an Integer, bad forms.
   const std::string good = ProjectFileText(SampleProject());
-  auto withLine = [&](const std::string& from, const std::string& to) {
-    std::string text = good;
-    size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    return text.replace(at, from.size(), to);
-  };
-  const std::string badTexts[] = {
-      withLine("\r\n3\r\n\"http://site0", "\r\n11\r\n\"http://site0"),
-      withLine("\r\n3\r\n\"http://site0", "\r\n-1\r\n\"http://site0"),
-      withLine("\r\n5\r\n\"05/13", "\r\n-5\r\n\"05/13"),
-      withLine("\r\n5\r\n\"05/13", "\r\n32768\r\n\"05/13"),
-      withLine("\r\n5\r\n\"05/13", "\r\n99999999999999999999999\r\n\"05/13"),
-      withLine("\r\n45\r\n", "\r\n45x\r\n"),
-      withLine("#TRUE#", "#YES#"),
-      withLine("#2000-05-13 14:05:09#", "#2000-13-45#"),
-      withLine("\"example.org\"", "example.org"),
-  };
-  for (const std::string& bad : badTexts) {
+  const std::pair<std::string, std::string> edits[] = {
+      {"\r\n3\r\n\"http://site0", "\r\n11\r\n\"http://site0"},
+      {"\r\n3\r\n\"http://site0", "\r\n-1\r\n\"http://site0"},
+      {"\r\n5\r\n\"05/13", "\r\n-5\r\n\"05/13"},
+      {"\r\n5\r\n\"05/13", "\r\n32768\r\n\"05/13"},
+      {"\r\n5\r\n\"05/13", "\r\n99999999999999999999999\r\n\"05/13"},
+      {"\r\n45\r\n", "\r\n45x\r\n"},
+      {"#TRUE#", "#YES#"},
+      {"#2000-05-13 14:05:09#", "#2000-13-45#"},
+      {"\"example.org\"", "example.org"}};
+  for (const auto& [from, to] : edits) {
+    std::string bad = good;
+    const size_t at = bad.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
     ProjectState state;
-    EXPECT_FALSE(ReadText(bad, state).ok) << bad.substr(0, 400);
+    EXPECT_FALSE(ReadText(bad.replace(at, from.size(), to), state).ok) << to;
   }
 }
 
@@ -225,29 +184,25 @@ TEST(ProjectFile, AFailedReadKeepsWhatWasReadAndShowsTheMessage) {
   const std::string dir = ::testing::TempDir() + "/kestrova_project_file";
   std::filesystem::create_directories(dir);
   const std::string path = dir + "/damaged.rnk";
-  std::string text = ProjectFileText(SampleProject());
-  text = text.substr(0, text.find("\"ftp.example.org\"") + 5);
-  ASSERT_TRUE(WriteFileAtomically(path, text));
-
+  const std::string text = ProjectFileText(SampleProject());
+  ASSERT_TRUE(WriteFileAtomically(path, text.substr(0, text.find("\"ftp.example.org\"") + 5)));
   ProjectState state;
   state.PageGenFileName = "old";
   test::ScriptedDialogs dialogs;
   EXPECT_FALSE(ReadProjectFile(path, state, dialogs, SampleCatalogue()));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "There was an error reading this file!");
-  EXPECT_EQ(dialogs.messages[0].title, "Read Error");
-  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
-  EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_FALSE(ReadProjectFile(dir + "/missing.rnk", state, dialogs, SampleCatalogue()));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const auto& message : dialogs.messages) {
+    EXPECT_EQ(message.text, "There was an error reading this file!");
+    EXPECT_EQ(message.title, "Read Error");
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+  }
   EXPECT_EQ(state.Domain, "example.org");
   EXPECT_EQ(state.PageGenFileName, "old");
   EXPECT_FALSE(state.Loading);
-
-  // A file that is not there gives the same message.
-  EXPECT_FALSE(ReadProjectFile(dir + "/missing.rnk", state, dialogs, SampleCatalogue()));
-  EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
-TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveReportsIt) {
+TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveKeepsIt) {
   const std::string dir = ::testing::TempDir() + "/kestrova_project_save";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
@@ -261,9 +216,7 @@ TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveReportsIt) {
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Domain, "second.example.org");
   // No temporary file is left beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
   std::string error;
   EXPECT_FALSE(WriteProjectFile(dir + "/no/such/dir/p.rnk", p, &error));
   EXPECT_FALSE(error.empty());
@@ -277,20 +230,13 @@ TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveReportsIt) {
 TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
   // 'a' ^ '4' is 0x55, moved up by 33 gives 'v'; '9' ^ '7' is 0x0E, giving '/'.
   EXPECT_EQ(ScramblePassword("a9"), "v/");
-  EXPECT_EQ(ScramblePassword(""), "");
   EXPECT_EQ(UnscramblePassword("v/"), "a9");
-  // Every character survives, also those whose scrambled code passes 255 and those
-  // that scramble into a quote or a line break.
-  std::string all;
-  for (int code = 1; code < 256; ++code) all += static_cast<char>(code);
-  all[0] = 'x';
-  all.back() = 'y';
-  EXPECT_EQ(UnscramblePassword(ScramblePassword(all)), all);
+  // Every character survives, also those scrambled past 255 or into a quote or line break.
   ProjectState p = SampleProject();
-  p.Password = all;
+  for (int code = 1; code < 256; ++code) p.Password += static_cast<char>(code);
   ProjectState loaded;
   ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
-  EXPECT_EQ(loaded.Password, all);
+  EXPECT_EQ(loaded.Password, p.Password);
   EXPECT_EQ(loaded.PageGenFileName, p.PageGenFileName);
 }
 

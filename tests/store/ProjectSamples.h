@@ -37,48 +37,25 @@ inline RankingRecord SampleRecord(const std::string& keyword, const std::string&
   return r;
 }
 
+// Every stored field distinct: texts "text N", numbers -N.
 inline PageAnalysisRecord SampleAnalysis() {
   PageAnalysisRecord r;
+  int n = 0;
+  for (std::string* text :
+       {&r.LocalFile,    &r.SecondText,    &r.Keyword,         &r.SourceUrl,       &r.LastModified,
+        &r.ServerName,   &r.ProblemText,   &r.Title,           &r.BodySlot,        &r.HeadSlot,
+        &r.CommentsSlot, &r.AltSlot,       &r.MetaTitle,       &r.MetaDescription, &r.MetaKeywords,
+        &r.MetaAuthor,   &r.MetaGenerator, &r.MetaObject,      &r.MetaRobots,      &r.MetaLanguage,
+        &r.MetaRating,   &r.MetaExpiry,    &r.MetaRevisitAfter})
+    *text = "text " + std::to_string(++n);
+  for (Integer* number :
+       {&r.Status, &r.TitleDensity, &r.TitleCount, &r.BodyDensity, &r.BodyCount, &r.HeadDensity,
+        &r.HeadCount, &r.CommentsDensity, &r.CommentsCount, &r.AltDensity, &r.AltCount,
+        &r.MetaTitleDensity, &r.MetaTitleCount, &r.MetaDescriptionDensity, &r.MetaDescriptionCount,
+        &r.MetaKeywordsDensity, &r.MetaKeywordsCount})
+    *number = static_cast<Integer>(-++n);
   r.LocalFile = "front.htm";
-  r.SecondText = "second";
-  r.Keyword = "web tools";
-  r.SourceUrl = "http://example.org/";
-  r.LastModified = "Sat, 13 May 2000 14:05:09 GMT";
-  r.ServerName = "Apache/1.3";
-  r.Status = -1;
-  r.ProblemText = "No ending BODY tag";
   r.Title = "Web tools, \"the\" best";
-  r.TitleDensity = 25;
-  r.TitleCount = 1;
-  r.BodySlot = "b";
-  r.BodyDensity = 3;
-  r.BodyCount = 7;
-  r.HeadSlot = "h";
-  r.HeadDensity = 4;
-  r.HeadCount = 2;
-  r.CommentsSlot = "c";
-  r.CommentsDensity = 5;
-  r.CommentsCount = 1;
-  r.AltSlot = "a";
-  r.AltDensity = 6;
-  r.AltCount = 3;
-  r.MetaTitle = "mt";
-  r.MetaTitleDensity = 7;
-  r.MetaTitleCount = 1;
-  r.MetaDescription = "md";
-  r.MetaDescriptionDensity = 8;
-  r.MetaDescriptionCount = 2;
-  r.MetaKeywords = "mk";
-  r.MetaKeywordsDensity = 9;
-  r.MetaKeywordsCount = 4;
-  r.MetaAuthor = "author";
-  r.MetaGenerator = "generator";
-  r.MetaObject = "object";
-  r.MetaRobots = "index,follow";
-  r.MetaLanguage = "en";
-  r.MetaRating = "general";
-  r.MetaExpiry = "never";
-  r.MetaRevisitAfter = "7 days";
   r.KeywordTotal = 100000;
   return r;
 }
