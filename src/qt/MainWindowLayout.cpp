@@ -1,0 +1,153 @@
+// The main window's widgets and their places: the project's fields and the
+// engine lists on the left, the two grids on the right, the status bar below.
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "qt/GridTableModel.h"
+#include "qt/MainWindow.h"
+#include "qt/QtDialogs.h"
+#include "qt/QtText.h"
+
+namespace kestrova {
+namespace {
+
+QTableView* MakeGridView(GridTableModel* model, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setModel(model);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->setDefaultSectionSize(ui::kDefaultRowHeight / kTwipsPerPixel + 4);
+  view->verticalHeader()->hide();
+  model->AttachView(view);
+  return view;
+}
+
+QPushButton* SmallButton(const char* text, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setFixedWidth(36);
+  return button;
+}
+
+}  // namespace
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&New", QKeySequence::New, this, [this] { NewProject(); });
+  file->addAction("&Open...", QKeySequence::Open, this, [this] {
+    if (auto path = dialogs_.ChooseOpenFile("Open Project", "Projects (*.rnk)")) {
+      OpenProject(*path);
+    }
+  });
+  file->addAction("&Save", QKeySequence::Save, this, [this] { SaveProject(); });
+  file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { SaveProjectAs(); });
+  file->addSeparator();
+  file->addAction("E&xit", QKeySequence::Quit, this, [this] { close(); });
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });
+}
+
+QWidget* MainWindow::BuildSidePane() {
+  auto* pane = new QWidget(this);
+  pane->setMaximumWidth(460);
+  auto* layout = new QVBoxLayout(pane);
+  auto* fields = new QFormLayout;
+  txtDomain_ = new QLineEdit(pane);
+  fields->addRow("Domain:", txtDomain_);
+  txtKeywords_ = new QPlainTextEdit(pane);
+  txtKeywords_->setMaximumHeight(90);
+  fields->addRow("Keywords:", txtKeywords_);
+  txtTimeOut_ = new QLineEdit(pane);
+  fields->addRow("Time-out (s):", txtTimeOut_);
+  txtKeywordDepth_ = new QLineEdit(pane);
+  fields->addRow("Depth:", txtKeywordDepth_);
+  txtReportDirectory_ = new QLineEdit(pane);
+  fields->addRow("Reports:", txtReportDirectory_);
+  layout->addLayout(fields);
+
+  // The two engine lists with the buttons that move names between them.
+  auto* engines = new QHBoxLayout;
+  const char* titles[2] = {"All Sites", "Selected Sites"};
+  std::array<QVBoxLayout*, 2> columns{};
+  for (int i = 0; i < 2; ++i) {
+    columns[i] = new QVBoxLayout;
+    columns[i]->addWidget(new QLabel(titles[i], pane));
+    lstSites_[i] = new QListWidget(pane);
+    lstSites_[i]->setMinimumWidth(120);
+    columns[i]->addWidget(lstSites_[i]);
+  }
+  auto* moves = new QVBoxLayout;
+  moves->addStretch();
+  struct Move {
+    const char* text;
+    int from;
+    bool all;
+  };
+  for (const Move& move : {Move{">", kAllSites, false}, Move{">>", kAllSites, true},
+                           Move{"<", kSelectedSites, false}, Move{"<<", kSelectedSites, true}}) {
+    QPushButton* button = SmallButton(move.text, pane);
+    connect(button, &QPushButton::clicked, this,
+            [this, move] { MoveEngines(move.from, 1 - move.from, move.all); });
+    moves->addWidget(button);
+  }
+  moves->addStretch();
+  engines->addLayout(columns[0]);
+  engines->addLayout(moves);
+  engines->addLayout(columns[1]);
+  layout->addLayout(engines, 1);
+
+  rankButton_ = new QPushButton(pane);
+  rankButton_->setMinimumHeight(32);
+  connect(rankButton_, &QPushButton::clicked, this, [this] { RankClicked(); });
+  layout->addWidget(rankButton_);
+  return pane;
+}
+
+QWidget* MainWindow::BuildGridPane() {
+  auto* pane = new QWidget(this);
+  auto* layout = new QVBoxLayout(pane);
+  auto* keywordRow = new QHBoxLayout;
+  keywordRow->addWidget(new QLabel("Keyword:", pane));
+  cmbKeyWords_ = new QComboBox(pane);
+  cmbKeyWords_->setMinimumWidth(220);
+  connect(cmbKeyWords_, &QComboBox::activated, this, [this](int index) { SelectKeyword(index); });
+  keywordRow->addWidget(cmbKeyWords_);
+  keywordRow->addStretch();
+  layout->addLayout(keywordRow);
+
+  rankingModel_ = new GridTableModel(ranking_.View(), this);
+  topUrlsModel_ = new GridTableModel(topUrls_.View(), this);
+  grids_ = new QTabWidget(pane);
+  rankingView_ = MakeGridView(rankingModel_, grids_);
+  topUrlsView_ = MakeGridView(topUrlsModel_, grids_);
+  grids_->addTab(rankingView_, "Ranking");
+  grids_->addTab(topUrlsView_, "Top URLs");
+  layout->addWidget(grids_, 1);
+  return pane;
+}
+
+void MainWindow::BuildStatusBar() {
+  for (QLabel*& panel : sbStatusBar_) {
+    panel = new QLabel(this);
+    statusBar()->addWidget(panel, 1);
+  }
+  progress_ = new QProgressBar(this);
+  progress_->setMaximumWidth(260);
+  progress_->setTextVisible(true);
+  progress_->hide();
+  statusBar()->addPermanentWidget(progress_);
+}
+
+}  // namespace kestrova
