@@ -21,36 +21,29 @@ RankingRecord OldRecord(const std::string& keyword, const std::string& engine, I
 }
 
 TEST(RecordUpdate, ChangeAndTrendTextsFollowTheSignOfTheDifference) {
+  struct Step {
+    bool succeeded;
+    Integer position, pageFound, pagePosition;
+    const char *change, *trend;
+  };
+  // From rank 10; a failed check zeroes the rank, so the next success reads as a rise.
+  const Step steps[] = {{true, 3, 1, 3, "Down, (-7)", "Dropped to SUPER ranking"},
+                        {false, 0, 0, 0, "", "Re-run"},
+                        {true, 25, 3, 5, "  Up, (25)", "Increased to FAIR ranking"},
+                        {true, 25, 3, 5, "---", "Unchanged with FAIR ranking"}};
   RankingRecord record = OldRecord("k", "Google", 10);
-  CheckOutcome outcome;
-  outcome.succeeded = true;
-  outcome.position = 3;
-  outcome.pageFound = 1;
-  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "03/09/2024 02:05:06 PM");
-  EXPECT_EQ(record.ChangeText, "Down, (-7)");
-  EXPECT_EQ(record.TrendText, "Dropped to SUPER ranking");
-  EXPECT_EQ(record.PagePosition, 3);
+  for (const Step& step : steps) {
+    CheckOutcome outcome;
+    outcome.succeeded = step.succeeded;
+    outcome.position = step.position;
+    outcome.pageFound = step.pageFound;
+    UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
+    EXPECT_EQ(record.ChangeText, step.change) << step.trend;
+    EXPECT_EQ(record.TrendText, step.trend);
+    EXPECT_EQ(record.Rank, step.position);
+    EXPECT_EQ(record.PagePosition, step.pagePosition) << step.trend;
+  }
   EXPECT_EQ(record.CheckedDomain, "d.com");
-
-  outcome.succeeded = false;  // a failed check zeroes the rank ...
-  outcome.position = outcome.pageFound = 0;
-  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
-  EXPECT_EQ(record.ChangeText, "");
-  EXPECT_EQ(record.TrendText, "Re-run");
-  EXPECT_EQ(record.Rank, 0);
-
-  outcome.succeeded = true;  // ... so the next success reads as a rise
-  outcome.position = 25;
-  outcome.pageFound = 3;
-  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
-  EXPECT_EQ(record.ChangeText, "  Up, (25)");
-  EXPECT_EQ(record.TrendText, "Increased to FAIR ranking");
-  EXPECT_EQ(record.PagePosition, 5);
-
-  UpdateRankingRecord(record, outcome, "k", "Google", "d.com", 30, "x");
-  EXPECT_EQ(record.ChangeText, "---");
-  EXPECT_EQ(record.TrendText, "Unchanged with FAIR ranking");
-
   EXPECT_EQ(DescribeChange(-32768, 32767).change, "  Up, (65535)");  // no wrap
 }
 

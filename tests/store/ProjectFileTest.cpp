@@ -180,30 +180,8 @@ TEST(ProjectFile, EveryCutOffFileIsAReadError) {
   }
 }
 
-TEST(ProjectFile, AFailedReadKeepsWhatWasReadAndShowsTheMessage) {
+TEST(ProjectFile, FilesOnDiskAreReplacedWholeAndFailedReadsShowTheMessage) {
   const std::string dir = ::testing::TempDir() + "/kestrova_project_file";
-  std::filesystem::create_directories(dir);
-  const std::string path = dir + "/damaged.rnk";
-  const std::string text = ProjectFileText(SampleProject());
-  ASSERT_TRUE(WriteFileAtomically(path, text.substr(0, text.find("\"ftp.example.org\"") + 5)));
-  ProjectState state;
-  state.PageGenFileName = "old";
-  test::ScriptedDialogs dialogs;
-  EXPECT_FALSE(ReadProjectFile(path, state, dialogs, SampleCatalogue()));
-  EXPECT_FALSE(ReadProjectFile(dir + "/missing.rnk", state, dialogs, SampleCatalogue()));
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  for (const auto& message : dialogs.messages) {
-    EXPECT_EQ(message.text, "There was an error reading this file!");
-    EXPECT_EQ(message.title, "Read Error");
-    EXPECT_EQ(message.icon, MessageIcon::Stop);
-  }
-  EXPECT_EQ(state.Domain, "example.org");
-  EXPECT_EQ(state.PageGenFileName, "old");
-  EXPECT_FALSE(state.Loading);
-}
-
-TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveKeepsIt) {
-  const std::string dir = ::testing::TempDir() + "/kestrova_project_save";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   const std::string path = dir + "/p.rnk";
@@ -215,8 +193,7 @@ TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveKeepsIt) {
   test::ScriptedDialogs dialogs;
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Domain, "second.example.org");
-  // No temporary file is left beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left
   std::string error;
   EXPECT_FALSE(WriteProjectFile(dir + "/no/such/dir/p.rnk", p, &error));
   EXPECT_FALSE(error.empty());
@@ -225,6 +202,23 @@ TEST(ProjectFile, SavingReplacesTheFileAndAFailedSaveKeepsIt) {
   EXPECT_FALSE(WriteProjectFile(path, p, &error));
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Rankings.size(), SampleProject().Rankings.size());
+
+  // A damaged file keeps what was read before the damage; a missing one reads nothing.
+  const std::string text = ProjectFileText(SampleProject());
+  ASSERT_TRUE(WriteFileAtomically(path, text.substr(0, text.find("\"ftp.example.org\"") + 5)));
+  ProjectState state;
+  state.PageGenFileName = "old";
+  EXPECT_FALSE(ReadProjectFile(path, state, dialogs, SampleCatalogue()));
+  EXPECT_FALSE(ReadProjectFile(dir + "/missing.rnk", state, dialogs, SampleCatalogue()));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const auto& message : dialogs.messages) {
+    EXPECT_EQ(message.text, "There was an error reading this file!");
+    EXPECT_EQ(message.title, "Read Error");
+    EXPECT_EQ(message.icon, MessageIcon::Stop);
+  }
+  EXPECT_EQ(state.Domain, "example.org");
+  EXPECT_EQ(state.PageGenFileName, "old");
+  EXPECT_FALSE(state.Loading);
 }
 
 TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
