@@ -38,37 +38,25 @@ std::string Scenario(const std::string& keyword, const std::vector<Placed>& plac
   return json + "]" + extra + "}";
 }
 
-// The cells of a CSV grid printed by "show", by engine name.
+// The cells of a CSV grid printed by "show", by engine name; quoted cells hold commas.
 std::map<std::string, std::vector<std::string>> ParseCsv(const std::string& text) {
   std::map<std::string, std::vector<std::string>> rows;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    std::vector<std::string> cells(1);
-    bool quoted = false;
-    for (; at < text.size(); ++at) {
-      const char c = text[at];
-      if (quoted) {
-        if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-          cells.back() += '"';
-          ++at;
-        } else if (c == '"') {
-          quoted = false;
-        } else {
-          cells.back() += c;
-        }
-      } else if (c == '"') {
-        quoted = true;
-      } else if (c == ',') {
-        cells.emplace_back();
-      } else if (c == '\r') {
-      } else if (c == '\n') {
-        ++at;
-        break;
-      } else {
-        cells.back() += c;
-      }
+  std::vector<std::string> cells(1);
+  bool quoted = false;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '"' && quoted && at + 1 < text.size() && text[at + 1] == '"') {
+      cells.back() += text[++at];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted || (c != ',' && c != '\r' && c != '\n')) {
+      cells.back() += c;
+    } else if (c == ',') {
+      cells.emplace_back();
+    } else if (c == '\n') {
+      rows[cells[0]] = cells;
+      cells.assign(1, "");
     }
-    rows[cells[0]] = cells;
   }
   return rows;
 }
@@ -95,15 +83,9 @@ class RankRun : public ::testing::Test {
   }
   CliRun Rank(const SimProcess& sim, std::vector<std::string> extra = {},
               const std::string& interruptWhen = "") {
-    std::vector<std::string> arguments = {"rank",
-                                          "e2e.rnk",
-                                          "--yes",
-                                          "--clock",
-                                          kClock,
-                                          "--proxy",
-                                          "127.0.0.1:" + std::to_string(sim.Port())};
-    arguments.insert(arguments.end(), extra.begin(), extra.end());
-    return RunCliProcess(work_, arguments, interruptWhen);
+    const std::string proxy = "127.0.0.1:" + std::to_string(sim.Port());
+    extra.insert(extra.begin(), {"rank", "e2e.rnk", "--yes", "--clock", kClock, "--proxy", proxy});
+    return RunCliProcess(work_, extra, interruptWhen);
   }
   std::map<std::string, std::vector<std::string>> Show(const std::string& keyword,
                                                        bool top = false) {

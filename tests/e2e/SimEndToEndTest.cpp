@@ -108,8 +108,6 @@ TEST_F(SimEndToEnd, EveryEngineGivesThePlacedRanksAndTopUrlsOnPagesOneToFive) {
   const EngineCatalogue& catalogue = Catalogue();
   for (int index = 0; index <= catalogue.LastEngineIndex; ++index) {
     const EngineRecord& engine = catalogue.At(static_cast<Integer>(index));
-    ResultsStartList startTexts = {engine.ResultsStartTexts[0], engine.ResultsStartTexts[1],
-                                   engine.ResultsStartTexts[2]};
     for (int page = 0; page < 5; ++page) {
       SCOPED_TRACE(engine.Name + " page " + std::to_string(page + 1));
       Fetched fetched = Fetch(BuildKeywordQuery(engine, kKeyword, static_cast<Integer>(page)));
@@ -122,29 +120,31 @@ TEST_F(SimEndToEnd, EveryEngineGivesThePlacedRanksAndTopUrlsOnPagesOneToFive) {
 
       ParseResultPage(engine.Name, fetched.answer, static_cast<Integer>(page), Head());
       Integer position = 0;
-      EXPECT_TRUE(
-          FindDomainPosition(engine.Name, kDomain, fetched.answer, 2, startTexts, position));
+      EXPECT_TRUE(FindDomainPosition(engine.Name, kDomain, fetched.answer, 2,
+                                     engine.ResultsStartTexts, position));
       EXPECT_EQ(position, PlacedRank(index, page));
-      if (page == 0) {
-        ResultList top;
-        ExtractTopUrls(kKeyword, engine.Name, fetched.answer, 0, top);
-        ASSERT_EQ(top.TopUrlCount, 10);
-        for (int slot = 1; slot <= 10; ++slot) {
-          EXPECT_EQ(top.Url(slot), expected_.UrlAtRank(index, kKeyword, slot)) << "slot " << slot;
-        }
+      // Every marked link, in order, is the entry the index holds at that rank.
+      ResultList top;
+      ExtractTopUrls(kKeyword, engine.Name, fetched.answer, 0, top);
+      ASSERT_EQ(top.TopUrlCount, 10);
+      for (int slot = 1; slot <= 10; ++slot) {
+        EXPECT_EQ(top.Url(slot), expected_.UrlAtRank(index, kKeyword, page * 10 + slot)) << slot;
       }
     }
   }
 }
 
-TEST_F(SimEndToEnd, KeywordsWithoutResultsShowTheEnginesNoResultsText) {
+TEST_F(SimEndToEnd, KeywordsWithoutResultsShowTheEnginesNoResultsTextAndNoEntry) {
   const EngineCatalogue& catalogue = Catalogue();
   for (int index = 0; index <= catalogue.LastEngineIndex; ++index) {
     const EngineRecord& engine = catalogue.At(static_cast<Integer>(index));
-    if (engine.NoResultsText.empty()) continue;  // such an engine never says so
     Fetched fetched = Fetch(BuildKeywordQuery(engine, "nothing here", 0));
     EXPECT_TRUE(fetched.completed) << engine.Name;
-    EXPECT_NE(FindNoCase(fetched.answer, engine.NoResultsText), 0) << engine.Name;
+    if (!engine.NoResultsText.empty()) {  // an engine without one never says so
+      EXPECT_NE(FindNoCase(fetched.answer, engine.NoResultsText), 0) << engine.Name;
+    }
+    ParseResultPage(engine.Name, fetched.answer, 0, Head());
+    EXPECT_EQ(FindNoCase(fetched.answer, kPointMarker), 0) << engine.Name;
   }
 }
 

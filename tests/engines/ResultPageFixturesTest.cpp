@@ -14,94 +14,54 @@ namespace {
 struct FixtureCase {
   const char* engine;
   const char* file;
-  const char* markedThird;  // the third entry as its parser leaves it, {P} the marker
+  const char* markedThird;
 };
 
 const std::string P(kPointMarker);
 
-// The third entry of each page, after rewriting ({P} = the Point marker).
+// The third entry of each page after rewriting: {P} the marker, {U} the third URL.
 const FixtureCase kCases[] = {
-    {"Aladin DE", "aladin-de",
-     "color=\"#999999\"><b>3. </b>{P}<A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"Alles Klar DE", "alles-klar-de",
-     "<b>3. </b>{P}<A "
-     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a>"},
-    {"AllTheWeb", "alltheweb", "<p><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AlpaVista", "alpavista",
-     "<td class=\"ensemble\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\" >"},
-    {"AltaVista", "altavista",
-     "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AltaVista CA", "altavista-ca",
-     "<dt><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AltaVista DE", "altavista-de",
-     "<dt><b>3. </b>{P}\n<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Anzwers", "anzwers",
-     "color='#003366'>&nbsp;<b>&nbsp;3. </b>{P}<a "
-     "href='http://www.widgetworks.com/products/'>WidgetWorks"},
-    {"AOL", "aol",
-     "<B>87%< <b>3. </b>{P}<a "
-     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</"
-     "a>WidgetWorks"},
-    {"Arianna", "arianna", "<td><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Austria WWW", "austria-www",
-     "<li><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"AustroNaut", "austronaut",
-     "<td><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"BellNet", "bellnet",
-     "<td valign=top><b>3. </b>{P} <A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"C'est Trouve", "cest-trouve",
-     "since 1996. <b>3.</b>{P}<a "
-     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a> <br>"},
-    {"Clarin", "clarin", "<DL><DT><b>3. </b>{P}<A HREF=\"http://www.widgetworks.com/products/\">"},
-    {"DirectHit", "directhit",
-     "<td>3.  {P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
-    {"Ecila", "ecila", "<p><b>[3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"EuroSeek", "euroseek",
-     "<td>3.&nbsp;{P}<a "
-     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</"
-     "a>WidgetWorks"},
+    {"Aladin DE", "aladin-de", "color=\"#999999\"><b>3. </b>{P}<A HREF=\"{U}\">"},
+    {"Alles Klar DE", "alles-klar-de", "<b>3. </b>{P}<A href=\"{U}\">{U}</a>"},
+    {"AllTheWeb", "alltheweb", "<p><b>3. </b>{P}<a href=\"{U}\">"},
+    {"AlpaVista", "alpavista", "<td class=\"ensemble\"><b>3. </b>{P}<a href=\"{U}\" >"},
+    {"AltaVista", "altavista", "<dt><b>3. </b>{P}<a href=\"{U}\">"},
+    {"AltaVista CA", "altavista-ca", "<dt><b>3. </b>{P}<a href=\"{U}\">"},
+    {"AltaVista DE", "altavista-de", "<dt><b>3. </b>{P}\n<a href=\"{U}\">"},
+    {"Anzwers", "anzwers", "color='#003366'>&nbsp;<b>&nbsp;3. </b>{P}<a href='{U}'>WidgetWorks"},
+    {"AOL", "aol", "<B>87%< <b>3. </b>{P}<a href={U}>{U}</a>WidgetWorks"},
+    {"Arianna", "arianna", "<td><b>3. </b>{P}<a href=\"{U}\">"},
+    {"Austria WWW", "austria-www", "<li><b>3. </b>{P}<a href=\"{U}\">"},
+    {"AustroNaut", "austronaut", "<td><b>3. </b>{P}<a href=\"{U}\">"},
+    {"BellNet", "bellnet", "<td valign=top><b>3. </b>{P} <A HREF=\"{U}\">"},
+    {"C'est Trouve", "cest-trouve", "since 1996. <b>3.</b>{P}<a href={U}>{U}</a> <br>"},
+    {"Clarin", "clarin", "<DL><DT><b>3. </b>{P}<A HREF=\"{U}\">"},
+    {"DirectHit", "directhit", "<td>3.  {P}<a href={U}>WidgetWorks"},
+    {"Ecila", "ecila", "<p><b>[3. </b>{P}<a href=\"{U}\">"},
+    {"EuroSeek", "euroseek", "<td>3.&nbsp;{P}<a href=\"{U}\">{U}</a>WidgetWorks"},
     {"Excite", "excite",
      "<b>3. </b>{P}<a "
-     "href=\"http://www.excite.com/relocate/sr=webresult|ss=widgets|id=3039;http://"
-     "www.widgetworks.com/products/\">"},
-    {"Excite AU", "excite-au",
-     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite DE", "excite-de",
-     "<font color=\"#990000\"><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite FR", "excite-fr",
-     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite IT", "excite-it",
-     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Excite UK", "excite-uk",
-     "<b>87%</b></font> <b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Google", "google", "<p><b>3.</b>{P}<a href=http://www.widgetworks.com/products/>"},
-    {"Google", "google-redirect",
-     "<p><b>3.</b>{P}<a href=http://www.widgetworks.com/products/>WidgetWorks"},
-    {"HotBot", "hotbot",
-     "<font face=verdana>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"HotBot", "hotbot-redirect",
-     "<font face=verdana>3.&nbsp;{P}<a href=http://www.widgetworks.com/products/><b>WidgetWorks"},
-    {"InfoSeek", "infoseek",
-     "<dt><b>3. </b>{P}<a "
-     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</a></b>"},
-    {"Lycos", "lycos",
-     "<li><B>3. </b>{P}<a "
-     "href=http://www.widgetworks.com/products/>http://www.widgetworks.com/products/</"
-     "a>WidgetWorks"},
-    {"MSN", "msn", "<p><b>3.</b> {P}<a HREF=\"http://www.widgetworks.com/products/\">"},
-    {"NorthernLight", "northernlight",
-     "<td valign=top>3.&nbsp;&nbsp;{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Snap", "snap",
-     "color=#666666><b>3. </b>{P}<a "
-     "href=\"http://www.widgetworks.com/products/\">http://www.widgetworks.com/products/</a></"
-     "font>"},
-    {"WebCrawler", "webcrawler",
-     "<p><b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
-    {"Yahoo", "yahoo", "\n<b>3. </b>{P}<a href=\"http://www.widgetworks.com/products/\">"},
+     "href=\"http://www.excite.com/relocate/sr=webresult|ss=widgets|id=3039;{U}\">"},
+    {"Excite AU", "excite-au", "<b>87%</b></font> <b>3. </b>{P}<a href=\"{U}\">"},
+    {"Excite DE", "excite-de", "<font color=\"#990000\"><b>3. </b>{P}<a href=\"{U}\">"},
+    {"Excite FR", "excite-fr", "<b>87%</b></font> <b>3. </b>{P}<a href=\"{U}\">"},
+    {"Excite IT", "excite-it", "<b>87%</b></font> <b>3. </b>{P}<a href=\"{U}\">"},
+    {"Excite UK", "excite-uk", "<b>87%</b></font> <b>3. </b>{P}<a href=\"{U}\">"},
+    {"Google", "google", "<p><b>3.</b>{P}<a href={U}>"},
+    {"Google", "google-redirect", "<p><b>3.</b>{P}<a href={U}>WidgetWorks"},
+    {"HotBot", "hotbot", "<font face=verdana>3.&nbsp;&nbsp;{P}<a href=\"{U}\">"},
+    {"HotBot", "hotbot-redirect", "<font face=verdana>3.&nbsp;{P}<a href={U}><b>WidgetWorks"},
+    {"InfoSeek", "infoseek", "<dt><b>3. </b>{P}<a href={U}>{U}</a></b>"},
+    {"Lycos", "lycos", "<li><B>3. </b>{P}<a href={U}>{U}</a>WidgetWorks"},
+    {"MSN", "msn", "<p><b>3.</b> {P}<a HREF=\"{U}\">"},
+    {"NorthernLight", "northernlight", "<td valign=top>3.&nbsp;&nbsp;{P}<a href=\"{U}\">"},
+    {"Snap", "snap", "color=#666666><b>3. </b>{P}<a href=\"{U}\">{U}</a></font>"},
+    {"WebCrawler", "webcrawler", "<p><b>3. </b>{P}<a href=\"{U}\">"},
+    {"Yahoo", "yahoo", "\n<b>3. </b>{P}<a href=\"{U}\">"},
 };
 
-std::string WithMarker(const char* text) {
-  return ReplaceAll(text, "{P}", P);
+std::string Expand(const char* text) {
+  return ReplaceAll(ReplaceAll(text, "{P}", P), "{U}", "http://www.widgetworks.com/products/");
 }
 
 TEST(ResultPageFixtures, EveryEngineMarksItsEntriesAndTheReadersFindTheThird) {
@@ -117,7 +77,7 @@ TEST(ResultPageFixtures, EveryEngineMarksItsEntriesAndTheReadersFindTheThird) {
     ASSERT_FALSE(page.empty());
     ParseResultPage(c.engine, page, 0);
     EXPECT_EQ(test::CountOf(page, P), 6);
-    EXPECT_NE(page.find(WithMarker(c.markedThird)), std::string::npos);
+    EXPECT_NE(page.find(Expand(c.markedThird)), std::string::npos);
 
     const EngineRecord& engine = Catalogue().At(FindEngineIndex(c.engine));
     Integer position = 0;

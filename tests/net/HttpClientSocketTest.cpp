@@ -1,14 +1,10 @@
 // The client over real sockets against the scripted server: what goes on the
 // wire, and servers that try to hold the client or flood it.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
+#include "support/ExternalServer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedServer.h"
 
@@ -37,27 +33,17 @@ struct SocketRig {
   std::string response;
   bool completed = false;
 
-  explicit SocketRig(std::uint16_t port) : client(state, dialogs, DialEverythingTo(port)) {
+  explicit SocketRig(std::uint16_t port, double timeoutSeconds = 0.2)
+      : client(
+            state, dialogs,
+            port ? DialEverythingTo(port) : [] { return std::make_unique<PosixConnection>(); }) {
     state.UserAgent = "Agent/1.0";
-    client.SetTimeout(TimeoutFromSeconds(0.2));
+    client.SetTimeout(TimeoutFromSeconds(timeoutSeconds));
   }
   void Get(std::string_view host = "www.example.com", std::string_view path = "/") {
     client.HttpGetPage(true, host, path, response, completed);
   }
 };
-
-// A loopback port that nobody listens on.
-std::uint16_t ClosedPort() {
-  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&address), length);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  ::close(fd);
-  return ntohs(address.sin_port);
-}
 
 TEST(HttpClientOverSockets, SendsTheDirectRequestAndReadsAnAnswerInPieces) {
   ScriptedServer server({ServerScenario::Answer("page in pieces", kOk)
@@ -77,16 +63,11 @@ TEST(HttpClientOverSockets, SendsTheDirectRequestAndReadsAnAnswerInPieces) {
 
 TEST(HttpClientOverSockets, ReachesAProxyWithTheAbsoluteForm) {
   ScriptedServer proxy({ServerScenario::Answer("proxy answer", kOk + "via proxy")});
-  NetworkState state;
-  test::ScriptedDialogs dialogs;
-  HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
-  client.SetTimeout(TimeoutFromSeconds(2));
-  client.SetProxy("127.0.0.1", proxy.Port());
-  std::string response;
-  bool completed = false;
-  client.HttpHeadPage(true, "www.example.com", "/", response, completed);
-  EXPECT_TRUE(completed);
-  EXPECT_EQ(response, kOk + "via proxy");
+  SocketRig rig(0, 2);  // no dialer: the proxy address itself is connected to
+  rig.client.SetProxy("127.0.0.1", proxy.Port());
+  rig.client.HttpHeadPage(true, "www.example.com", "/", rig.response, rig.completed);
+  EXPECT_TRUE(rig.completed);
+  EXPECT_EQ(rig.response, kOk + "via proxy");
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(proxy.Requests()[0].substr(0, 46), "HEAD http://www.example.com/ HTTP/1.0\r\nFrom: u");
 }
@@ -99,8 +80,7 @@ TEST(HttpClientOverSockets, SilentAndTricklingServersEndInTwoTimeOuts) {
         ServerScenario::Answer("a byte a second", kOk).EndWith(Ending::Trickle, 1000ms)}) {
     SCOPED_TRACE(scenario.name);
     ScriptedServer server({scenario});
-    SocketRig rig(server.Port());
-    rig.client.SetTimeout(TimeoutFromSeconds(0.1));
+    SocketRig rig(server.Port(), 0.1);
     rig.Get();
     EXPECT_FALSE(rig.completed);
     EXPECT_EQ(rig.response, "");
@@ -125,8 +105,7 @@ TEST(HttpClientOverSockets, AnEndlessBodyIsCutAtTheCapForGetAndHead) {
 TEST(HttpClientOverSockets, StopEndsAWaitAtOnce) {
   ScriptedServer server(
       {ServerScenario::Answer("headers then silence", kOk).EndWith(Ending::Silence)});
-  SocketRig rig(server.Port());
-  rig.client.SetTimeout(TimeoutFromSeconds(30));
+  SocketRig rig(server.Port(), 30);
   int yieldsAfterAnswer = 0;
   rig.dialogs.onYield = [&] {
     if (!rig.state.StopRequested && ++yieldsAfterAnswer == 6) rig.client.Stop();
@@ -135,7 +114,7 @@ TEST(HttpClientOverSockets, StopEndsAWaitAtOnce) {
   EXPECT_FALSE(rig.completed);
   EXPECT_TRUE(rig.state.StopRequested);
   EXPECT_FALSE(rig.state.TimedOut);
-  EXPECT_EQ(server.Played().size(), 1u);
+  EXPECT_EQ(server.Requests().size(), 1u);
 }
 
 TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
@@ -147,7 +126,7 @@ TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
   EXPECT_TRUE(rig.state.SocketFailed);
   EXPECT_TRUE(rig.state.TransferAborted);
 
-  SocketRig refused(ClosedPort());
+  SocketRig refused(test::FreeLoopbackPort());  // nobody listens there
   refused.Get();
   EXPECT_FALSE(refused.completed);
   EXPECT_EQ(refused.response, "");
@@ -159,17 +138,13 @@ TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
 }
 
 TEST(HttpClientOverSockets, AHostThatCannotResolveIsUnknown) {
-  NetworkState state;
-  test::ScriptedDialogs dialogs;
-  HttpClient client(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
-  std::string response;
-  bool completed = true;
+  SocketRig rig(0);
   // All digits counts as an address; this one does not fit in 32 bits.
-  client.HttpGetPage(false, "99999999999", "/", response, completed);
-  EXPECT_FALSE(completed);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "The specified host is unknown");
-  EXPECT_TRUE(state.TransferAborted);
+  rig.client.HttpGetPage(false, "99999999999", "/", rig.response, rig.completed);
+  EXPECT_FALSE(rig.completed);
+  ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+  EXPECT_EQ(rig.dialogs.messages[0].text, "The specified host is unknown");
+  EXPECT_TRUE(rig.state.TransferAborted);
 }
 
 }  // namespace

@@ -78,12 +78,9 @@ TEST(SimRouting, UnknownPathsHostsAndMethodsGetPlainAnswers) {
   };
   Reply notAPage = responder.Answer("GET http://" + google.Host + "/images?q=x HTTP/1.0\r\n\r\n");
   EXPECT_EQ(firstLine(notAPage), "HTTP/1.0 404 Not Found");
-  Reply front = responder.Answer("GET / HTTP/1.0\r\nHost: www.example.org\r\n\r\n");
-  EXPECT_EQ(firstLine(front), "HTTP/1.0 200 OK");
-  EXPECT_NE(front.steps.front().bytes.find("<HTML>front</HTML>"), std::string::npos);
-  EXPECT_NE(front.steps.front().bytes.find("\r\nLast-Modified: "), std::string::npos);
   Reply head = responder.Answer("HEAD / HTTP/1.0\r\nHost: www.example.org\r\n\r\n");
-  EXPECT_EQ(head.steps.front().bytes.find("front"), std::string::npos);
+  EXPECT_EQ(firstLine(head), "HTTP/1.0 200 OK");
+  EXPECT_EQ(head.steps.front().bytes.find("front"), std::string::npos);  // HEAD: no body
   EXPECT_EQ(firstLine(responder.Answer("DELETE / HTTP/1.0\r\n\r\n")),
             "HTTP/1.0 501 Not Implemented");
   EXPECT_EQ(firstLine(responder.Answer("\r\n\r\n")), "HTTP/1.0 400 Bad Request");

@@ -20,14 +20,13 @@ class ScriptedDialogs : public Dialogs {
  public:
   // Answers given in order; when they run out, Ok/Yes is answered.
   std::deque<MessageAnswer> answers;
-  std::deque<std::optional<std::string>> fileAnswers;
   std::vector<RecordedMessage> messages;
   std::vector<std::string> openedUrls, openedFiles;
   int busyCalls = 0, yields = 0;
   std::function<void()> onYield;  // e.g. press Stop after N yields
 
-  MessageAnswer ShowMessage(std::string_view text, std::string_view title,
-                            MessageButtons buttons, MessageIcon icon) override {
+  MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageButtons buttons,
+                            MessageIcon icon) override {
     messages.push_back({std::string(text), std::string(title), buttons, icon});
     if (!answers.empty()) {
       auto answer = answers.front();
@@ -38,15 +37,16 @@ class ScriptedDialogs : public Dialogs {
                ? MessageAnswer::Yes
                : MessageAnswer::Ok;
   }
+  // File and folder choices are always cancelled.
   std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return NextFile();
+    return std::nullopt;
   }
   std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
                                             std::string_view) override {
-    return NextFile();
+    return std::nullopt;
   }
   std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
-    return NextFile();
+    return std::nullopt;
   }
   void OpenUrl(std::string_view url) override { openedUrls.emplace_back(url); }
   void OpenFile(std::string_view path) override { openedFiles.emplace_back(path); }
@@ -54,14 +54,6 @@ class ScriptedDialogs : public Dialogs {
   void Yield() override {
     ++yields;
     if (onYield) onYield();
-  }
-
- private:
-  std::optional<std::string> NextFile() {
-    if (fileAnswers.empty()) return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
   }
 };
 

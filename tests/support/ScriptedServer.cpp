@@ -78,11 +78,6 @@ std::vector<std::string> ScriptedServer::Requests() const {
   return requests_;
 }
 
-std::vector<std::string> ScriptedServer::Played() const {
-  std::lock_guard lock(mutex_);
-  return played_;
-}
-
 void ScriptedServer::Serve() {
   std::size_t served = 0;
   while (!stop_) {
@@ -92,26 +87,18 @@ void ScriptedServer::Serve() {
     const ServerScenario& scenario =
         scenarios_.empty() ? ServerScenario{} : scenarios_[std::min(served, scenarios_.size() - 1)];
     ++served;
-    {
-      std::lock_guard lock(mutex_);
-      played_.push_back(scenario.name);
-    }
     Play(client, scenario);
   }
 }
 
 void ScriptedServer::Play(int client, const ServerScenario& scenario) {
-  if (scenario.resetOnAccept) {
-    CloseWithReset(client);
-    return;
-  }
   std::string request = ReadRequest(client);
   {
     std::lock_guard lock(mutex_);
     requests_.push_back(request);
   }
   for (const auto& piece : scenario.pieces) {
-    if (!Pause(piece.pauseBefore) || !SendAll(client, piece.bytes)) {
+    if (!PauseUnlessClientLeaves(client, piece.pauseBefore) || !SendAll(client, piece.bytes)) {
       ::close(client);
       return;
     }
@@ -123,7 +110,7 @@ void ScriptedServer::Play(int client, const ServerScenario& scenario) {
       CloseWithReset(client);
       return;
     case ServerScenario::Ending::Silence:
-      WaitForClientToLeave(client);
+      PauseUnlessClientLeaves(client, std::chrono::hours(1));
       break;
     case ServerScenario::Ending::EndlessBody: {
       const std::string block(4096, 'x');
@@ -139,19 +126,6 @@ void ScriptedServer::Play(int client, const ServerScenario& scenario) {
   ::close(client);
 }
 
-bool ScriptedServer::Pause(std::chrono::milliseconds howLong) const {
-  auto until = std::chrono::steady_clock::now() + howLong;
-  while (std::chrono::steady_clock::now() < until) {
-    if (stop_) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(
-        std::min<long long>(kSliceMs, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          until - std::chrono::steady_clock::now())
-                                              .count() +
-                                          1)));
-  }
-  return !stop_;
-}
-
 bool ScriptedServer::SendAll(int client, const std::string& bytes) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
@@ -162,7 +136,6 @@ bool ScriptedServer::SendAll(int client, const std::string& bytes) {
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
     if (n <= 0) return false;
     sent += static_cast<std::size_t>(n);
-    bytesSent_ += static_cast<std::size_t>(n);
   }
   return true;
 }
@@ -181,6 +154,7 @@ std::string ScriptedServer::ReadRequest(int client) const {
   return request;
 }
 
+// False when the server stops or the client goes away during the pause.
 bool ScriptedServer::PauseUnlessClientLeaves(int client, std::chrono::milliseconds howLong) const {
   auto until = std::chrono::steady_clock::now() + howLong;
   while (!stop_ && std::chrono::steady_clock::now() < until) {
@@ -189,14 +163,6 @@ bool ScriptedServer::PauseUnlessClientLeaves(int client, std::chrono::millisecon
     if (::recv(client, buffer, sizeof buffer, MSG_DONTWAIT) <= 0) return false;
   }
   return !stop_;
-}
-
-void ScriptedServer::WaitForClientToLeave(int client) const {
-  while (!stop_) {
-    if (!WaitReady(client, POLLIN, kSliceMs)) continue;
-    char buffer[256];
-    if (::recv(client, buffer, sizeof buffer, 0) <= 0) return;
-  }
 }
 
 }  // namespace kestrova::test

@@ -22,7 +22,6 @@ struct ServerScenario {
   };
 
   std::string name;
-  bool resetOnAccept = false;  // reset before even reading the request
   std::vector<Piece> pieces;
   Ending ending = Ending::Close;
   std::chrono::milliseconds trickleEvery{1000};
@@ -43,28 +42,20 @@ class ScriptedServer {
   std::uint16_t Port() const { return port_; }
   // The request bytes of every connection so far (up to the empty line).
   std::vector<std::string> Requests() const;
-  // The names of the scenarios played so far, in order.
-  std::vector<std::string> Played() const;
-  // Total answer bytes sent (an endless body stops when the client goes).
-  std::size_t BytesSent() const { return bytesSent_; }
 
  private:
   void Serve();
   void Play(int client, const ServerScenario& scenario);
-  bool Pause(std::chrono::milliseconds how_long) const;
   bool SendAll(int client, const std::string& bytes);
   std::string ReadRequest(int client) const;
   bool PauseUnlessClientLeaves(int client, std::chrono::milliseconds howLong) const;
-  void WaitForClientToLeave(int client) const;
 
   std::vector<ServerScenario> scenarios_;
   int listener_ = -1;
   std::uint16_t port_ = 0;
   std::atomic<bool> stop_{false};
-  std::atomic<std::size_t> bytesSent_{0};
   mutable std::mutex mutex_;
   std::vector<std::string> requests_;
-  std::vector<std::string> played_;
   std::thread thread_;
 };
 
