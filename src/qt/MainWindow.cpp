@@ -28,6 +28,18 @@ void AddRecentFile(ProgramSettings& settings, const std::string& path) {
   files[0] = path;
 }
 
+// The stored network choices go into their fields at start, so that closing,
+// which takes the fields back into the store, keeps them.
+void ShowStoredNetworkChoices(const ProgramSettings& settings, MainFormModel& form) {
+  form.chkUseProxy.value = settings.UseProxy ? 1 : 0;
+  form.txtHttpProxy.text = settings.HttpProxy;
+  form.txtPortProxy.text = settings.PortProxy;
+  form.chkUseDirect.value = settings.UseDirect ? 1 : 0;
+  const int agent = settings.AgentIndex >= 0 && settings.AgentIndex <= 3 ? settings.AgentIndex : 0;
+  form.optAgent[agent].value = true;
+  if (agent == 3) form.txtUserAgentToUse.text = settings.CustomAgent;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& settings,
@@ -48,6 +60,7 @@ MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& 
   dialogs_.SetParent(this);
   form_.productName += " Pro";
   ranking_.SetBoldOption(settings_.BoldRankingGrid != 0);
+  ShowStoredNetworkChoices(settings_, form_);
   BuildMenus();
   auto* splitter = new QSplitter(this);
   splitter->addWidget(BuildSidePane());
