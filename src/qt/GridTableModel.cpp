@@ -40,7 +40,7 @@ GridTableModel::GridTableModel(ui::Grid& grid, QObject* parent)
   });
 }
 
-GridTableModel::~GridTableModel() {
+void GridTableModel::Detach() {
   grid_.SetChangeListener(nullptr);
 }
 

@@ -18,8 +18,10 @@ class GridTableModel final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
+  // Listens to `grid`, which must outlive the model or be detached first.
   GridTableModel(ui::Grid& grid, QObject* parent = nullptr);
-  ~GridTableModel() override;
+  // Stops listening; the grid's owner calls this before the grid goes.
+  void Detach();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

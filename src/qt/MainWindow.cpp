@@ -76,6 +76,9 @@ MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& 
 }
 
 MainWindow::~MainWindow() {
+  // The grids go before the models (Qt children) do.
+  rankingModel_->Detach();
+  topUrlsModel_->Detach();
   dialogs_.SetParent(nullptr);
 }
 

@@ -57,6 +57,7 @@ TEST(MainWindow, ShowsAnOpenedProjectAndSavesItsEditsOnClose) {
   int argc = 1;
   char name[] = "test_gui";
   char* argv[] = {name, nullptr};
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const auto dir = std::filesystem::temp_directory_path() / "kestrova_gui_test";
   std::filesystem::remove_all(dir);
