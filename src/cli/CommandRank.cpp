@@ -10,7 +10,7 @@
 #include "cli/CliRankWindow.h"
 #include "cli/CliSession.h"
 #include "cli/Command.h"
-#include "cli/RunReportFiles.h"
+#include "reports/RunReportFiles.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
 #include "ranking/HttpPageFetcher.h"

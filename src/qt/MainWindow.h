@@ -8,7 +8,7 @@
 #include <string>
 
 #include "net/HttpClient.h"
-#include "qt/QtRunReports.h"
+#include "reports/RunReportFiles.h"
 #include "ranking/HttpPageFetcher.h"
 #include "ranking/RankAction.h"
 #include "ui/MainFormModel.h"
@@ -109,7 +109,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   NetworkState net_;
   HttpClient client_;
   HttpPageFetcher fetcher_;
-  QtRunReports reports_;
+  RunReportFiles reports_;
   RunServices services_;
   RankController rank_;
   bool syncing_ = false;        // widgets are being filled: their signals are no edits

@@ -12,10 +12,10 @@
 
 namespace kestrova {
 
-class QtRunReports final : public RunReports {
+class RunReportFiles final : public RunReports {
  public:
-  QtRunReports(const ProjectState& project, const Clock& clock, const ui::RankingGrid& grid,
-               const ui::SelectedKeyword& selected);
+  RunReportFiles(const ProjectState& project, const Clock& clock, const ui::RankingGrid& grid,
+                 const ui::SelectedKeyword& selected);
 
   bool OpenLogReportFile() override;
   bool OpenMasterReportFile() override;

@@ -1,6 +1,6 @@
-#include "cli/RunReportFiles.h"
+#include "reports/RunReportFiles.h"
 
-namespace kestrova::cli {
+namespace kestrova {
 
 RunReportFiles::RunReportFiles(const ProjectState& project, const Clock& clock,
                                const ui::RankingGrid& grid, const ui::SelectedKeyword& selected)
@@ -53,4 +53,4 @@ void RunReportFiles::KeywordLogPage(const LoggedPage& page) {
   }
 }
 
-}  // namespace kestrova::cli
+}  // namespace kestrova
