@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, tests and demo need (only those missing).
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev nginx-light tinyproxy curl)
+packages=(cmake ninja-build g++ pkg-config clang-format qt6-base-dev libcli11-dev
+          nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev nginx-light tinyproxy curl)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

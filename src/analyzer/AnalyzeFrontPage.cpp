@@ -17,8 +17,8 @@ void Status(FrontPageServices& services, const std::string& text) {
 
 FrontPageResult Refuse(FrontPageServices& services, const std::string& message,
                        FrontPageOutcome outcome) {
-  services.dialogs.ShowMessage(message, services.messageTitle, MessageButtons::Ok,
-                               MessageIcon::None);
+  services.messenger.ShowMessage(message, services.messageTitle, MessageButtons::Ok,
+                                 MessageIcon::None);
   return {outcome};
 }
 
@@ -61,7 +61,7 @@ FrontPageResult AnalyzeFrontPage(const FrontPageRequest& request, ProjectState& 
                         FormatDigits(static_cast<long long>(answer.size()), 5) + " chars";
   hooks.showStatus = services.showStatus;
   hooks.stopRequested = [&state] { return state.StopRequested; };
-  hooks.dialogs = &services.dialogs;
+  hooks.messenger = &services.messenger;
   hooks.messageTitle = services.messageTitle;
   Status(services, hooks.statusAtStart);
 

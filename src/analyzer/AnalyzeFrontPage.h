@@ -6,11 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "base/ProductInfo.h"
 #include "analyzer/AnalyzePage.h"
+#include "base/Messenger.h"
+#include "base/ProductInfo.h"
 #include "net/HttpClient.h"
 #include "ranking/ProjectState.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
@@ -31,7 +31,7 @@ struct FrontPageRequest {
 // Where the action reports: the message boxes, the busy mark, status panel 3.
 struct FrontPageServices {
   HttpClient& client;
-  Dialogs& dialogs;
+  Messenger& messenger;
   std::function<void(const std::string&)> showStatus;
   std::string messageTitle = kProductName;
 };

@@ -59,11 +59,11 @@ class PageAnalysis {
  private:
   void Step(std::string_view name) {
     if (hooks_.showStatus) hooks_.showStatus(hooks_.statusAtStart + std::string(name));
-    if (hooks_.dialogs) hooks_.dialogs->Yield();
+    if (hooks_.messenger) hooks_.messenger->Yield();
   }
 
   bool StopPressed() {
-    if (hooks_.dialogs) hooks_.dialogs->Yield();
+    if (hooks_.messenger) hooks_.messenger->Yield();
     return hooks_.stopRequested && hooks_.stopRequested();
   }
 
@@ -132,9 +132,9 @@ class PageAnalysis {
   AnalysisOutcome ReportMissing(const std::string& problem) {
     record_.Status = 1;
     record_.ProblemText = problem;
-    if (hooks_.dialogs) {
-      hooks_.dialogs->ShowMessage(MissingTagMessage(record_), hooks_.messageTitle,
-                                  MessageButtons::Ok, MessageIcon::None);
+    if (hooks_.messenger) {
+      hooks_.messenger->ShowMessage(MissingTagMessage(record_), hooks_.messageTitle,
+                                    MessageButtons::Ok, MessageIcon::None);
     }
     return AnalysisOutcome::MissingTag;
   }

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "base/ProductInfo.h"
 #include "analyzer/KeywordCount.h"
+#include "base/Messenger.h"
+#include "base/ProductInfo.h"
 #include "ranking/ProjectState.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
@@ -26,7 +26,7 @@ struct AnalysisHooks {
   std::function<void(const std::string&)> showStatus;
   StopCheck stopRequested;
   // Shows the missing-tag message and lets the window breathe between steps; may be null.
-  Dialogs* dialogs = nullptr;
+  Messenger* messenger = nullptr;
   std::string messageTitle = kProductName;
 };
 

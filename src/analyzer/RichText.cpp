@@ -33,7 +33,9 @@ std::string_view FontFamily(RichFont font) {
 }
 
 // Paragraphs end at CR LF, so a CR never reaches the markup.
-std::string Escaped(std::string_view text) { return HtmlEscape(ReplaceAll(text, "\r", "")); }
+std::string Escaped(std::string_view text) {
+  return HtmlEscape(ReplaceAll(text, "\r", ""));
+}
 
 std::string Span(std::string_view text, const RichStyle& style) {
   std::string css = "font-family: " + std::string(FontFamily(style.font)) +

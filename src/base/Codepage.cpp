@@ -22,7 +22,8 @@ std::uint32_t CodePointOf(unsigned char byte) {
 
 // The byte for a code point, or -1 when the code page lacks it.
 int ByteOf(std::uint32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+    return static_cast<int>(codePoint);
   for (int i = 0; i < 32; ++i) {
     if (kHighControls[i] == codePoint) return 0x80 + i;
     if (kHighControls[i] == 0 && codePoint == static_cast<std::uint32_t>(0x80 + i)) return 0x80 + i;

@@ -1,7 +1,7 @@
 #include "base/Date.h"
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -96,22 +96,27 @@ std::string FormatDate(Date date, int preference) {
   const char* weekday = kWeekdays[Weekday(date)];
   const char* month = kMonths[p.month - 1];
   switch (preference) {
-    case 1: return Printf("%02d/%02d/%04d", p.month, p.day, p.year);
+    case 1:
+      return Printf("%02d/%02d/%04d", p.month, p.day, p.year);
     case 2:
       return Printf("%s, %s %d %04d  %02d:%02d:%02d %s", weekday, month, p.day, p.year, hour12,
                     p.minute, p.second, ampm);
-    case 3: return Printf("%s, %s %d %04d", weekday, month, p.day, p.year);
+    case 3:
+      return Printf("%s, %s %d %04d", weekday, month, p.day, p.year);
     case 4:
       return Printf("%s %d %04d  %02d:%02d:%02d %s", month, p.day, p.year, hour12, p.minute,
                     p.second, ampm);
-    case 5: return Printf("%s %d %04d", month, p.day, p.year);
+    case 5:
+      return Printf("%s %d %04d", month, p.day, p.year);
     default:
       return Printf("%02d/%02d/%04d %02d:%02d:%02d %s", p.month, p.day, p.year, hour12, p.minute,
                     p.second, ampm);
   }
 }
 
-std::string FormatRecordDate(Date date) { return FormatDate(date, 0); }
+std::string FormatRecordDate(Date date) {
+  return FormatDate(date, 0);
+}
 
 std::string FormatFileDate(Date date) {
   DateParts p = SplitDate(date);

@@ -28,9 +28,9 @@ int Weekday(Date date);  // 0 = Sunday
 
 // The six display formats, index 0 to 5, in list order.
 inline constexpr const char* kDateFormatNames[6] = {
-    "mm/dd/yyyy hh:mm:ss AMPM",          "mm/dd/yyyy",
-    "dddd, mmm d yyyy  hh:mm:ss AMPM",   "dddd, mmm d yyyy",
-    "mmm d yyyy  hh:mm:ss AMPM",         "mmm d yyyy"};
+    "mm/dd/yyyy hh:mm:ss AMPM",        "mm/dd/yyyy",
+    "dddd, mmm d yyyy  hh:mm:ss AMPM", "dddd, mmm d yyyy",
+    "mmm d yyyy  hh:mm:ss AMPM",       "mmm d yyyy"};
 constexpr int kLastDateFormatIndex = 5;
 
 // Formats with display format `preference`; an index outside 0..5 uses format 0.

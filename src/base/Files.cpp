@@ -29,8 +29,12 @@ void SetError(std::string* error, const std::string& what, const std::string& pa
 
 }  // namespace
 
-bool FileExists(std::string_view path) { return StatIs(path, S_IFREG); }
-bool DirExists(std::string_view path) { return StatIs(path, S_IFDIR); }
+bool FileExists(std::string_view path) {
+  return StatIs(path, S_IFREG);
+}
+bool DirExists(std::string_view path) {
+  return StatIs(path, S_IFDIR);
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);

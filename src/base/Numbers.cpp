@@ -49,15 +49,21 @@ Integer Clamp(int value) {
 }
 }  // namespace
 
-Integer AddSaturated(Integer a, Integer b) { return Clamp(int{a} + int{b}); }
-Integer SubSaturated(Integer a, Integer b) { return Clamp(int{a} - int{b}); }
-Integer MulSaturated(Integer a, Integer b) { return Clamp(int{a} * int{b}); }
+Integer AddSaturated(Integer a, Integer b) {
+  return Clamp(int{a} + int{b});
+}
+Integer SubSaturated(Integer a, Integer b) {
+  return Clamp(int{a} - int{b});
+}
+Integer MulSaturated(Integer a, Integer b) {
+  return Clamp(int{a} * int{b});
+}
 
 std::string FormatDigits(long long value, int width) {
   bool negative = value < 0;
   // Magnitude as unsigned so the most negative value has no overflow.
-  unsigned long long magnitude =
-      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                          : static_cast<unsigned long long>(value);
   std::string digits = std::to_string(magnitude);
   if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
   return negative ? "-" + digits : digits;

@@ -13,11 +13,16 @@ unsigned char LowerByte(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
-    case 0x8A: return 0x9A;  // S caron
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z caron
-    case 0x9F: return 0xFF;  // Y diaeresis
-    default: return c;
+    case 0x8A:
+      return 0x9A;  // S caron
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z caron
+    case 0x9F:
+      return 0xFF;  // Y diaeresis
+    default:
+      return c;
   }
 }
 
@@ -25,11 +30,16 @@ unsigned char UpperByte(unsigned char c) {
   if (c >= 'a' && c <= 'z') return c - 32;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
   switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
+    case 0x9A:
+      return 0x8A;
+    case 0x9C:
+      return 0x8C;
+    case 0x9E:
+      return 0x8E;
+    case 0xFF:
+      return 0x9F;
+    default:
+      return c;
   }
 }
 
@@ -42,14 +52,22 @@ struct LowerTable {
 };
 const LowerTable kLower;
 
-inline unsigned char Low(char c) { return kLower.map[static_cast<unsigned char>(c)]; }
+inline unsigned char Low(char c) {
+  return kLower.map[static_cast<unsigned char>(c)];
+}
 
-size_t StartIndex(Pos start) { return start < 1 ? 0 : static_cast<size_t>(start) - 1; }
+size_t StartIndex(Pos start) {
+  return start < 1 ? 0 : static_cast<size_t>(start) - 1;
+}
 
 }  // namespace
 
-char ToLowerChar(char c) { return static_cast<char>(Low(c)); }
-char ToUpperChar(char c) { return static_cast<char>(UpperByte(static_cast<unsigned char>(c))); }
+char ToLowerChar(char c) {
+  return static_cast<char>(Low(c));
+}
+char ToUpperChar(char c) {
+  return static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+}
 
 Pos Find(std::string_view text, std::string_view needle, Pos start) {
   size_t from = StartIndex(start);

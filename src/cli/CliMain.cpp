@@ -19,10 +19,16 @@ CommandRegistration::CommandRegistration(std::string name, std::string summary,
   Registry().push_back({std::move(name), std::move(summary), std::move(setup)});
 }
 
-const std::vector<CommandInfo>& RegisteredCommands() { return Registry(); }
+const std::vector<CommandInfo>& RegisteredCommands() {
+  return Registry();
+}
 
-std::string ArgText(const std::string& utf8) { return Utf8ToCp1252(utf8); }
-std::string TerminalText(const std::string& text) { return Cp1252ToUtf8(text); }
+std::string ArgText(const std::string& utf8) {
+  return Utf8ToCp1252(utf8);
+}
+std::string TerminalText(const std::string& text) {
+  return Cp1252ToUtf8(text);
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CLI::App app{"kestrova-cli: the headless front end of Kestrova, the rank checker",

@@ -140,7 +140,7 @@ bool AnalyzeFile(const AnalyzeOptions& options, ProjectState& project, CliDialog
     return false;
   }
   AnalysisHooks hooks;
-  hooks.dialogs = &dialogs;
+  hooks.messenger = &dialogs;
   hooks.stopRequested = [&dialogs] { return dialogs.Interrupted(); };
   project.PageAnalyses.assign(2, PageAnalysisRecord{});
   project.PageAnalyses[1].Keyword = ArgText(options.keyword);

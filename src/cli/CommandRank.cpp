@@ -10,12 +10,12 @@
 #include "cli/CliRankWindow.h"
 #include "cli/CliSession.h"
 #include "cli/Command.h"
-#include "reports/RunReportFiles.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
 #include "ranking/HttpPageFetcher.h"
 #include "ranking/RankAction.h"
 #include "ranking/RunTexts.h"
+#include "reports/RunReportFiles.h"
 
 namespace kestrova::cli {
 namespace {

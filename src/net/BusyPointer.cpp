@@ -3,10 +3,10 @@
 
 namespace kestrova {
 
-void SetBusyPointer(NetworkState& state, Dialogs& dialogs, bool on, bool reset) {
+void SetBusyPointer(NetworkState& state, Messenger& messenger, bool on, bool reset) {
   if (reset) state.busyDepth = 0;
   state.busyDepth = on ? AddSaturated(state.busyDepth, 1) : SubSaturated(state.busyDepth, 1);
-  dialogs.SetBusy(state.busyDepth > 0);
+  messenger.SetBusy(state.busyDepth > 0);
 }
 
 }  // namespace kestrova

@@ -2,12 +2,12 @@
 // start and off on each way out; the hourglass shows while the depth is above 0.
 #pragma once
 
+#include "base/Messenger.h"
 #include "net/NetworkState.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
 // `reset` first sets the depth to 0; then `on` adds one and off takes one away.
-void SetBusyPointer(NetworkState& state, Dialogs& dialogs, bool on, bool reset = false);
+void SetBusyPointer(NetworkState& state, Messenger& messenger, bool on, bool reset = false);
 
 }  // namespace kestrova

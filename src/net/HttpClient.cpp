@@ -30,10 +30,10 @@ std::chrono::milliseconds TimeoutFromSeconds(double seconds) {
       static_cast<long long>(std::llround(std::min(seconds, kMaxSeconds) * 1000.0)));
 }
 
-HttpClient::HttpClient(NetworkState& state, Dialogs& dialogs, ConnectionFactory makeConnection,
+HttpClient::HttpClient(NetworkState& state, Messenger& messenger, ConnectionFactory makeConnection,
                        std::string messageTitle)
     : state_(state),
-      dialogs_(dialogs),
+      messenger_(messenger),
       makeConnection_(std::move(makeConnection)),
       connection_(makeConnection_()),
       messageTitle_(std::move(messageTitle)),
@@ -56,7 +56,7 @@ void HttpClient::HttpHeadPage(bool silent, std::string_view host, std::string_vi
 }
 
 void HttpClient::SetBusyPointer(bool on, bool reset) {
-  kestrova::SetBusyPointer(state_, dialogs_, on, reset);
+  kestrova::SetBusyPointer(state_, messenger_, on, reset);
 }
 
 void HttpClient::SetTimeout(std::chrono::milliseconds timeout) {
@@ -126,8 +126,8 @@ void HttpClient::Run(const Fetch& fetch, std::string& response, bool& completed)
       if (get) {
         SetBusyPointer(false);
         if (!fetch.silent) {
-          dialogs_.ShowMessage(kMessageHostUnknown, messageTitle_, MessageButtons::Ok,
-                               MessageIcon::None);
+          messenger_.ShowMessage(kMessageHostUnknown, messageTitle_, MessageButtons::Ok,
+                                 MessageIcon::None);
         }
       }
       return;
@@ -228,7 +228,7 @@ void HttpClient::ReportFailure(const Fetch& fetch, const std::string& message) {
   SetBusyPointer(false);
   // After Stop the failure is the user's wish, not something to announce.
   if (!fetch.silent && !state_.StopRequested) {
-    dialogs_.ShowMessage(message, messageTitle_, MessageButtons::Ok, MessageIcon::None);
+    messenger_.ShowMessage(message, messageTitle_, MessageButtons::Ok, MessageIcon::None);
   }
   SetBusyPointer(true);
 }
@@ -250,7 +250,7 @@ void HttpClient::AttachEvents() {
 }
 
 void HttpClient::Yield() {
-  dialogs_.Yield();
+  messenger_.Yield();
 }
 
 }  // namespace kestrova

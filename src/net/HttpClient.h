@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/Messenger.h"
 #include "base/ProductInfo.h"
 #include "net/Connection.h"
 #include "net/NetworkState.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
@@ -34,8 +34,8 @@ std::chrono::milliseconds TimeoutFromSeconds(double seconds);
 
 class HttpClient {
  public:
-  // `state` and `dialogs` belong to the application and must outlive the client.
-  HttpClient(NetworkState& state, Dialogs& dialogs, ConnectionFactory makeConnection,
+  // `state` and `messenger` belong to the application and must outlive the client.
+  HttpClient(NetworkState& state, Messenger& messenger, ConnectionFactory makeConnection,
              std::string messageTitle = kProductName);
   ~HttpClient();
   HttpClient(const HttpClient&) = delete;
@@ -94,7 +94,7 @@ class HttpClient {
   void Yield();
 
   NetworkState& state_;
-  Dialogs& dialogs_;
+  Messenger& messenger_;
   ConnectionFactory makeConnection_;
   std::unique_ptr<Connection> connection_;
   std::string messageTitle_;

@@ -280,9 +280,9 @@ void PosixConnection::RaiseError(int code) {
 }
 
 int PosixConnection::TakePending(std::string& chunk, int maxBytes) {
-  const std::size_t count = std::min({pending_.size() - pendingAt_,
-                                      static_cast<std::size_t>(maxBytes),
-                                      static_cast<std::size_t>(kMaxReadBytes)});
+  const std::size_t count =
+      std::min({pending_.size() - pendingAt_, static_cast<std::size_t>(maxBytes),
+                static_cast<std::size_t>(kMaxReadBytes)});
   chunk.assign(pending_, pendingAt_, count);
   pendingAt_ += count;
   return static_cast<int>(count);

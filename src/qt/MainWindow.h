@@ -8,9 +8,9 @@
 #include <string>
 
 #include "net/HttpClient.h"
-#include "reports/RunReportFiles.h"
 #include "ranking/HttpPageFetcher.h"
 #include "ranking/RankAction.h"
+#include "reports/RunReportFiles.h"
 #include "ui/MainFormModel.h"
 #include "ui/RankingGrid.h"
 #include "ui/TopUrlsGrid.h"

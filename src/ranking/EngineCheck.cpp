@@ -113,9 +113,9 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
   if (page.empty()) page = NoResultsPage(walk.color, walk.status, engine.Name);
   std::string keywordsFolder;
   CreateResultFolders(services, engine.Name, keywordsFolder);
-  AnnotateSavedPage(page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex),
-                           engine.Host, std::string(keyword), engine.Name,
-                           engine.ResultsStartTexts[0], services.project.HighlightKeywords == 1});
+  AnnotateSavedPage(page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex), engine.Host,
+                           std::string(keyword), engine.Name, engine.ResultsStartTexts[0],
+                           services.project.HighlightKeywords == 1});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
   if (!WriteSavedPage(savedPath, page)) services.observer.WriteFailed(savedPath);
   services.reports.KeywordLogPage(

@@ -7,11 +7,11 @@
 namespace kestrova {
 
 bool RankController::CheckSettingsDirectories() {
-  Dialogs& dialogs = services_.dialogs;
+  Messenger& messenger = services_.messenger;
   const std::string& folder = services_.project.ReportDirectory;
   if (folder.empty()) {
-    dialogs.ShowMessage(texts::kReportDirNotSet, texts::kTitleSetDirectory, MessageButtons::Ok,
-                        MessageIcon::Exclamation);
+    messenger.ShowMessage(texts::kReportDirNotSet, texts::kTitleSetDirectory, MessageButtons::Ok,
+                          MessageIcon::Exclamation);
     window_.OpenPanel(kSettingsAction);
     window_.SetFocus(FocusTarget::ReportDirectory);
     return false;
@@ -19,23 +19,23 @@ bool RankController::CheckSettingsDirectories() {
   if (!DirExists(folder)) {
     const std::string question = std::string(texts::kDirDoesNotExist) + texts::kCrLf +
                                  texts::kCrLf + "Make '" + folder + "'";
-    if (dialogs.ShowMessage(question, texts::kTitleCreateDirectory, MessageButtons::YesNoCancel,
-                            MessageIcon::Question) != MessageAnswer::Yes) {
+    if (messenger.ShowMessage(question, texts::kTitleCreateDirectory, MessageButtons::YesNoCancel,
+                              MessageIcon::Question) != MessageAnswer::Yes) {
       return false;
     }
     MakeDirectories(folder);
     if (!DirExists(folder)) {
-      dialogs.ShowMessage(texts::kCouldNotMakeDirectory + folder + "'",
-                          texts::kTitleCreateDirectory, MessageButtons::Ok,
-                          MessageIcon::Exclamation);
+      messenger.ShowMessage(texts::kCouldNotMakeDirectory + folder + "'",
+                            texts::kTitleCreateDirectory, MessageButtons::Ok,
+                            MessageIcon::Exclamation);
       window_.OpenPanel(kSettingsAction);
       window_.SetFocus(FocusTarget::ReportDirectory);
       return false;
     }
   }
   if (services_.project.SelectedEngines.empty()) {
-    dialogs.ShowMessage(texts::kSelectEngines, kMessageTitle, MessageButtons::Ok,
-                        MessageIcon::Exclamation);
+    messenger.ShowMessage(texts::kSelectEngines, kMessageTitle, MessageButtons::Ok,
+                          MessageIcon::Exclamation);
     window_.OpenPanel(kEnginesAction);
     return false;
   }
@@ -43,11 +43,11 @@ bool RankController::CheckSettingsDirectories() {
 }
 
 bool RankController::CheckSettingsOther() {
-  Dialogs& dialogs = services_.dialogs;
+  Messenger& messenger = services_.messenger;
   const std::string& domain = services_.project.Domain;
   if (domain.empty()) {
-    dialogs.ShowMessage(texts::kDomainEmpty, texts::kTitleWarning, MessageButtons::OkCancel,
-                        MessageIcon::Exclamation);
+    messenger.ShowMessage(texts::kDomainEmpty, texts::kTitleWarning, MessageButtons::OkCancel,
+                          MessageIcon::Exclamation);
     window_.SetFocus(FocusTarget::Domain);
     return false;
   }
@@ -58,13 +58,13 @@ bool RankController::CheckSettingsOther() {
     refusal = texts::kDomainNotAlpha;
   }
   if (refusal != nullptr) {
-    dialogs.ShowMessage(refusal, kMessageTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+    messenger.ShowMessage(refusal, kMessageTitle, MessageButtons::Ok, MessageIcon::Exclamation);
     window_.SetFocus(FocusTarget::Domain);
     return false;
   }
   if (!services_.project.KeywordText.empty()) return true;
-  if (dialogs.ShowMessage(texts::kNoKeywords, texts::kTitleNoKeywords, MessageButtons::YesNo,
-                          MessageIcon::Question) == MessageAnswer::Yes) {
+  if (messenger.ShowMessage(texts::kNoKeywords, texts::kTitleNoKeywords, MessageButtons::YesNo,
+                            MessageIcon::Question) == MessageAnswer::Yes) {
     ToggleDisplay(true);
     window_.SetFocus(FocusTarget::AddKeyword);
   }

@@ -7,8 +7,8 @@
 namespace kestrova {
 namespace {
 
-void ReportFolderFailure(Dialogs& dialogs, const char* which) {
-  dialogs.ShowMessage(
+void ReportFolderFailure(Messenger& messenger, const char* which) {
+  messenger.ShowMessage(
       std::string(texts::kErrorCreatingDirectory) + texts::kCrLf + texts::kCrLf + which,
       kMessageTitle, MessageButtons::Ok, MessageIcon::Exclamation);
 }
@@ -23,7 +23,7 @@ bool CreateDomainFolder(RunServices& services) {
   const ProjectState& project = services.project;
   const bool made = MakeDirectories(project.ReportDirectory) &&
                     EnsureDirectory(DomainFolderPath(project.ReportDirectory, project.Domain));
-  if (!made) ReportFolderFailure(services.dialogs, texts::kErrorReportDirectories);
+  if (!made) ReportFolderFailure(services.messenger, texts::kErrorReportDirectories);
   return made;
 }
 
@@ -37,7 +37,7 @@ bool CreateResultFolders(RunServices& services, std::string_view engine,
   for (const char* sub : {"/keywords", "/searchurl", "/submit"}) {
     made = EnsureDirectory(engineFolder + sub) && made;
   }
-  if (!made) ReportFolderFailure(services.dialogs, texts::kErrorReportSeDirectories);
+  if (!made) ReportFolderFailure(services.messenger, texts::kErrorReportSeDirectories);
   return made;
 }
 

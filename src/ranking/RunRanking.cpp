@@ -35,7 +35,7 @@ void GrowForNewLines(ProjectState& project, const std::vector<std::string>& line
 bool AskForReportFolder(RunServices& services) {
   const std::string& folder = services.project.ReportDirectory;
   if (DirExists(folder)) return true;
-  const MessageAnswer answer = services.dialogs.ShowMessage(
+  const MessageAnswer answer = services.messenger.ShowMessage(
       std::string(texts::kReportDirMissing) + texts::kCrLf + "Create " + folder + "?",
       texts::kTitleCreateDirectoryAsk, MessageButtons::YesNo, MessageIcon::Question);
   if (answer != MessageAnswer::Yes) return false;
@@ -102,11 +102,11 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   services.fetcher.SetTimeout(std::chrono::milliseconds(long{project.TimeOutSecs} * 1000));
   services.fetcher.SetProxy(settings.proxy);
   state.RunInProgress = true;
-  SetBusyPointer(net, services.dialogs, true, true);
+  SetBusyPointer(net, services.messenger, true, true);
 
   if (!AskForReportFolder(services)) {
     state.RunInProgress = false;
-    SetBusyPointer(net, services.dialogs, false);
+    SetBusyPointer(net, services.messenger, false);
     return RunEnd::Declined;
   }
 
@@ -145,7 +145,7 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   Note(services, services.reports.CloseLogReportFile(), "Log.html");
   Note(services, services.reports.CloseMasterReportFile(), "Master.html");
   Note(services, services.reports.GenerateRankingReport(), "Ranking.html");
-  SetBusyPointer(net, services.dialogs, false);
+  SetBusyPointer(net, services.messenger, false);
   return stopped ? RunEnd::Stopped : RunEnd::Finished;
 }
 

@@ -1,9 +1,10 @@
 // Everything a ranking run works with, handed in by the front end: the open
-// project, the catalogue, the network flags and fetcher, the dialogs, the clock,
+// project, the catalogue, the network flags and fetcher, the messages, the clock,
 // what shows progress and where the reports go. All are borrowed, none owned.
 #pragma once
 
 #include "base/Date.h"
+#include "base/Messenger.h"
 #include "base/ProductInfo.h"
 #include "engines/EngineCatalogue.h"
 #include "net/NetworkState.h"
@@ -11,7 +12,6 @@
 #include "ranking/ProjectState.h"
 #include "ranking/RunObserver.h"
 #include "ranking/RunReports.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
@@ -20,7 +20,7 @@ struct RunServices {
   const EngineCatalogue& catalogue;
   NetworkState& net;
   PageFetcher& fetcher;
-  Dialogs& dialogs;
+  Messenger& messenger;
   const Clock& clock;
   RunObserver& observer;
   RunReports& reports;

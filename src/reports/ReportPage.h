@@ -37,5 +37,4 @@ void WriteHTMLClose(ReportFile& report);
 // every line reached the disk.
 ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context);
 
-
 }  // namespace kestrova

@@ -9,7 +9,7 @@
 
 namespace kestrova {
 
-class Dialogs;
+class Messenger;
 struct EngineCatalogue;
 
 // The version this program writes. Files of this version and of "01.25" are read in
@@ -47,7 +47,7 @@ ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
 
 // Reads the file at `path` into `project`; on any failure shows "There was an error
 // reading this file!" (title "Read Error", stop icon) and returns false.
-bool ReadProjectFile(const std::string& path, ProjectState& project, Dialogs& dialogs,
+bool ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
                      const EngineCatalogue& catalogue);
 
 // The password as the file keeps it, and back.

@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "base/Files.h"
+#include "base/Messenger.h"
 #include "engines/EngineCatalogue.h"
 #include "store/ProjectFile.h"
 #include "store/ProjectFileFields.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 namespace {
@@ -186,12 +186,12 @@ ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
   return result;
 }
 
-bool ReadProjectFile(const std::string& path, ProjectState& project, Dialogs& dialogs,
+bool ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
                      const EngineCatalogue& catalogue) {
   std::string bytes;
   bool ok = ReadWholeFile(path, bytes) && ReadProjectText(bytes, project, catalogue).ok;
   if (!ok) {
-    dialogs.ShowMessage(kReadErrorText, kReadErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
+    messenger.ShowMessage(kReadErrorText, kReadErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
   }
   return ok;
 }

@@ -3,7 +3,6 @@
 // environment once and passed on, so tests can fix them.
 #pragma once
 
-
 #include <string>
 
 namespace kestrova {

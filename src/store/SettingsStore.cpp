@@ -1,12 +1,12 @@
 #include "store/SettingsStore.h"
 
+#include "base/Messenger.h"
 #include "base/Text.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova {
 
 bool SettingsStore::Failed(const std::string& error) {
-  dialogs_.ShowMessage(error, appTitle_, MessageButtons::Ok, MessageIcon::Stop);
+  messenger_.ShowMessage(error, appTitle_, MessageButtons::Ok, MessageIcon::Stop);
   return false;
 }
 
@@ -37,7 +37,7 @@ bool SettingsStore::SetValue(std::string_view name, std::string_view value) {
 
 void SettingsStore::ReportBackendProblems() {
   for (const std::string& problem : backend_.TakeProblems()) {
-    dialogs_.ShowMessage(problem, appTitle_, MessageButtons::Ok, MessageIcon::Stop);
+    messenger_.ShowMessage(problem, appTitle_, MessageButtons::Ok, MessageIcon::Stop);
   }
 }
 

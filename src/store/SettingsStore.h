@@ -11,15 +11,15 @@
 
 namespace kestrova {
 
-class Dialogs;
+class Messenger;
 
 // A default with this text (in any case) reads without creating a missing value.
 inline constexpr std::string_view kNoWriteDefault = "!NOWRITE!";
 
 class SettingsStore {
  public:
-  SettingsStore(SettingsBackend& backend, Dialogs& dialogs, std::string appTitle)
-      : backend_(backend), dialogs_(dialogs), appTitle_(std::move(appTitle)) {}
+  SettingsStore(SettingsBackend& backend, Messenger& messenger, std::string appTitle)
+      : backend_(backend), messenger_(messenger), appTitle_(std::move(appTitle)) {}
 
   // Makes `keyPath` the current key, creating it and its parents when missing.
   bool OpenKey(SettingsRoot root, std::string_view keyPath);
@@ -36,7 +36,7 @@ class SettingsStore {
   bool Failed(const std::string& error);
 
   SettingsBackend& backend_;
-  Dialogs& dialogs_;
+  Messenger& messenger_;
   std::string appTitle_;
   SettingsRoot root_ = SettingsRoot::Machine;
   std::string keyPath_;

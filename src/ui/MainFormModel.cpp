@@ -3,6 +3,7 @@
 #include "base/Numbers.h"
 #include "base/Text.h"
 #include "store/ProjectFile.h"
+#include "ui/Dialogs.h"
 
 namespace kestrova {
 namespace {

@@ -7,7 +7,7 @@
 #include "analyzer/AnalyzeFrontPage.h"
 #include "base/Numbers.h"
 #include "net/PosixConnection.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 #include "support/ScriptedServer.h"
 
 namespace kestrova {
@@ -37,7 +37,7 @@ struct FrontPageRig {
 
   ScriptedServer server;
   NetworkState state;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   HttpClient client;
   ProjectState project;
   std::vector<std::string> statuses;

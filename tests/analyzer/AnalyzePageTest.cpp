@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analyzer/AnalyzePage.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
@@ -19,7 +19,7 @@ std::string Page(const std::string& head, const std::string& body) {
 struct Analysis {
   PageAnalysisRecord record;
   AnalysisOutcome outcome;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   std::vector<std::string> statuses;
 };
 
@@ -27,7 +27,7 @@ void Analyze(Analysis& analysis, const std::string& page, const std::string& key
   AnalysisHooks hooks;
   hooks.statusAtStart = "Analyzing current page of 00100 chars";
   hooks.showStatus = [&](const std::string& text) { analysis.statuses.push_back(text); };
-  hooks.dialogs = &analysis.dialogs;
+  hooks.messenger = &analysis.dialogs;
   analysis.outcome = AnalyzePage(page, analysis.record, keyword, hooks);
 }
 
@@ -108,7 +108,7 @@ TEST(AnalyzePage, TheFirstMissingTagIsReportedInOrder) {
 TEST(AnalyzePage, StopWhileClosingUpBracketsEndsSilently) {
   Analysis a;
   AnalysisHooks hooks;
-  hooks.dialogs = &a.dialogs;
+  hooks.messenger = &a.dialogs;
   hooks.stopRequested = [] { return true; };
   hooks.showStatus = [&](const std::string& text) { a.statuses.push_back(text); };
   a.record.Keyword = "rank";

@@ -51,9 +51,9 @@ TEST(Date, ProjectFileFormRoundTripsAndRefusesJunk) {
     EXPECT_EQ(FormatFileDate(parsed), text);
   }
   Date untouched{42};
-  for (const char* text : {"", "#", "##", "2000-05-13", "#2000-13-01#", "#2001-02-29#",
-                           "#2000-05-13 25:00:00#", "#2000-05-13 14:05#", "#ab:cd:ef#",
-                           "#2000-05-13x14:05:09#"}) {
+  for (const char* text :
+       {"", "#", "##", "2000-05-13", "#2000-13-01#", "#2001-02-29#", "#2000-05-13 25:00:00#",
+        "#2000-05-13 14:05#", "#ab:cd:ef#", "#2000-05-13x14:05:09#"}) {
     EXPECT_FALSE(ParseFileDate(text, untouched)) << text;
   }
   EXPECT_EQ(untouched.days, 42);

@@ -86,7 +86,11 @@ TEST(Text, ReplaceAllAndCaseHelpers) {
   EXPECT_EQ(ReplaceAll("aaa", "aa", "a"), "aa") << "replacements do not rescan their output";
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
   EXPECT_EQ(LowerCase("WWW.\xC9T\xC9.Com"), "www.\xE9t\xE9.com");
-  EXPECT_EQ(UpperCase("stra\xDF" "e"), "STRA\xDF" "E") << "sharp s has no single upper form";
+  EXPECT_EQ(UpperCase("stra\xDF"
+                      "e"),
+            "STRA\xDF"
+            "E")
+      << "sharp s has no single upper form";
   EXPECT_TRUE(StartsWithNoCase("WWW.example.com", "www."));
   EXPECT_FALSE(StartsWithNoCase("ww", "www."));
   EXPECT_TRUE(EqualsNoCase("Google", "gOOGLE"));

@@ -5,7 +5,7 @@
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
 #include "support/ExternalServer.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 #include "support/ScriptedServer.h"
 
 namespace kestrova {
@@ -28,7 +28,7 @@ ConnectionFactory DialEverythingTo(std::uint16_t port) {
 
 struct SocketRig {
   NetworkState state;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   HttpClient client;
   std::string response;
   bool completed = false;

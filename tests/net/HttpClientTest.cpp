@@ -8,7 +8,7 @@
 #include "net/HttpClient.h"
 #include "net/SocketErrors.h"
 #include "support/ScriptedConnection.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
@@ -27,7 +27,7 @@ ScriptedAttempt Answering(std::vector<std::string> pieces,
 
 struct ClientRig {
   NetworkState state;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   test::ScriptedNetwork network;
   HttpClient client{state, dialogs, network.Factory()};
   std::string response = "stale";

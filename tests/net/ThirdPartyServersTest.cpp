@@ -10,7 +10,7 @@
 #include "net/HttpStatus.h"
 #include "net/PosixConnection.h"
 #include "support/ExternalServer.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
@@ -84,7 +84,7 @@ class ThirdPartyServers : public ::testing::Test {
   static inline std::unique_ptr<ExternalServer> nginx_, proxy_;
 
   NetworkState state_;
-  test::ScriptedDialogs dialogs_;
+  test::ScriptedMessenger dialogs_;
   std::string response_;
   bool completed_ = false;
 };

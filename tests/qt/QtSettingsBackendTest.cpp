@@ -6,7 +6,7 @@
 
 #include "base/Files.h"
 #include "store/Settings.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
@@ -48,7 +48,7 @@ TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
   std::filesystem::create_directories(dir);
   ASSERT_TRUE(WriteFileAtomically(dir + "/machine.ini", std::string("\xff\xfe\x00\x01junk", 8)));
   auto backend = OpenQtSettingsBackend(dir);
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   SettingsStore store(*backend, dialogs, "Kestrova");
   ProgramSettings settings;
   EXPECT_TRUE(LoadSettings(store, settings));

@@ -19,7 +19,7 @@
 #include "ranking/RunObserver.h"
 #include "ranking/RunReports.h"
 #include "ranking/RunServices.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova::test {
 
@@ -123,7 +123,7 @@ struct RunFixture {
   ProjectState project;
   NetworkState net;
   ScriptedFetcher fetcher{net};
-  ScriptedDialogs dialogs;
+  ScriptedMessenger dialogs;
   FixedClock clock{MakeDate({2024, 3, 9, 14, 5, 6})};
   RecordingObserver observer;
   RecordingReports reports;

@@ -7,7 +7,7 @@
 
 #include "base/Files.h"
 #include "store/ProjectSamples.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
@@ -190,7 +190,7 @@ TEST(ProjectFile, FilesOnDiskAreReplacedWholeAndFailedReadsShowTheMessage) {
   p.Domain = "second.example.org";
   ASSERT_TRUE(WriteProjectFile(path, p));
   ProjectState loaded;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Domain, "second.example.org");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left

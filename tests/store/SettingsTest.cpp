@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "store/SettingsMemoryBackend.h"
-#include "support/ScriptedDialogs.h"
+#include "support/ScriptedMessenger.h"
 
 namespace kestrova {
 namespace {
 
 struct SettingsFixture {
   SettingsMemoryBackend backend;
-  test::ScriptedDialogs dialogs;
+  test::ScriptedMessenger dialogs;
   SettingsStore store{backend, dialogs, "Kestrova"};
   ProgramSettings settings;
 

@@ -36,7 +36,6 @@ std::string RenderResultPage(const ResultPageInput& input, long minimumBytes = 0
 // no-results text.
 std::string RenderNoResultsPage(const EngineRecord& engine, std::string_view keywordHtml);
 
-
 // A URL with ":", "/" and "." coded, as engines put targets into their own links.
 std::string CodeUrl(std::string_view url);
 
