@@ -61,6 +61,7 @@ bool CheckLine(RunServices& services, const std::string& line) {
     if (const auto slot = RecordSlotFor(project, line, engine)) {
       UpdateRankingRecord(project.Rankings[*slot], outcome, line, engine, project.Domain,
                           project.KeywordDepth, FormatRecordDate(services.clock.Now()));
+      if (services.history) services.history->RecordWritten(project.Rankings[*slot]);
     } else {
       services.observer.WriteFailed("ranking record (the list is full)");
     }
@@ -111,6 +112,7 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   }
 
   project.LastRunDate = services.clock.Now();
+  if (services.history) services.history->RunStarted(project.LastRunDate, 1);
   if (settings.markModified) {
     settings.markModified();
   } else if (!project.Loading) {
@@ -145,6 +147,7 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   Note(services, services.reports.CloseLogReportFile(), "Log.html");
   Note(services, services.reports.CloseMasterReportFile(), "Master.html");
   Note(services, services.reports.GenerateRankingReport(), "Ranking.html");
+  if (services.history) services.history->RunEnded(services.clock.Now(), stopped);
   SetBusyPointer(net, services.messenger, false);
   return stopped ? RunEnd::Stopped : RunEnd::Finished;
 }

@@ -1,6 +1,7 @@
 // Everything a ranking run works with, handed in by the front end: the open
 // project, the catalogue, the network flags and fetcher, the messages, the clock,
-// what shows progress and where the reports go. All are borrowed, none owned.
+// what shows progress, where the reports and the history go. All are borrowed,
+// none owned.
 #pragma once
 
 #include "base/Date.h"
@@ -10,6 +11,7 @@
 #include "net/NetworkState.h"
 #include "ranking/PageFetcher.h"
 #include "ranking/ProjectState.h"
+#include "ranking/RunHistory.h"
 #include "ranking/RunObserver.h"
 #include "ranking/RunReports.h"
 
@@ -24,6 +26,8 @@ struct RunServices {
   const Clock& clock;
   RunObserver& observer;
   RunReports& reports;
+  // Where every check is kept as well; none: only the latest records are kept.
+  RunHistory* history = nullptr;
 };
 
 // Title of the run's message boxes that name no title of their own.
