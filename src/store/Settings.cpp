@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "store/FileAssociation.h"
 #include "store/ProjectFile.h"
 
 namespace kestrova {
@@ -143,6 +144,16 @@ std::string GetFileTypeOwner(SettingsStore& store, std::string_view progId,
     store.GetValue("", owner, progId);
   }
   return owner;
+}
+
+std::string StoreFileAssociation::GetFileTypeOwner(std::string_view progId,
+                                                   std::string_view extension) {
+  return kestrova::GetFileTypeOwner(store_, progId, extension);
+}
+
+bool StoreFileAssociation::AssociateFileType(std::string_view progId, std::string_view extension,
+                                             std::string_view command) {
+  return kestrova::AssociateFileType(store_, progId, extension, command);
 }
 
 }  // namespace kestrova
