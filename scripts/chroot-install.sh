@@ -49,7 +49,9 @@ in_root sh -c 'cd /tmp && : > site.rnk && export XDG_DATA_DIRS=/usr/share
   grep -H "x-kestrova-project" /usr/share/mime/globs2 /usr/share/applications/mimeinfo.cache || true'
 
 echo "== the installed demo =="
-in_root /usr/share/kestrova/demo/run-demo /tmp/demo | tail -n 12
+in_root sh -c '/usr/share/kestrova/demo/run-demo /tmp/demo >/tmp/demo.out 2>/tmp/demo.err'
+in_root awk '/^Keyword: rank checker/, /^$/' /tmp/demo.out
+in_root tail -n 1 /tmp/demo.out
 
 echo "== apt remove kestrova =="
 in_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q kestrova
