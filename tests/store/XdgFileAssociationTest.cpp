@@ -69,13 +69,16 @@ struct TemporaryDesktop {
   XdgFileAssociation Association() const { return XdgFileAssociation(environment); }
 };
 
-#define SKIP_WITHOUT_XDG_MIME() \
-  if (!ProgramOnPath("xdg-mime")) GTEST_SKIP() << "xdg-mime is not installed here"
-
-TEST(XdgFileAssociation, AFreshDesktopGivesProjectFilesToKestrova) {
-  SKIP_WITHOUT_XDG_MIME();
+class XdgFileAssociationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!ProgramOnPath("xdg-mime")) GTEST_SKIP() << "xdg-mime is not installed here";
+  }
   TemporaryDesktop desktop;
   XdgFileAssociation association = desktop.Association();
+};
+
+TEST_F(XdgFileAssociationTest, AFreshDesktopGivesProjectFilesToKestrova) {
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", "rnk"), "kestrova");
   ASSERT_TRUE(association.AssociateFileType("kestrova", ".rnk", "unused %1"));
   EXPECT_NE(desktop.MimeApps().find("application/x-kestrova-project=kestrova.desktop"),
@@ -83,14 +86,19 @@ TEST(XdgFileAssociation, AFreshDesktopGivesProjectFilesToKestrova) {
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", ".RNK"), "kestrova");
 }
 
-TEST(XdgFileAssociation, AnotherOwnerIsReportedUntilKestrovaIsMadeTheDefault) {
-  SKIP_WITHOUT_XDG_MIME();
-  TemporaryDesktop desktop;
+TEST_F(XdgFileAssociationTest, ATypeNobodyOpensIsGivenToKestrovaOnTheWay) {
+  // Not even Kestrova's own entry claims the type here, so xdg-mime knows no owner.
+  fs::remove(desktop.home / "data/applications/kestrova.desktop");
+  EXPECT_EQ(association.GetFileTypeOwner("kestrova", "rnk"), "kestrova");
+  EXPECT_NE(desktop.MimeApps().find("application/x-kestrova-project=kestrova.desktop"),
+            std::string::npos);
+}
+
+TEST_F(XdgFileAssociationTest, AnotherOwnerIsReportedUntilKestrovaIsMadeTheDefault) {
   desktop.AddEntry("otherapp");
   WriteText(desktop.home / "config/mimeapps.list",
             "[Default Applications]\ntext/plain=otherapp.desktop\n"
             "application/x-kestrova-project=otherapp.desktop\n");
-  XdgFileAssociation association = desktop.Association();
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", "rnk"), "otherapp");
   EXPECT_EQ(desktop.MimeApps().find("kestrova.desktop"), std::string::npos)
       << "reading an owned type must not change it";
@@ -101,10 +109,7 @@ TEST(XdgFileAssociation, AnotherOwnerIsReportedUntilKestrovaIsMadeTheDefault) {
       << "other types keep their programs";
 }
 
-TEST(XdgFileAssociation, ForeignExtensionsAndAMissingXdgMimeChangeNothing) {
-  SKIP_WITHOUT_XDG_MIME();
-  TemporaryDesktop desktop;
-  XdgFileAssociation association = desktop.Association();
+TEST_F(XdgFileAssociationTest, ForeignExtensionsAndAMissingXdgMimeChangeNothing) {
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", "txt"), "");
   EXPECT_FALSE(association.AssociateFileType("kestrova", ".txt", ""));
   EXPECT_FALSE(association.AssociateFileType("", "rnk", ""));
@@ -115,8 +120,7 @@ TEST(XdgFileAssociation, ForeignExtensionsAndAMissingXdgMimeChangeNothing) {
   EXPECT_EQ(desktop.MimeApps(), "");
 }
 
-TEST(XdgFileAssociation, AnInstalledProgramUsesTheDesktopAndABuildTreeTheStore) {
-  SKIP_WITHOUT_XDG_MIME();
+TEST_F(XdgFileAssociationTest, AnInstalledProgramUsesTheDesktopAndABuildTreeTheStore) {
   test::TempFolder prefix;
   SettingsMemoryBackend backend;
   test::ScriptedMessenger messenger;
