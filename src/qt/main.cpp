@@ -2,10 +2,13 @@
 // window, opens a project named first on the command line, and on close saves
 // the settings and a changed project.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "base/Date.h"
 #include "base/Files.h"
+#include "base/ProductInfo.h"
 #include "base/Text.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
@@ -13,8 +16,42 @@
 #include "qt/QtText.h"
 #include "store/SettingsPaths.h"
 
+namespace {
+
+constexpr const char* kUsageText =
+    "Usage: kestrova [FILE.rnk]\n"
+    "The desktop program of Kestrova, the rank checker: checks where a domain is\n"
+    "listed on the search engines of its catalogue for each keyword of a project.\n"
+    "\n"
+    "Arguments:\n"
+    "  FILE.rnk       a project file to open at start\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     print this help and exit\n"
+    "  --version      print the version and exit\n"
+    "\n"
+    "kestrova-cli offers the same actions without a window.\n";
+
+// Answers --help and --version before Qt starts, so they need no display
+// (help2man asks both while the program is built).
+bool AnsweredWithoutWindow(int argc, char** argv) {
+  if (argc < 2) return false;
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    std::fputs(kUsageText, stdout);
+    return true;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("kestrova %s\n", kestrova::kProductVersionText);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace kestrova;
+  if (AnsweredWithoutWindow(argc, argv)) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName(kProductName);
 

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "base/Files.h"
+#include "base/ProductInfo.h"
 #include "engines/EngineCatalogue.h"
 #include "sim/FrontPage.h"
 #include "sim/Responder.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
       "\"search engine position\" (page 3), not for \"site promotion\"; Yahoo has no\n"
       "results and HotBot never answers.",
       "kestrova-sim"};
+  app.set_version_flag("--version", std::string("kestrova-sim ") + kestrova::kProductVersionText);
   int port = 8080;
   std::string portFile;
   std::string scenarioFile;

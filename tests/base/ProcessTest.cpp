@@ -1,0 +1,50 @@
+#include "base/Process.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrova {
+namespace {
+
+TEST(Process, CollectsBothStreamsAndTheExitStatus) {
+  const ProcessResult result = RunProcess({"sh", "-c", "echo out; echo err >&2; exit 3"});
+  EXPECT_TRUE(result.started);
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_FALSE(result.Succeeded());
+  EXPECT_EQ(result.out, "out\n");
+  EXPECT_EQ(result.err, "err\n");
+}
+
+TEST(Process, ArgumentsReachTheProgramUnchangedWithoutAShell) {
+  const ProcessResult result = RunProcess({"printf", "[%s]", "a b", "$HOME", "'q'; rm -rf x"});
+  ASSERT_TRUE(result.Succeeded());
+  EXPECT_EQ(result.out, "[a b][$HOME]['q'; rm -rf x]");
+}
+
+TEST(Process, AMissingProgramIsNotStarted) {
+  const ProcessResult result = RunProcess({"kestrova-no-such-program"});
+  EXPECT_FALSE(result.started);
+  EXPECT_FALSE(result.Succeeded());
+  EXPECT_FALSE(ProgramOnPath("kestrova-no-such-program"));
+  EXPECT_TRUE(ProgramOnPath("sh"));
+}
+
+TEST(Process, TheChildSeesTheEnvironmentChanges) {
+  ::setenv("KESTROVA_PROCESS_TEST_GONE", "still here", 1);
+  const ProcessResult result = RunProcess(
+      {"sh", "-c", "echo \"${KESTROVA_PROCESS_TEST_SET}|${KESTROVA_PROCESS_TEST_GONE-unset}\""},
+      {{"KESTROVA_PROCESS_TEST_SET", "new value"}, {"KESTROVA_PROCESS_TEST_GONE", std::nullopt}});
+  ::unsetenv("KESTROVA_PROCESS_TEST_GONE");
+  ASSERT_TRUE(result.Succeeded());
+  EXPECT_EQ(result.out, "new value|unset\n");
+}
+
+TEST(Process, AChildReadingInputEndsAndHugeOutputIsCappedWithoutBlockingIt) {
+  // Standard input is empty, so cat ends at once instead of waiting for a person.
+  EXPECT_EQ(RunProcess({"cat"}).out, "");
+  const ProcessResult flood = RunProcess({"head", "-c", "5000000", "/dev/zero"});
+  ASSERT_TRUE(flood.Succeeded());
+  EXPECT_EQ(flood.out.size(), kProcessOutputLimit);
+}
+
+}  // namespace
+}  // namespace kestrova
