@@ -42,7 +42,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
   const std::string keyword = ArgText(args.keyword);
 
   // Offline: "Alles Klar AT" redirects are not followed, so its entries stay unmarked.
-  ParseResultPage(engine.Name, page, pageIndex);
+  ParseResultPage(engine, page, pageIndex);
   Integer position = 0;
   const bool found = FindDomainPosition(engine.Name, ArgText(args.domain), page, kLastStartSlot,
                                         engine.ResultsStartTexts, position);

@@ -91,7 +91,7 @@ void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk,
     FetchedPage answer = services.fetcher.HeadPage(host, path);
     return HeadAnswer{std::move(answer.response), services.net.TransferAborted};
   };
-  ParseResultPage(engine.Name, page.response, pageIndex, head);
+  ParseResultPage(engine, page.response, pageIndex, head);
   if (walk.position == 0) {
     const bool found =
         ReadDomainPosition(engine, services.project.Domain, page.response, walk.position);
