@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engines/Parsers.h"
+#include "engines/ResultLinkRule.h"
 
 namespace kestrova {
 namespace {
@@ -59,6 +60,7 @@ Parser FindParser(std::string_view engineName) {
 
 void ParseResultPage(const EngineRecord& engine, std::string& pageText, Integer pageIndex,
                      const HeadRequest& head) {
+  if (engine.UserDefined) return MarkResultLinks(pageText, engine.ResultLinks, pageIndex);
   const Parser parser = FindParser(engine.Name);
   if (parser == nullptr) return;
   parsers::EntryScan scan(pageText, pageIndex, engine.Host);

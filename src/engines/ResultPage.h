@@ -29,9 +29,10 @@ struct HeadAnswer {
 // tests pass scripted answers. An empty function resolves nothing.
 using HeadRequest = std::function<HeadAnswer(const std::string& host, const std::string& path)>;
 
-// Rewrites `pageText` in place with the parser of `engine`: the built-in layout
-// of the engine named exactly engine.Name (an unknown name leaves the page
-// untouched). `pageIndex` is 0 for the first result page (computed rank numbers
+// Rewrites `pageText` in place with the parser of `engine`: its result rule for
+// an engine of the user's engines file (ResultLinkRule.h), else the built-in
+// layout of the engine named exactly engine.Name (an unknown name leaves the
+// page untouched). `pageIndex` is 0 for the first result page (computed rank numbers
 // are 10 x pageIndex + k). A parser that meets a malformed entry leaves that
 // entry unmarked and goes on; the page keeps everything rewritten so far. Any
 // input ends in bounded time and memory.
