@@ -80,7 +80,7 @@ std::string OriginText(const Origin& origin) {
 }
 
 std::string HostHeaderValue(const Origin& origin) {
-  const bool ipv6 = origin.host.find(':') != std::string::npos;
+  const bool ipv6 = origin.host.find(':') != std::string::npos && IsAddressLiteral(origin.host);
   std::string value = ipv6 ? "[" + origin.host + "]" : origin.host;
   if (origin.port != SchemePort(origin.tls)) value += ":" + std::to_string(origin.port);
   return value;
