@@ -2,6 +2,7 @@
 #include "engines/QueryPath.h"
 
 #include "base/Text.h"
+#include "engines/EngineCatalogue.h"
 #include "engines/Placeholders.h"
 #include "net/UrlCoding.h"
 
@@ -60,7 +61,7 @@ QueryRequest BuildQueryRequest(const EngineRecord& engine, std::string_view enco
   const std::string& queryTemplate =
       engine.QueryTemplates[static_cast<std::size_t>(TemplateSlot(pageIndex))];
   QueryRequest request;
-  request.Host = engine.Host;
+  request.Host = EngineRequestHost(engine);
   request.UsePost = engine.UsePost;
   request.Path = engine.Name == "NorthernLight"
                      ? ExpandChainedTemplate(queryTemplate, encodedSearchText,

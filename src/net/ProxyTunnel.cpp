@@ -20,7 +20,12 @@ TunnelAnswer ReadTunnelAnswer(std::string_view received) {
   answer.complete = true;
   answer.headLength = crlf < lf ? crlf + 4 : lf + 2;
   std::string_view line = received.substr(0, received.find_first_of("\r\n"));
-  answer.statusLine = std::string(line.substr(0, 200));
+  // The line lands in messages and reports: plain characters only.
+  for (char c : line.substr(0, 200)) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == ' ' || c == '.' || c == '/' || c == '-' || c == ':';
+    answer.statusLine += plain ? c : '?';
+  }
   std::string location;
   const int status = GetHttpStatus(std::string(received.substr(0, answer.headLength)), location);
   answer.open = status >= 200 && status <= 299;
