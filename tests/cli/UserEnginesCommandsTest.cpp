@@ -52,9 +52,15 @@ TEST_F(UserEngineCommands, EnginesListsTheUserEnginesAfterTheBuiltInOnes) {
       << result.out;
   // The option may follow the command, and the settings folder's file is the default.
   EXPECT_EQ(RunCliCommand({"engines", "--engines-file", engines_}).out, result.out);
+  const char* before = ::getenv("KESTROVA_CONFIG_DIR");
+  const std::string saved = before != nullptr ? before : "";
   ::setenv("KESTROVA_CONFIG_DIR", folder_.path().c_str(), 1);
   const test::CliResult fromSettings = RunCliCommand({"engines"});
-  ::unsetenv("KESTROVA_CONFIG_DIR");
+  if (before != nullptr) {
+    ::setenv("KESTROVA_CONFIG_DIR", saved.c_str(), 1);
+  } else {
+    ::unsetenv("KESTROVA_CONFIG_DIR");
+  }
   EXPECT_EQ(fromSettings.out, result.out);
 }
 
