@@ -8,25 +8,21 @@
 #include "support/ExternalServer.h"
 #include "support/TempFolder.h"
 #include "support/TestCertificates.h"
+#include "support/UserEngineSamples.h"
 
 namespace kestrova {
 namespace {
 
 using test::RunCliCommand;
 
-const char* kEngines = R"({"engines": [{
-  "name": "Searchly", "language": "English", "country": "USA",
-  "scheme": "https", "host": "search.searchly.test",
-  "query_templates": ["/search?q=%SEARCH_STRING%", "/search?q=%SEARCH_STRING%&start=%INCREMENT_INTEGER%"],
-  "increment_offset": 0, "no_results_text": "No results for",
-  "result_links": "//div[@class='result']//a[@class='title']/@href"
-}, {
+const std::string kPlainly = R"({
   "name": "Plainly", "language": "German", "country": "Germany",
   "scheme": "http", "host": "suche.plainly.test", "port": 8080, "post": true,
   "query_templates": ["/s?q=%SEARCH_STRING%&n=%NUMTIMES_INTEGER%"],
   "increment_offset": 0, "no_results_text": "",
   "result_links": "//li/a"
-}]})";
+})";
+const std::string kEngines = test::EnginesFile(test::kSearchlyEngineJson, kPlainly);
 
 int LineCount(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));

@@ -13,6 +13,7 @@
 #include "base/Files.h"
 #include "support/TempFolder.h"
 #include "support/TestCertificates.h"
+#include "support/UserEngineSamples.h"
 
 namespace kestrova::test {
 namespace {
@@ -20,19 +21,14 @@ namespace {
 const std::string kDomain = "www.e2e-shop.com";
 const std::string kKeyword = "blue widgets";
 
-const char* kEngines = R"({"engines": [{
-  "name": "Searchly", "language": "English", "country": "USA",
-  "scheme": "https", "host": "search.searchly.test",
-  "query_templates": ["/search?q=%SEARCH_STRING%", "/search?q=%SEARCH_STRING%&start=%INCREMENT_INTEGER%"],
-  "increment_offset": 0, "no_results_text": "No results for",
-  "result_links": "//div[@class='result']//a[@class='title']/@href"
-}, {
+const std::string kPlainly = R"({
   "name": "Plainly", "language": "German", "country": "Germany",
   "scheme": "http", "host": "suche.plainly.test", "port": 8080,
   "query_templates": ["/s?q=%SEARCH_STRING%&seite=%NUMTIMES_INTEGER%"],
   "increment_offset": 0, "no_results_text": "Keine Treffer", "results_start_texts": ["results"],
   "result_links": "//article[@class='web-result']//a[@class='result-link']/@href"
-}]})";
+})";
+const std::string kEngines = test::EnginesFile(test::kSearchlyEngineJson, kPlainly);
 
 std::string Scenario() {
   std::string json = "{\"placements\": [";
