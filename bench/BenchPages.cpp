@@ -46,7 +46,7 @@ std::vector<std::pair<std::string, std::string>> RecordHeadAnswers(const sim::Re
     return HeadAnswer{std::move(bytes), false};
   };
   std::string text = page.response;
-  ParseResultPage(page.engine->Name, text, 0, head);
+  ParseResultPage(*page.engine, text, 0, head);
   return answers;
 }
 

@@ -34,7 +34,7 @@ struct PipelineResult {
 PipelineResult RunPipeline(const BenchPage& page, const HeadRequest& head) {
   const EngineRecord& engine = *page.engine;
   std::string text = page.response;  // the check owns and rewrites its copy
-  ParseResultPage(engine.Name, text, 0, head);
+  ParseResultPage(engine, text, 0, head);
   PipelineResult result;
   FindDomainPosition(engine.Name, kBenchDomain, text, kResultsStartSlots - 1,
                      engine.ResultsStartTexts, result.position);

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "base/Codepage.h"
+#include "cli/CliEngines.h"
 #include "cli/Command.h"
 
 namespace kestrova::cli {
@@ -13,6 +14,10 @@ std::vector<CommandInfo>& Registry() {
 }
 
 }  // namespace
+
+const EngineCatalogue& CliIo::Catalogue() const {
+  return engines != nullptr ? engines->Catalogue() : kestrova::Catalogue();
+}
 
 CommandRegistration::CommandRegistration(std::string name, std::string summary,
                                          CommandSetup setup) {
@@ -35,7 +40,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                "kestrova-cli"};
   app.set_version_flag("--version", "kestrova-cli 01.26");
   app.require_subcommand(1);
-  CliIo io{out, err};
+  // Taken before or after the command's name.
+  app.fallthrough();
+  CliEngines engines(err);
+  app.add_option("--engines-file", engines.file,
+                 "The user's engines file (default: engines.json in the settings folder)");
+  CliIo io{out, err, &engines};
 
   auto commands = RegisteredCommands();
   std::sort(commands.begin(), commands.end(),

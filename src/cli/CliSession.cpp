@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "engines/EngineCatalogue.h"
 #include "net/UrlSplit.h"
 
 namespace kestrova::cli {
 
-CliSession::CliSession(std::string path, Dialogs& dialogs, const Clock& clock)
-    : form(project, dialogs, Catalogue(), clock),
-      ranking(Catalogue()),
-      topUrls(Catalogue()),
+CliSession::CliSession(std::string path, Dialogs& dialogs, const Clock& clock,
+                       const EngineCatalogue& catalogue)
+    : form(project, dialogs, catalogue, clock),
+      ranking(catalogue),
+      topUrls(catalogue),
       path_(std::move(path)) {}
 
 bool CliSession::Open() {

@@ -15,7 +15,8 @@ namespace kestrova::cli {
 
 class CliSession {
  public:
-  CliSession(std::string path, Dialogs& dialogs, const Clock& clock);
+  CliSession(std::string path, Dialogs& dialogs, const Clock& clock,
+             const EngineCatalogue& catalogue);
 
   // Reads the project file into the form, lays out both grids and fills the
   // keyword box from the records. False (after the message) when unreadable.

@@ -12,6 +12,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "engines/EngineCatalogue.h"
+
 namespace kestrova::cli {
 
 // Exit codes: 0 success, 1 the action failed or was refused, 2 bad arguments,
@@ -21,9 +23,15 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitStopped = 130;
 
+class CliEngines;
+
 struct CliIo {
   std::ostream& out;
   std::ostream& err;
+  CliEngines* engines = nullptr;  // the run's engines (--engines-file); none: the built-ins
+
+  // The engine catalogue the command works with.
+  const EngineCatalogue& Catalogue() const;
 };
 
 // Thrown by an action for a usage error found after parsing (exit code 2).

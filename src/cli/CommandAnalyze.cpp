@@ -96,13 +96,14 @@ void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {
   number("KeywordTotal", r.KeywordTotal);
 }
 
-bool LoadProject(const std::string& path, ProjectState& project, std::ostream& err) {
+bool LoadProject(const std::string& path, ProjectState& project, CliIo& io) {
+  std::ostream& err = io.err;
   std::string bytes, error;
   if (!ReadWholeFile(path, bytes, &error)) {
     err << kReadErrorText << "\n" << error << "\n";
     return false;
   }
-  ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
+  ProjectReadResult read = ReadProjectText(bytes, project, io.Catalogue());
   if (!read.ok) {
     err << kReadErrorText << "\n" << path << ":" << read.line << ": " << read.problem << "\n";
     return false;
@@ -156,7 +157,7 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
     throw UsageError("--proxy needs --domain");
   }
   ProjectState project;
-  if (!options.project.empty() && !LoadProject(options.project, project, io.err)) {
+  if (!options.project.empty() && !LoadProject(options.project, project, io)) {
     return kExitFailed;
   }
   CliDialogs dialogs(io.err, "analyze", false);

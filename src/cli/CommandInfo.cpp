@@ -100,7 +100,7 @@ CommandRegistration registration{
           io.err << kReadErrorText << "\n" << error << "\n";
           return kExitFailed;
         }
-        ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
+        ProjectReadResult read = ReadProjectText(bytes, project, io.Catalogue());
         if (!read.ok) {
           io.err << kReadErrorText << "\n"
                  << *file << ":" << read.line << ": " << read.problem << "\n";

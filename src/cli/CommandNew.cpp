@@ -47,8 +47,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-ProjectState BuildProject(const NewOptions& options) {
-  const EngineCatalogue& catalogue = Catalogue();
+ProjectState BuildProject(const NewOptions& options, const EngineCatalogue& catalogue) {
   ProjectState project;
   project.Domain = TrimSpaces(ArgText(options.domain));
   if (project.Domain.empty()) throw UsageError("the domain must not be empty");
@@ -99,7 +98,7 @@ CommandRegistration registration{
         if (LowerCase(Right(options->file, 4)) != ".rnk") {
           throw UsageError("the project file name must end in .rnk");
         }
-        ProjectState project = BuildProject(*options);
+        ProjectState project = BuildProject(*options, io.Catalogue());
         if (!options->force && (FileExists(options->file) || DirExists(options->file))) {
           io.err << "kestrova-cli new: " << options->file
                  << " exists already (--force replaces it)\n";

@@ -30,9 +30,10 @@ bool WriteOutput(const std::string& path, const std::string& bytes, CliIo& io) {
 }
 
 int RunParse(const ParseArguments& args, CliIo& io) {
-  const Integer index = FindEngineIndex(ArgText(args.engine));
+  const EngineCatalogue& catalogue = io.Catalogue();
+  const Integer index = FindEngineIndex(catalogue, ArgText(args.engine));
   if (index < 0) throw UsageError("unknown engine: " + args.engine);
-  const EngineRecord& engine = Catalogue().At(index);
+  const EngineRecord& engine = catalogue.At(index);
   std::string page, error;
   if (!ReadWholeFile(args.pageFile, page, &error)) {
     io.err << "kestrova-cli parse: cannot read " << args.pageFile << ": " << error << '\n';
@@ -42,7 +43,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
   const std::string keyword = ArgText(args.keyword);
 
   // Offline: "Alles Klar AT" redirects are not followed, so its entries stay unmarked.
-  ParseResultPage(engine.Name, page, pageIndex);
+  ParseResultPage(engine, page, pageIndex);
   Integer position = 0;
   const bool found = FindDomainPosition(engine.Name, ArgText(args.domain), page, kLastStartSlot,
                                         engine.ResultsStartTexts, position);
@@ -59,7 +60,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
   if (!args.annotatedFile.empty()) {
     SavedPageHeader header;
     header.title = SavedPageTitle(kProductWebPage, kProductName, pageIndex);
-    header.baseUrl = engine.Host;
+    header.baseUrl = engine.UserDefined ? EngineHomeLink(engine) + "/" : engine.Host;
     header.keyword = keyword;
     header.engineName = engine.Name;
     header.highlightAfter = engine.ResultsStartTexts[0];

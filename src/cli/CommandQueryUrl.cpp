@@ -28,10 +28,11 @@ CommandRegistration registration{
           ->required()
           ->check(CLI::Range(0, kMaxPageIndex));
       return [args, &io] {
-        const Integer index = FindEngineIndex(ArgText(args->engine));
+        const EngineCatalogue& catalogue = io.Catalogue();
+        const Integer index = FindEngineIndex(catalogue, ArgText(args->engine));
         if (index < 0) throw UsageError("unknown engine: " + args->engine);
-        const QueryRequest request = BuildKeywordQuery(
-            Catalogue().At(index), ArgText(args->keyword), static_cast<Integer>(args->pageIndex));
+        const QueryRequest request = BuildKeywordQuery(catalogue.At(index), ArgText(args->keyword),
+                                                       static_cast<Integer>(args->pageIndex));
         io.out << "host: " << TerminalText(request.Host) << '\n'
                << "path: " << TerminalText(request.Path) << '\n'
                << "post: " << (request.UsePost ? "yes" : "no") << '\n';

@@ -21,7 +21,7 @@ namespace kestrova::cli {
 namespace {
 
 struct RankOptions {
-  std::string file, proxy, userAgent, clock;
+  std::string file, proxy, userAgent, clock, caFile;
   std::vector<std::string> keywords;
   bool yes = false, redo = false, userAgentGiven = false;
 };
@@ -50,16 +50,17 @@ int RunRank(const RankOptions& options, CliIo& io) {
   }
   const std::unique_ptr<Clock> clock = ClockFor(options.clock);
   CliDialogs dialogs(io.err, "rank", options.yes);
-  CliSession session(options.file, dialogs, *clock);
+  CliSession session(options.file, dialogs, *clock, io.Catalogue());
   if (!session.Open()) return kExitFailed;
 
   NetworkState net;
   HttpClient client(net, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  client.SetTlsSettings({options.caFile});
   HttpPageFetcher fetcher(client);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
   RunReportFiles reports(session.project, *clock, session.ranking, session.selected);
-  RunServices services{session.project, Catalogue(), net,      fetcher,
-                       dialogs,         *clock,      progress, reports};
+  RunServices services{session.project, io.Catalogue(), net,      fetcher,
+                       dialogs,         *clock,         progress, reports};
   const std::string keywordText =
       options.keywords.empty() ? session.project.KeywordText : JoinKeywordLines(options.keywords);
   CliRankWindow window(session, keywordText);
@@ -116,6 +117,9 @@ CommandRegistration registration{
       sub.add_option("--proxy", options->proxy, "Send every request through HOST:PORT");
       sub.add_option("--user-agent", options->userAgent, "User-Agent header text")
           ->each([options](const std::string&) { options->userAgentGiven = true; });
+      sub.add_option("--ca-file", options->caFile,
+                     "Trust the certificate authorities of this PEM file instead of the system's "
+                     "(HTTPS engines)");
       sub.add_flag("--yes", options->yes, "Answer Yes to every question");
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
       // Fixes the time of the run, so reports and records can be compared byte for byte.

@@ -27,7 +27,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
     clock = std::make_unique<FixedClock>(*date);
   }
   CliDialogs dialogs(io.err, "report", false);
-  CliSession session(options.file, dialogs, *clock);
+  CliSession session(options.file, dialogs, *clock, io.Catalogue());
   if (!session.Open()) return kExitFailed;
   const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
   if (options.keywordGiven) {

@@ -27,7 +27,7 @@ int RunShow(const ShowOptions& options, CliIo& io) {
   }
   SystemClock clock;
   CliDialogs dialogs(io.err, "show", false);
-  CliSession session(options.file, dialogs, clock);
+  CliSession session(options.file, dialogs, clock, io.Catalogue());
   if (!session.Open()) return kExitFailed;
   const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
   std::string keyword;

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "engines/EngineCatalogue.h"
+#include "engines/Placeholders.h"
 
 namespace kestrova {
 namespace {
 
-constexpr const char* kIncrement = "%INCREMENT_INTEGER%";
-constexpr const char* kIncrementLessOne = "%INCREMENT_INTEGER_LESS_ONE%";
-constexpr const char* kNumTimes = "%NUMTIMES_INTEGER%";
+using placeholders::kIncrement;
+using placeholders::kIncrementLessOne;
+using placeholders::kNumTimes;
 
 // The template with the first `placeholder` replaced by a literal number.
 std::string Fill(std::string text, std::string_view placeholder, std::string_view number) {

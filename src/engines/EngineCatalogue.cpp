@@ -1,10 +1,23 @@
-// Lookups over the engine catalogue and the program's one built catalogue.
+// Lookups over the engine catalogue and the built-in catalogue.
 #include "engines/EngineCatalogue.h"
 
+#include "net/Origin.h"
+
 namespace kestrova {
+namespace {
+
+Origin EngineOrigin(const EngineRecord& engine) {
+  Origin origin;
+  origin.tls = engine.UseTls;
+  origin.host = engine.Host;
+  origin.port = engine.Port != 0 ? engine.Port : engine.UseTls ? kHttpsPort : kPlainHttpPort;
+  return origin;
+}
+
+}  // namespace
 
 const EngineRecord& EngineCatalogue::At(Integer index) const {
-  return Engines.at(static_cast<std::size_t>(index < 0 ? kEngineSlotCount : index));
+  return Engines.at(index < 0 ? Engines.size() : static_cast<std::size_t>(index));
 }
 
 const EngineCatalogue& Catalogue() {
@@ -16,8 +29,19 @@ const EngineCatalogue& Catalogue() {
   return catalogue;
 }
 
+bool AddUserEngine(EngineCatalogue& catalogue, EngineRecord engine) {
+  if (EngineExists(catalogue, engine.Name)) return false;
+  if (catalogue.LastEngineIndex + 1 >= kEngineCount + kMaxUserEngines) return false;
+  const auto slot = static_cast<std::size_t>(catalogue.LastEngineIndex + 1);
+  if (slot >= catalogue.Engines.size()) catalogue.Engines.resize(slot + 1);
+  catalogue.Engines[slot] = std::move(engine);
+  catalogue.LastEngineIndex = static_cast<Integer>(slot);
+  return true;
+}
+
 Integer FindEngineIndex(const EngineCatalogue& catalogue, std::string_view name) {
-  for (Integer index = 0; index <= catalogue.LastEngineIndex && index < kEngineSlotCount; ++index) {
+  const auto slots = static_cast<Integer>(catalogue.Engines.size());
+  for (Integer index = 0; index <= catalogue.LastEngineIndex && index < slots; ++index) {
     if (catalogue.Engines[static_cast<std::size_t>(index)].Name == name) return index;
   }
   return -1;
@@ -36,13 +60,20 @@ bool EngineExists(std::string_view name) {
 }
 
 std::string EngineHomeLink(const EngineRecord& engine) {
-  return "http://" + engine.Host;
+  if (!engine.UserDefined) return "http://" + engine.Host;
+  const Origin origin = EngineOrigin(engine);
+  return (origin.tls ? "https://" : "http://") + HostHeaderValue(origin);
 }
 
 std::string EngineHomeLink(Integer index) {
   const EngineCatalogue& catalogue = Catalogue();
   if (index < 0 || index > catalogue.LastEngineIndex) return {};
   return EngineHomeLink(catalogue.At(index));
+}
+
+std::string EngineRequestHost(const EngineRecord& engine) {
+  if (!engine.UserDefined) return engine.Host;
+  return OriginText(EngineOrigin(engine));
 }
 
 }  // namespace kestrova

@@ -1,9 +1,11 @@
 // One search engine's fixed data: where its queries go, how each result page's
 // path is built, and which texts on a result page matter to the keyword check.
-// Records are built into the program and never change while it runs.
+// Records are built into the program or read from the user's engines file at
+// start, and never change while it runs.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "base/Numbers.h"
@@ -49,6 +51,16 @@ struct EngineRecord {
   Integer Number2 = 0;
   bool Flag4 = false;
   std::string IndexQueryPrefix;  // "url:", "domain:" or empty
+
+  // Engines described in the user's engines file; the built-in ones leave these
+  // empty and are reached over plain HTTP on port 80.
+  bool UserDefined = false;
+  bool UseTls = false;     // "https": queries go over TLS
+  std::uint16_t Port = 0;  // 0: the scheme's own port
+  std::string UserAgent;   // empty: the run's user agent
+  // XPath 1.0 rule selecting the result links (their href values) in page order;
+  // takes the place of a built-in layout parser.
+  std::string ResultLinks;
 };
 
 }  // namespace kestrova

@@ -63,7 +63,7 @@ void RunEntryLoop(EntryScan& scan, Pos start, int limit, const AnchorFinder& fin
     const Step step = rule(scan, a);
     if (step.outcome == Outcome::Stop) break;
     if (step.outcome != Outcome::Unmarked) scan.CountEntry();
-    const Pos next = step.next != 0 ? step.next : scan.Anchor() + 10;
+    const Pos next = step.next != 0 ? step.next : scan.Anchor() + kDefaultNextOffset;
     from = std::max({next, scan.Floor(), scan.Anchor() + 1});
   }
 }

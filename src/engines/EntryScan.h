@@ -18,15 +18,21 @@ namespace kestrova::parsers {
 constexpr int kMaxAnchorsPerPage = 1000;
 constexpr int kNoLimit = 0;
 constexpr int kTenEntries = 10;
+// Where the next search starts when an entry rule names no place: this many
+// characters after the anchor.
+constexpr Pos kDefaultNextOffset = 10;
 
 // The page being rewritten, in 1-based positions, and the entry counter k.
 class EntryScan {
  public:
-  EntryScan(std::string& page, Integer pageIndex) : page_(page), pageIndex_(pageIndex) {}
+  // `engineHost` is the host the engine's own relative links point to.
+  EntryScan(std::string& page, Integer pageIndex, std::string_view engineHost = {})
+      : page_(page), pageIndex_(pageIndex), engineHost_(engineHost) {}
 
   const std::string& Page() const { return page_; }
   Pos Length() const { return static_cast<Pos>(page_.size()); }
   Integer PageIndex() const { return pageIndex_; }
+  const std::string& EngineHost() const { return engineHost_; }
 
   // Searches from `from` on; Find ignores letter case, FindExact does not.
   Pos Find(std::string_view needle, Pos from) const;
@@ -58,6 +64,7 @@ class EntryScan {
  private:
   std::string& page_;
   Integer pageIndex_;
+  std::string engineHost_;
   int k_ = 1;       // entry counter; the computed number uses it before the increase
   Pos anchor_ = 0;  // the current anchor, moved along when text is inserted before it
   Pos floor_ = 1;   // end of the text this parser wrote last; searches never go back past it
@@ -73,7 +80,7 @@ enum class Outcome {
 
 struct Step {
   Outcome outcome = Outcome::Marked;
-  Pos next = 0;  // where the next search starts; 0: ten characters after the anchor
+  Pos next = 0;  // where the next search starts; 0: kDefaultNextOffset after the anchor
 };
 
 inline Step Marked(Pos next = 0) {

@@ -3,23 +3,23 @@
 #include <string>
 
 #include "engines/EntryScan.h"
+#include "engines/ParserPieces.h"
 #include "engines/Parsers.h"
 
 namespace kestrova::parsers {
 namespace {
 
-const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) {
-  return static_cast<Pos>(text.size());
-}
-
-std::string BoldNumber(const EntryScan& s) {
-  return "<b>" + s.Number() + ". </b>" + kPoint;
-}
+// Excite's "<small>" opens at most this many characters before its "% </SMALL>".
+constexpr Pos kSmallTagReach = 11;
+// AOL rows keep the character after the "%" of their relevance figure.
+constexpr Pos kKeptAfterPercent = Len("%") + 1;
+// Where Austria WWW and Anzwers go on searching, counted from the anchor.
+constexpr Pos kAustriaWwwNext = 15;
+constexpr Pos kAnzwersNext = 20;
 
 // Entries that open with `keep` (left in place) directly before the link.
 void NumberAfter(EntryScan& scan, Pos start, int limit, std::string_view anchor,
-                 std::string_view keep, Pos nextOffset = 10) {
+                 std::string_view keep, Pos nextOffset = kDefaultNextOffset) {
   RunEntryLoop(scan, start, limit, anchor, [keep, nextOffset](EntryScan& s, Pos a) {
     s.Insert(a + Len(keep), BoldNumber(s));
     return Marked(s.Anchor() + nextOffset);
@@ -39,8 +39,9 @@ void GooglePlain(EntryScan& scan) {
 // "<SMALL>87% </SMALL> <a href=..." : the relevance figure gives way to the number.
 void Excite(EntryScan& scan, const HeadRequest&) {
   RunEntryLoop(scan, 1, kNoLimit, "% </SMALL>", [](EntryScan& s, Pos a) {
-    const Pos small = s.Find("<small>", a - 11);
+    const Pos small = s.Find("<small>", a - kSmallTagReach);
     if (small == 0 || small >= a) return Unmarked();
+    // The figure goes together with the character after it.
     s.Replace(small, a + Len("% </SMALL>") + 1, BoldNumber(s));
     return Marked();
   });
@@ -76,8 +77,7 @@ void Aol(EntryScan& scan, const HeadRequest&) {
     const Pos tagEnd = statusEnd == 0 ? 0 : s.Find(">", statusEnd);
     if (tagEnd == 0) return Unmarked();
     const std::string url = s.Text(status + Len(kStatus), statusEnd);
-    // The page keeps the character after the "%" (the engine's rows always did).
-    s.Replace(a + 2, tagEnd + 1,
+    s.Replace(a + kKeptAfterPercent, tagEnd + 1,
               " <b>" + s.Number() + ". </b>" + kPoint + "<a href=" + url + ">" + url + "</a>");
     return Marked();
   });
@@ -115,7 +115,7 @@ void Clarin(EntryScan& scan, const HeadRequest&) {
 // "<li><a href=..." after "Web-Sites&nbsp;"
 void AustriaWww(EntryScan& scan, const HeadRequest&) {
   const Pos start = PreconditionStart(scan, "Web-Sites&nbsp;", false);
-  NumberAfter(scan, start, kNoLimit, "<li><a href=", "<li>", 15);
+  NumberAfter(scan, start, kNoLimit, "<li><a href=", "<li>", kAustriaWwwNext);
 }
 
 // "<td class="ensemble"><b><a href="..." target="_top">": the target goes.
@@ -144,7 +144,7 @@ void Anzwers(EntryScan& scan, const HeadRequest&) {
     const std::string lead = TrimSpaces(s.Text(colour + Len(kColour), a));
     const std::string link = TrimSpaces(s.Text(a + Len(kAnchor), target));
     s.Replace(a, target + Len(kTarget), "<b>" + lead + s.Number() + ". </b>" + kPoint + link + ">");
-    return Marked(s.Anchor() + 20);
+    return Marked(s.Anchor() + kAnzwersNext);
   });
 }
 

@@ -3,15 +3,25 @@
 #include <string>
 
 #include "engines/EntryScan.h"
+#include "engines/ParserPieces.h"
 #include "engines/Parsers.h"
 
 namespace kestrova::parsers {
 namespace {
 
-const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) {
-  return static_cast<Pos>(text.size());
-}
+// Where Ecila and AustroNaut go on searching, counted from the anchor.
+constexpr Pos kEcilaNext = 15;
+constexpr Pos kAustroNautNext = 15;
+// MSN goes on 20 characters after its " HREF=".
+constexpr Pos kMsnNextAfterHref = 20;
+// Arianna's number starts one character into its FONT text (after the "(").
+constexpr Pos kAriannaNumberSkip = 1;
+// Arianna's usual "<a href" lies at most this far after the anchor; beyond it the
+// row is one of those that write "<a  href" (two spaces).
+constexpr Pos kAriannaLinkReach = 120;
+// A new AustroNaut entry ("<img src=neu.gif> - <a href=...") resumes 3 characters
+// after the image tag's ">", at the space in front of its link.
+constexpr Pos kAustroNautAfterImage = 3;
 
 // Engines whose number already reads "<b>N. </b>": the marker follows `numberEnd`.
 void InsertAfter(EntryScan& scan, std::string_view anchor, std::string_view numberEnd) {
@@ -75,7 +85,7 @@ void Ecila(EntryScan& scan, const HeadRequest&) {
     const Pos href = s.Find("href=", a);
     if (href == 0) return Unmarked();
     s.Replace(a, href + Len("href="), ". </b>" + kPoint + "<a href=");
-    return Marked(a + 15);
+    return Marked(a + kEcilaNext);
   });
 }
 
@@ -90,7 +100,8 @@ void Msn(EntryScan& scan, const HeadRequest&) {
     if (href == 0) return Unmarked();
     const std::string marked = ".</b> " + kPoint + "<a ";
     s.Replace(a, href + 1, marked);
-    return Marked(a + Len(marked) - 1 + 20);  // 20 after the " HREF=" now in front of "HREF="
+    // The " HREF=" now stands just before "HREF=", at the end of `marked` less one.
+    return Marked(a + Len(marked) - 1 + kMsnNextAfterHref);
   });
 }
 
@@ -116,10 +127,10 @@ void Arianna(EntryScan& scan, const HeadRequest&) {
   RunEntryLoop(scan, start, kNoLimit, ")</FONT>", [](EntryScan& s, Pos a) {
     const Pos font = s.FindBefore(kNumberFont, a);
     if (font == 0) return Unmarked();
-    const std::string number = s.Text(font + Len(kNumberFont) + 1, a);
+    const std::string number = s.Text(font + Len(kNumberFont) + kAriannaNumberSkip, a);
     Pos href = 0;
     const Pos link = s.Find("<a href", a);
-    if (link != 0 && link - a <= 120) {
+    if (link != 0 && link - a <= kAriannaLinkReach) {
       href = link + Len("<a ");
     } else if (const Pos wide = s.Find("<a  href", a); wide != 0) {
       href = wide + Len("<a  ");
@@ -141,10 +152,10 @@ void AustroNaut(EntryScan& scan, const HeadRequest&) {
     if (s.HasAt(a, ". <img")) {
       const Pos imageEnd = s.Find(">", a);
       if (imageEnd == 0) return Unmarked();
-      rest = imageEnd + 3;
+      rest = imageEnd + kAustroNautAfterImage;
     }
     s.Replace(gt + 1, rest, "<b>" + number + ". </b>" + kPoint);
-    return Marked(a + 15);
+    return Marked(a + kAustroNautNext);
   });
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "engines/EngineCatalogue.h"
 #include "engines/EntryScan.h"
+#include "engines/ParserPieces.h"
 #include "engines/Parsers.h"
 #include "net/HttpStatus.h"
 #include "net/UrlCoding.h"
@@ -12,14 +12,10 @@
 namespace kestrova::parsers {
 namespace {
 
-const std::string kPoint(kPointMarker);
-constexpr Pos Len(std::string_view text) {
-  return static_cast<Pos>(text.size());
-}
-
-std::string BoldNumber(const EntryScan& s) {
-  return "<b>" + s.Number() + ". </b>" + kPoint;
-}
+// InfoSeek's number follows the last ">" within the 5 characters before ". <b>".
+constexpr Pos kInfoSeekNumberReach = 5;
+// C'est Trouve goes on 5 characters after the marked link it wrote.
+constexpr Pos kCestTrouveNext = 5;
 
 // Blanks the first stylesheet link, so a saved page does not pull the engine's styles.
 void BlankStylesheet(EntryScan& scan) {
@@ -70,7 +66,7 @@ void Google(EntryScan& scan, const HeadRequest&) {
 // "<dt>1. <b><a href="/redirect?...&rd=URL">Title</a></b>". Sub-searches exact-case.
 void InfoSeek(EntryScan& scan, const HeadRequest&) {
   RunEntryLoop(scan, 1, kNoLimit, ". <b>", [](EntryScan& s, Pos a) {
-    const Pos gt = s.FindExact(">", a - 5);
+    const Pos gt = s.FindExact(">", a - kInfoSeekNumberReach);
     if (gt == 0 || gt >= a || gt < s.Floor()) return Unmarked();
     const Pos link = a + Len(". <b>");
     const Pos linkEnd = s.FindExact("</a>", link);
@@ -173,7 +169,7 @@ void CestTrouve(EntryScan& scan, const HeadRequest&) {
     const std::string marked =
         "<b>" + number + ".</b>" + kPoint + "<a href=" + url + ">" + url + "</a>";
     s.Replace(shown, space, marked);
-    return Marked(shown + Len(marked) + 5);
+    return Marked(shown + Len(marked) + kCestTrouveNext);
   });
 }
 
@@ -181,8 +177,7 @@ void CestTrouve(EntryScan& scan, const HeadRequest&) {
 // is asked with HEAD where it leads; its 302 target becomes the marked link.
 void AllesKlarAt(EntryScan& scan, const HeadRequest& head) {
   static constexpr std::string_view kAnchor = "<A HREF=\"/j?regio=26";
-  const Integer index = FindEngineIndex("Alles Klar AT");
-  const std::string host = index < 0 ? std::string() : Catalogue().At(index).Host;
+  const std::string& host = scan.EngineHost();
   const Pos start = PreconditionStart(scan, " Treffer", false);
   RunEntryLoop(scan, start, kTenEntries, kAnchor, [&head, &host](EntryScan& s, Pos a) {
     const Step unresolved{Outcome::UnmarkedCounted, 0};

@@ -2,17 +2,14 @@
 #include "engines/QueryPath.h"
 
 #include "base/Text.h"
+#include "engines/EngineCatalogue.h"
+#include "engines/Placeholders.h"
 #include "net/UrlCoding.h"
 
 namespace kestrova {
 namespace {
 
-constexpr std::string_view kSearchString = "%SEARCH_STRING%";
-constexpr std::string_view kIncrement = "%INCREMENT_INTEGER%";
-constexpr std::string_view kIncrementLessOne = "%INCREMENT_INTEGER_LESS_ONE%";
-constexpr std::string_view kLastIncrement = "%LAST_INCREMENT_INTEGER%";
-constexpr std::string_view kNumTimes = "%NUMTIMES_INTEGER%";
-constexpr std::string_view kNumTimesPlusOne = "%NUMTIMES_INTEGER_PLUS_ONE%";
+using namespace placeholders;
 
 // Works in a wide type and saturates once at the Integer range, so a page index
 // that is too large gives 32767 (or -32768) rather than a wrapped number.
@@ -64,7 +61,7 @@ QueryRequest BuildQueryRequest(const EngineRecord& engine, std::string_view enco
   const std::string& queryTemplate =
       engine.QueryTemplates[static_cast<std::size_t>(TemplateSlot(pageIndex))];
   QueryRequest request;
-  request.Host = engine.Host;
+  request.Host = EngineRequestHost(engine);
   request.UsePost = engine.UsePost;
   request.Path = engine.Name == "NorthernLight"
                      ? ExpandChainedTemplate(queryTemplate, encodedSearchText,

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engines/Parsers.h"
+#include "engines/ResultLinkRule.h"
 
 namespace kestrova {
 namespace {
@@ -57,11 +58,12 @@ Parser FindParser(std::string_view engineName) {
 
 }  // namespace
 
-void ParseResultPage(std::string_view engineName, std::string& pageText, Integer pageIndex,
+void ParseResultPage(const EngineRecord& engine, std::string& pageText, Integer pageIndex,
                      const HeadRequest& head) {
-  const Parser parser = FindParser(engineName);
+  if (engine.UserDefined) return MarkResultLinks(pageText, engine.ResultLinks, pageIndex);
+  const Parser parser = FindParser(engine.Name);
   if (parser == nullptr) return;
-  parsers::EntryScan scan(pageText, pageIndex);
+  parsers::EntryScan scan(pageText, pageIndex, engine.Host);
   parser(scan, head);
 }
 

@@ -9,6 +9,7 @@
 
 #include "base/Numbers.h"
 #include "base/Text.h"
+#include "engines/EngineRecord.h"
 
 namespace kestrova {
 
@@ -23,17 +24,19 @@ struct HeadAnswer {
 };
 
 // The seam through which a parser follows an engine's redirect link with a HEAD
-// request to `host` (the engine's Host) and `path`. Only "Alles Klar AT" uses it.
-// The engine check wires it to HttpClient::HttpHeadPage plus the TransferAborted
-// flag; tests pass scripted answers. An empty function resolves nothing.
+// request to `host` (the engine's Host, from the record it was given) and `path`. Only "Alles Klar
+// AT" uses it. The engine check wires it to HttpClient::HttpHeadPage plus the TransferAborted flag;
+// tests pass scripted answers. An empty function resolves nothing.
 using HeadRequest = std::function<HeadAnswer(const std::string& host, const std::string& path)>;
 
-// Rewrites `pageText` in place with the parser of the engine named exactly
-// `engineName`; an unknown name leaves the page untouched. `pageIndex` is 0 for
-// the first result page (computed rank numbers are 10 x pageIndex + k). A parser
-// that meets a malformed entry leaves that entry unmarked and goes on; the page
-// keeps everything rewritten so far. Any input ends in bounded time and memory.
-void ParseResultPage(std::string_view engineName, std::string& pageText, Integer pageIndex,
+// Rewrites `pageText` in place with the parser of `engine`: its result rule for
+// an engine of the user's engines file (ResultLinkRule.h), else the built-in
+// layout of the engine named exactly engine.Name (an unknown name leaves the
+// page untouched). `pageIndex` is 0 for the first result page (computed rank numbers
+// are 10 x pageIndex + k). A parser that meets a malformed entry leaves that
+// entry unmarked and goes on; the page keeps everything rewritten so far. Any
+// input ends in bounded time and memory.
+void ParseResultPage(const EngineRecord& engine, std::string& pageText, Integer pageIndex,
                      const HeadRequest& head = {});
 
 // True when `engineName` has a parser (every catalogue engine has one).

@@ -17,6 +17,9 @@ struct ConnectionEvents {
   std::function<void()> onTimeout;        // an operation ran past the time-out
   std::function<void(int code)> onError;  // an error, with its code
   std::function<void()> whileWaiting;     // between slices of a long wait (keeps a window live)
+  // A TLS connection could not be set up securely (certificate, handshake,
+  // tunnel), with the reason; it is never retried over plain HTTP.
+  std::function<void(const std::string& reason)> onTlsError;
 };
 
 enum class HostKind { Address, Name };

@@ -119,6 +119,7 @@ void HttpClient::Run(const Fetch& fetch, std::string& response, bool& completed)
     state_.SocketFailed = false;
     if (++attempts > kMaxAttempts) break;
     state_.TimedOut = false;
+    state_.TlsError.clear();
 
     bool hostUnknown = false;
     AttemptEnd end = Attempt(fetch, response, completed, file, hostUnknown);
@@ -145,14 +146,21 @@ HttpClient::AttemptEnd HttpClient::Attempt(const Fetch& fetch, std::string& resp
                                            bool& completed, AnswerFile& file, bool& hostUnknown) {
   if (connection_->IsConnected()) connection_->Disconnect();
   const bool viaProxy = !proxyHost_.empty();
-  const std::string& dialHost = viaProxy ? proxyHost_ : fetch.host;
+  // A bare host is plain HTTP on port 80, exactly as it always was.
+  const std::optional<Origin> origin = ParseOrigin(fetch.host);
+  if (!origin) {
+    hostUnknown = true;
+    return AttemptEnd::Failed;
+  }
+  UseConnectionFor(*origin, viaProxy);
+  const std::string& dialHost = viaProxy ? proxyHost_ : origin->host;
   // Control characters would end up raw on the Host line: such a host is unusable.
   if (HasControlCharacters(fetch.host) || HasControlCharacters(dialHost) ||
       !connection_->SetRemoteHost(dialHost, KindOfHost(dialHost))) {
     hostUnknown = true;
     return AttemptEnd::Failed;
   }
-  connection_->SetRemotePort(viaProxy ? proxyPort_ : kHttpPort);
+  connection_->SetRemotePort(viaProxy ? proxyPort_ : origin->port);
   int connectResult = connection_->Connect();
   Yield();
 
@@ -164,17 +172,20 @@ HttpClient::AttemptEnd HttpClient::Attempt(const Fetch& fetch, std::string& resp
     return AttemptEnd::NextAttempt;
   }
   if (!connection_->IsConnected()) {
-    ReportFailure(fetch, kMessageCannotConnect + std::to_string(connection_->LastError()));
+    ReportFailure(fetch, !state_.TlsError.empty()
+                             ? kMessageTlsError + state_.TlsError
+                             : kMessageCannotConnect + std::to_string(connection_->LastError()));
     return AttemptEnd::Failed;
   }
 
   const bool head = fetch.mode == Mode::Head;
   HttpRequestParts parts;
   parts.method = head ? RequestMethod::Head : fetch.post ? RequestMethod::Post : RequestMethod::Get;
-  parts.host = fetch.host;
+  const bool bareHost = fetch.host.find("://") == std::string::npos;
+  parts.host = bareHost ? fetch.host : HostHeaderValue(*origin);
   parts.path = fetch.path;
   parts.userAgent = state_.UserAgent;
-  parts.viaProxy = viaProxy;
+  parts.viaProxy = viaProxy && !origin->tls;  // inside a tunnel the request is direct
   std::string request = BuildHttpRequest(parts);
 
   // A file that cannot be created fails the fetch rather than losing the answer.
@@ -233,10 +244,24 @@ void HttpClient::ReportFailure(const Fetch& fetch, const std::string& message) {
   SetBusyPointer(true);
 }
 
+// HTTPS gets a TLS connection over a fresh transport for every attempt (its
+// session belongs to one TCP connection); plain HTTP keeps the one it has.
+void HttpClient::UseConnectionFor(const Origin& origin, bool viaProxy) {
+  if (origin.tls) {
+    tlsTarget_ = TlsTarget{origin.host, origin.port, viaProxy};
+    connection_ = tls_.Wrap(makeConnection_(), *tlsTarget_);
+    AttachEvents();
+  } else if (tlsTarget_) {
+    tlsTarget_.reset();
+    connection_ = makeConnection_();
+    AttachEvents();
+  }
+}
+
 void HttpClient::ResetConnection() {
   connection_.reset();
   Yield();
-  connection_ = makeConnection_();
+  connection_ = tlsTarget_ ? tls_.Wrap(makeConnection_(), *tlsTarget_) : makeConnection_();
   // The time-out in force carries over, so a reset in a run keeps the run's value.
   connection_->SetTimeout(timeout_);
   AttachEvents();
@@ -246,7 +271,8 @@ void HttpClient::ResetConnection() {
 void HttpClient::AttachEvents() {
   connection_->SetTimeout(timeout_);
   connection_->SetEvents({[this] { Socket1_Timeout(); },
-                          [this](int code) { Socket1_LastError(code); }, [this] { Yield(); }});
+                          [this](int code) { Socket1_LastError(code); }, [this] { Yield(); },
+                          [this](const std::string& reason) { state_.TlsError = reason; }});
 }
 
 void HttpClient::Yield() {

@@ -1,5 +1,6 @@
-// The HTTP/1.0 client every page fetch goes through: one request per plain TCP
-// connection (port 80, or the proxy), at most two attempts, the answer read in
+// The HTTP/1.0 client every page fetch goes through: one request per TCP
+// connection (port 80, or the proxy; TLS for an "https://" origin, Origin.h),
+// at most two attempts, the answer read in
 // small pieces until the server closes, yielding to the application between
 // steps so a window stays live and Stop is seen. Failures are reported through
 // `completed`, the shared NetworkState flags and, unless silent, a message box.
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,8 @@
 #include "base/ProductInfo.h"
 #include "net/Connection.h"
 #include "net/NetworkState.h"
+#include "net/Origin.h"
+#include "net/TlsConnection.h"
 
 namespace kestrova {
 
@@ -28,6 +32,7 @@ inline constexpr int kHttpPort = 80;
 inline constexpr const char* kMessageHostUnknown = "The specified host is unknown";
 inline constexpr const char* kMessageCannotConnect = "Unable to connect to remote server, error ";
 inline constexpr const char* kMessageCannotQuery = "Unable to query remote server";
+inline constexpr const char* kMessageTlsError = "TLS error: ";
 
 // A time-out given in seconds (fractions allowed) as the connection takes it.
 std::chrono::milliseconds TimeoutFromSeconds(double seconds);
@@ -41,7 +46,8 @@ class HttpClient {
   HttpClient(const HttpClient&) = delete;
   HttpClient& operator=(const HttpClient&) = delete;
 
-  // Fetches `path` (empty: "/") from `host` with GET, or POST when `post` is set
+  // Fetches `path` (empty: "/") from `host` (a bare host, or an origin such as
+  // "https://name:port") with GET, or POST when `post` is set
   // and the path has a query. `completed` is true when the server closed, a
   // second status line began or the cap was reached. With `saveFile` the answer
   // goes to that file line by line and `response` keeps only what was not written.
@@ -57,7 +63,10 @@ class HttpClient {
   void SetTimeout(std::chrono::milliseconds timeout);
   std::chrono::milliseconds Timeout() const;
   // Routes every request through an HTTP proxy; an empty host means direct.
+  // HTTPS requests go through it in a CONNECT tunnel.
   void SetProxy(std::string host, std::uint16_t port);
+  // Whose certificates HTTPS servers may present (default: the system's store).
+  void SetTlsSettings(TlsSettings settings) { tls_ = TlsConnector(std::move(settings)); }
 
   // The Stop action: sets StopRequested and TransferAborted and cancels the
   // pending socket operation. Meant to be called while the client yields.
@@ -90,6 +99,7 @@ class HttpClient {
   AttemptEnd Receive(const Fetch& fetch, std::string& response, bool& completed, AnswerFile& file);
   void ReportFailure(const Fetch& fetch, const std::string& message);
   void ResetConnection();
+  void UseConnectionFor(const Origin& origin, bool viaProxy);
   void AttachEvents();
   void Yield();
 
@@ -102,6 +112,8 @@ class HttpClient {
   std::string proxyHost_;
   std::uint16_t proxyPort_ = 0;
   int resets_ = 0;
+  TlsConnector tls_;
+  std::optional<TlsTarget> tlsTarget_;  // set while connection_ is a TLS connection
 };
 
 }  // namespace kestrova

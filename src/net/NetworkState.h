@@ -19,6 +19,7 @@ struct NetworkState {
   bool TransferAborted = false;     // the current transfer is to be given up
   bool SocketFailed = false;        // the connection reported an error outside a time-out
   bool FailedAfterTimeout = false;  // the connection reported an error after a time-out
+  std::string TlsError;             // why the attempt's TLS connection failed; empty: it did not
   Integer busyDepth = 0;            // nesting depth of the busy pointer
 };
 

@@ -43,19 +43,21 @@ void ShowStoredNetworkChoices(const ProgramSettings& settings, MainFormModel& fo
 }  // namespace
 
 MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& settings,
-                       SettingsStore* store, const std::string& defaultReportDirectory)
+                       SettingsStore* store, const std::string& defaultReportDirectory,
+                       const EngineCatalogue& catalogue)
     : dialogs_(dialogs),
       clock_(clock),
       settings_(settings),
       store_(store),
       defaultReportDirectory_(defaultReportDirectory),
-      form_(project_, dialogs, Catalogue(), clock),
-      ranking_(Catalogue()),
-      topUrls_(Catalogue()),
+      catalogue_(catalogue),
+      form_(project_, dialogs, catalogue_, clock),
+      ranking_(catalogue_),
+      topUrls_(catalogue_),
       client_(net_, dialogs, [] { return std::make_unique<PosixConnection>(); }),
       fetcher_(client_),
       reports_(project_, clock, ranking_, selected_),
-      services_{project_, Catalogue(), net_, fetcher_, dialogs, clock, *this, reports_},
+      services_{project_, catalogue_, net_, fetcher_, dialogs, clock, *this, reports_},
       rank_(services_, *this) {
   dialogs_.SetParent(this);
   form_.productName += " Pro";
@@ -89,7 +91,7 @@ void MainWindow::NewProject() {
   project_.KeywordDepth = kNewKeywordDepth;
   project_.ReportDirectory = defaultReportDirectory_;
   project_.ProjectFileName = std::string(kNoProjectFile);
-  SyncEngineLists(project_, Catalogue());
+  SyncEngineLists(project_, catalogue_);
   path_.clear();
   form_.WriteControls();
   ranking_.SetupRankingGrid();

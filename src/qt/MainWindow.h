@@ -36,8 +36,10 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
 
  public:
   // `store` may be null (nothing is saved at close); the rest is borrowed.
+  // `catalogue` holds the engines the lists and grids show (built-in and user).
   MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& settings,
-             SettingsStore* store, const std::string& defaultReportDirectory);
+             SettingsStore* store, const std::string& defaultReportDirectory,
+             const EngineCatalogue& catalogue = Catalogue());
   ~MainWindow() override;
 
   // File menu: New, Open (with a path: no dialog), Save, Save As.
@@ -99,6 +101,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   ProgramSettings& settings_;
   SettingsStore* store_;
   std::string defaultReportDirectory_;
+  const EngineCatalogue& catalogue_;
   std::string path_;  // the open project file; empty when there is none
 
   ProjectState project_;

@@ -15,6 +15,7 @@
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtText.h"
 #include "store/SettingsPaths.h"
+#include "store/UserEngines.h"
 
 namespace {
 
@@ -67,8 +68,15 @@ int main(int argc, char** argv) {
   const std::string reportDirectory = DefaultReportDirectory(paths);
   if (!DirExists(reportDirectory)) MakeDirectories(reportDirectory);
 
+  // A bad engines file costs its bad engines, never the start.
+  const CatalogueLoad engines = LoadProgramCatalogue(UserEnginesPath(paths), false);
+  if (!engines.problems.empty()) {
+    dialogs.ShowMessage(UserEnginesMessage(engines.problems), kProductName, MessageButtons::Ok,
+                        MessageIcon::Exclamation);
+  }
+
   SystemClock clock;
-  MainWindow window(dialogs, clock, settings, &store, reportDirectory);
+  MainWindow window(dialogs, clock, settings, &store, reportDirectory, engines.catalogue);
   window.show();
 
   const QStringList args = QApplication::arguments();

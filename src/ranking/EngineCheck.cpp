@@ -36,6 +36,36 @@ void SetStatus(PageWalk& walk, const char* status, const char* color) {
   walk.color = color;
 }
 
+// Where a redirect sends the check: the host as SplitUrl finds it, with the
+// scheme kept for "https://" (a TLS engine is never asked again over plain
+// HTTP) and for a port of its own.
+std::string RedirectHost(const std::string& location, std::string& path) {
+  std::string host;
+  SplitUrl(location, host, path);
+  if (host.empty()) return host;
+  const std::string target = TrimSpaces(location);
+  if (StartsWithNoCase(target, "https://")) return "https://" + host;
+  if (host.find(':') != std::string::npos && StartsWithNoCase(target, "http://"))
+    return "http://" + host;
+  return host;
+}
+
+// An engine of the user's engines file may ask for a user agent of its own.
+class EngineUserAgent {
+ public:
+  EngineUserAgent(NetworkState& net, const EngineRecord& engine)
+      : net_(net), saved_(net.UserAgent) {
+    if (!engine.UserAgent.empty()) net_.UserAgent = engine.UserAgent;
+  }
+  ~EngineUserAgent() { net_.UserAgent = saved_; }
+  EngineUserAgent(const EngineUserAgent&) = delete;
+  EngineUserAgent& operator=(const EngineUserAgent&) = delete;
+
+ private:
+  NetworkState& net_;
+  std::string saved_;
+};
+
 // Fetches one result page, following up to kMaxRedirectsPerPage redirects. A page
 // still redirecting after that, like one whose transfer broke, counts as failed.
 FetchedPage FetchResultPage(RunServices& services, PageWalk& walk, const QueryRequest& request) {
@@ -48,7 +78,7 @@ FetchedPage FetchResultPage(RunServices& services, PageWalk& walk, const QueryRe
     if (services.net.StopRequested || services.net.TransferAborted) break;
     if (++redirects > kMaxRedirectsPerPage) return {};
     std::string path;
-    SplitUrl(location, walk.host, path);
+    walk.host = RedirectHost(location, path);
     page = services.fetcher.GetPage(walk.host, path, request.UsePost);
   }
   return page;
@@ -71,6 +101,13 @@ void NoResults(PageWalk& walk, Integer pageIndex) {
 
 void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk, FetchedPage& page,
               std::string_view keyword, Integer pageIndex) {
+  if (!services.net.TlsError.empty()) {
+    // Its own status, and the walk ends: the next page would fail the same way.
+    walk.status = texts::kStatusTlsError + services.net.TlsError;
+    walk.color = texts::kColorFailed;
+    walk.keepGoing = false;
+    return;
+  }
   if (page.response.empty() && services.net.TimedOut) {
     SetStatus(walk, texts::kStatusTimedOut, texts::kColorTimedOut);
     return;
@@ -91,7 +128,7 @@ void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk,
     FetchedPage answer = services.fetcher.HeadPage(host, path);
     return HeadAnswer{std::move(answer.response), services.net.TransferAborted};
   };
-  ParseResultPage(engine.Name, page.response, pageIndex, head);
+  ParseResultPage(engine, page.response, pageIndex, head);
   if (walk.position == 0) {
     const bool found =
         ReadDomainPosition(engine, services.project.Domain, page.response, walk.position);
@@ -113,9 +150,10 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
   if (page.empty()) page = NoResultsPage(walk.color, walk.status, engine.Name);
   std::string keywordsFolder;
   CreateResultFolders(services, engine.Name, keywordsFolder);
-  AnnotateSavedPage(page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex), engine.Host,
-                           std::string(keyword), engine.Name, engine.ResultsStartTexts[0],
-                           services.project.HighlightKeywords == 1});
+  const std::string base = engine.UserDefined ? EngineHomeLink(engine) + "/" : engine.Host;
+  AnnotateSavedPage(
+      page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex), base, std::string(keyword),
+             engine.Name, engine.ResultsStartTexts[0], services.project.HighlightKeywords == 1});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
   if (!WriteSavedPage(savedPath, page)) services.observer.WriteFailed(savedPath);
   services.reports.KeywordLogPage(
@@ -155,8 +193,9 @@ CheckOutcome CheckEngine(RunServices& services, std::string_view keyword,
 
   const Integer last = LastPageIndex(services.project.KeywordDepth);
   const std::string encoded = EncodeSearchText(keyword);
+  const EngineUserAgent userAgent(services.net, engine);
   PageWalk walk;
-  walk.host = engine.Host;
+  walk.host = EngineRequestHost(engine);
   Integer pageIndex = 0;
   do {
     services.observer.Progress(ProgressPercent(pageIndex, last), ProgressCaption(pageIndex, last));

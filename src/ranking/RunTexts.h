@@ -9,6 +9,8 @@ inline constexpr const char* kStatusSuccess = "Success&nbsp;&nbsp;";
 inline constexpr const char* kStatusFailed = "Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 inline constexpr const char* kStatusTimedOut = "TimedOut";
 inline constexpr const char* kStatusUnknown = "Unknown";
+// Followed by the reason: an HTTPS engine whose connection could not be secured.
+inline constexpr const char* kStatusTlsError = "TLS error: ";
 inline constexpr const char* kColorSuccess = "008000";
 inline constexpr const char* kColorFailed = "FF0000";
 inline constexpr const char* kColorTimedOut = "FF8000";

@@ -118,7 +118,7 @@ TEST_F(SimEndToEnd, EveryEngineGivesThePlacedRanksAndTopUrlsOnPagesOneToFive) {
         EXPECT_EQ(FindNoCase(fetched.answer, engine.NoResultsText), 0);
       }
 
-      ParseResultPage(engine.Name, fetched.answer, static_cast<Integer>(page), Head());
+      ParseResultPage(engine, fetched.answer, static_cast<Integer>(page), Head());
       Integer position = 0;
       EXPECT_TRUE(FindDomainPosition(engine.Name, kDomain, fetched.answer, 2,
                                      engine.ResultsStartTexts, position));
@@ -143,7 +143,7 @@ TEST_F(SimEndToEnd, KeywordsWithoutResultsShowTheEnginesNoResultsTextAndNoEntry)
     if (!engine.NoResultsText.empty()) {  // an engine without one never says so
       EXPECT_NE(FindNoCase(fetched.answer, engine.NoResultsText), 0) << engine.Name;
     }
-    ParseResultPage(engine.Name, fetched.answer, 0, Head());
+    ParseResultPage(engine, fetched.answer, 0, Head());
     EXPECT_EQ(FindNoCase(fetched.answer, kPointMarker), 0) << engine.Name;
   }
 }

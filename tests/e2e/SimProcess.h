@@ -1,5 +1,6 @@
 // A kestrova-sim process for end-to-end tests: started on a free loopback port
-// with a scenario file (none: the built-in demo), stopped when the object goes.
+// with a scenario file (none: the built-in demo) and any further options,
+// stopped when the object goes.
 #pragma once
 
 #include <cstdio>
@@ -11,9 +12,11 @@ namespace kestrova::test {
 
 class SimProcess {
  public:
-  explicit SimProcess(const std::string& scenarioJson) {
+  explicit SimProcess(const std::string& scenarioJson,
+                      const std::vector<std::string>& options = {}) {
     dir_ = MakeTemporaryDirectory("kestrova-e2e-sim-");
     std::vector<std::string> argv = {KESTROVA_SIM_PATH, "--port", std::to_string(port_), "--quiet"};
+    argv.insert(argv.end(), options.begin(), options.end());
     if (!scenarioJson.empty() && WriteTextFile(dir_ + "/scenario.json", scenarioJson)) {
       argv.insert(argv.end(), {"--scenario", dir_ + "/scenario.json"});
     }

@@ -75,7 +75,7 @@ TEST(ResultPageFixtures, EveryEngineMarksItsEntriesAndTheReadersFindTheThird) {
     SCOPED_TRACE(c.file);
     std::string page = test::ReadPageFixture(c.file);
     ASSERT_FALSE(page.empty());
-    ParseResultPage(c.engine, page, 0);
+    ParseResultPage(test::Engine(c.engine), page, 0);
     EXPECT_EQ(test::CountOf(page, P), 6);
     EXPECT_NE(page.find(Expand(c.markedThird)), std::string::npos);
 
@@ -108,7 +108,7 @@ TEST(ResultPageFixtures, AllesKlarAtMarksTheTargetsItsJumpLinksRedirectTo) {
                                    : "http://www.example.at/" + path.substr(path.size() - 1);
     return HeadAnswer{"HTTP/1.0 302 Found\r\nLocation: " + target + "\r\n\r\n", false};
   };
-  ParseResultPage("Alles Klar AT", page, 0, head);
+  ParseResultPage(test::Engine("Alles Klar AT"), page, 0, head);
   ASSERT_EQ(asked.size(), 6u);
   EXPECT_EQ(asked[0],
             Catalogue().At(FindEngineIndex("Alles Klar AT")).Host + "/j?regio=26&id=7701&pos=1");

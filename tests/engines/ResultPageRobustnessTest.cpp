@@ -54,7 +54,7 @@ void CheckPage(const std::string& engineName, const std::string& original,
   };
   for (Integer pageIndex : pageIndexes) {
     std::string page = original;
-    ParseResultPage(engineName, page, pageIndex, head);
+    ParseResultPage(test::Engine(engineName), page, pageIndex, head);
     ASSERT_LE(page.size(), original.size() * 3 + (2u << 20)) << engineName;
     const EngineRecord& engine = Catalogue().At(FindEngineIndex(engineName));
     Integer position = 0;
@@ -96,7 +96,7 @@ TEST(ResultPageRobustness, AnchorsRepeatedThousandsOfTimesStayBounded) {
 TEST(ResultPageRobustness, ParsersStopAtTheEntryCapOnPagesOfEndlessEntries) {
   std::string page;
   for (int i = 0; i < 5000; ++i) page += "<b>1. </b><a href=x>";
-  ParseResultPage("AltaVista", page, 0);
+  ParseResultPage(test::Engine("AltaVista"), page, 0);
   EXPECT_EQ(test::CountOf(page, std::string(kPointMarker)), 1000);
 }
 

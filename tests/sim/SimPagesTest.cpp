@@ -32,7 +32,7 @@ TEST(SimPages, PageSizesVaryPastTheAnswerCapWithEveryEntryBeforeIt) {
       largest = std::max(largest, html.size());
       // What a client keeps of a long page still holds all ten entries.
       std::string kept = html.substr(0, 31500);
-      ParseResultPage(engine.Name, kept, static_cast<Integer>(page), HeadFrom(responder));
+      ParseResultPage(engine, kept, static_cast<Integer>(page), HeadFrom(responder));
       ResultList links;
       ExtractTopUrls("rank checker", engine.Name, kept, 0, links);
       EXPECT_EQ(links.TopUrlCount, 10) << engine.Name << " page " << page + 1;

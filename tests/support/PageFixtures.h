@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Files.h"
+#include "engines/EngineCatalogue.h"
 
 namespace kestrova::test {
 
@@ -12,6 +13,16 @@ inline std::string ReadPageFixture(const std::string& name) {
   std::string bytes;
   ReadWholeFile(std::string(KESTROVA_TEST_DATA) + "/pages/" + name + ".html", bytes);
   return bytes;
+}
+
+// The built-in engine named `name`, or a record with just that name when the
+// catalogue has none (an unknown name then reaches the parsers as it is).
+inline EngineRecord Engine(std::string_view name) {
+  const Integer index = FindEngineIndex(name);
+  if (index >= 0) return Catalogue().At(index);
+  EngineRecord unknown;
+  unknown.Name = std::string(name);
+  return unknown;
 }
 
 inline int CountOf(const std::string& text, const std::string& needle) {

@@ -92,17 +92,19 @@ void ScriptedServer::Serve() {
 }
 
 void ScriptedServer::Play(int client, const ServerScenario& scenario) {
-  std::string request = ReadRequest(client);
-  {
+  auto record = [this, client] {
+    std::string request = ReadRequest(client);
     std::lock_guard lock(mutex_);
     requests_.push_back(request);
-  }
+  };
+  if (!scenario.speaksFirst) record();
   for (const auto& piece : scenario.pieces) {
     if (!PauseUnlessClientLeaves(client, piece.pauseBefore) || !SendAll(client, piece.bytes)) {
       ::close(client);
       return;
     }
   }
+  if (scenario.speaksFirst) record();
   switch (scenario.ending) {
     case ServerScenario::Ending::Close:
       break;

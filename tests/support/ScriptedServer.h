@@ -25,6 +25,9 @@ struct ServerScenario {
   std::vector<Piece> pieces;
   Ending ending = Ending::Close;
   std::chrono::milliseconds trickleEvery{1000};
+  // Sends the pieces as soon as the client connects, before reading what it sends
+  // (as a server that speaks first, or one that answers anything with an error).
+  bool speaksFirst = false;
 
   // A scenario that sends `bytes` and closes.
   static ServerScenario Answer(std::string name, std::string bytes);

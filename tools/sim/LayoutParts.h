@@ -28,6 +28,11 @@ struct LayoutRow {
 std::span<const LayoutRow> LayoutsFirstHalf();
 std::span<const LayoutRow> LayoutsSecondHalf();
 
+// Appends about `bytes` of padding as a block of related searches.
+void AppendPadding(std::string& page, long bytes);
+// Page sizes from a few KB to past the client's 32000-character cap.
+long ChosenPageSize(std::uint64_t pageSeed);
+
 // Shared little pieces.
 std::string Number(long value);
 // The rank as the engine prints it (overall position).

@@ -32,7 +32,8 @@ const std::string& PaddingText() {
   return text;
 }
 
-// Appends about `bytes` of padding as a block of related searches.
+}  // namespace
+
 void AppendPadding(std::string& page, long bytes) {
   if (bytes <= 0) return;
   page += "<P><FONT SIZE=\"-1\" COLOR=\"#666666\">Related searches: ";
@@ -47,7 +48,6 @@ void AppendPadding(std::string& page, long bytes) {
   page += "</FONT></P>\r\n";
 }
 
-// Page sizes from a few KB to past the client's 32000-character cap.
 long ChosenPageSize(std::uint64_t pageSeed) {
   std::uint64_t roll = MixBits(pageSeed ^ 0x51ED);
   int bucket = static_cast<int>(roll % 10);
@@ -56,6 +56,8 @@ long ChosenPageSize(std::uint64_t pageSeed) {
   if (bucket < 9) return 20000 + spread * 11;  // 20 to 31 KB
   return 32500 + spread * 4;                   // just past the cap
 }
+
+namespace {
 
 LayoutFunction FindLayout(std::string_view engineName) {
   for (auto rows : {LayoutsFirstHalf(), LayoutsSecondHalf()}) {

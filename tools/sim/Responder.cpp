@@ -4,6 +4,7 @@
 
 #include "base/Text.h"
 #include "net/UrlCoding.h"
+#include "sim/ModernLayout.h"
 #include "sim/PageLayout.h"
 #include "sim/SimRequest.h"
 #include "sim/SyntheticIndex.h"
@@ -70,7 +71,21 @@ Responder::Responder(const EngineCatalogue& catalogue, Scenario scenario, std::s
     : catalogue_(catalogue),
       scenario_(std::move(scenario)),
       frontPage_(std::move(frontPage)),
-      router_(catalogue) {}
+      router_(catalogue) {
+  for (Integer index = 0; index <= catalogue.LastEngineIndex; ++index) {
+    const EngineRecord& engine = catalogue.At(index);
+    modernShapes_.push_back(engine.UserDefined ? ModernShapeFor(engine) : -1);
+  }
+}
+
+std::vector<std::string> Responder::UnmatchedUserEngines() const {
+  std::vector<std::string> names;
+  for (std::size_t index = 0; index < modernShapes_.size(); ++index) {
+    const EngineRecord& engine = catalogue_.At(static_cast<Integer>(index));
+    if (engine.UserDefined && modernShapes_[index] < 0) names.push_back(engine.Name);
+  }
+  return names;
+}
 
 Reply Responder::Answer(std::string_view requestHead) const {
   std::optional<SimRequest> request = ParseRequest(requestHead);
@@ -200,6 +215,10 @@ std::string Responder::PageHtml(int engineIndex, std::string_view encodedKeyword
   input.hitCount = ClaimedHitCount(listSeed);
   for (int k = 1; k <= 10; ++k) {
     input.entries.push_back(EntryAt(engine, encodedKeyword, input.keywordHtml, pageIndex * 10 + k));
+  }
+  if (engine.UserDefined) {
+    const int shape = modernShapes_[static_cast<std::size_t>(engineIndex)];
+    return RenderModernPage(input, shape < 0 ? 0 : shape, minimumBytes);
   }
   return RenderResultPage(input, minimumBytes);
 }

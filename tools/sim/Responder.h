@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engines/EngineCatalogue.h"
 #include "sim/EngineRouter.h"
@@ -35,6 +36,10 @@ class Responder {
   // The URL at an overall rank of an engine's list for a keyword as typed.
   std::string UrlAtRank(int engineIndex, std::string_view keyword, int rank) const;
 
+  // Engines of the user's engines file whose rule selects the links of none of
+  // the modern page shapes (they are served the first shape all the same).
+  std::vector<std::string> UnmatchedUserEngines() const;
+
  private:
   Reply AnswerEngine(const EngineQuery& query, const std::string& method,
                      std::string_view requestPath, bool onMirror) const;
@@ -49,6 +54,7 @@ class Responder {
   Scenario scenario_;
   std::string frontPage_;
   EngineRouter router_;
+  std::vector<int> modernShapes_;  // per engine index; -1: built-in, or no shape fits
 };
 
 // The keyword as typed, from its form in a query path (the reverse of the

@@ -8,10 +8,12 @@
 #include "base/Files.h"
 #include "base/ProductInfo.h"
 #include "engines/EngineCatalogue.h"
+#include "engines/UserEnginesFile.h"
 #include "sim/FrontPage.h"
 #include "sim/Responder.h"
 #include "sim/Scenario.h"
 #include "sim/SimServer.h"
+#include "sim/SimTls.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
   std::string portFile;
   std::string scenarioFile;
   std::string frontPageFile;
+  std::string enginesFile, tlsCertificate, tlsKey;
   bool quiet = false;
   bool printDemo = false;
   app.add_option("--port", port,
@@ -52,6 +55,15 @@ int main(int argc, char** argv) {
   app.add_option("--front-page", frontPageFile,
                  "HTML served for every host that is not a catalogue engine; default: a "
                  "built-in sample page");
+  app.add_option("--engines", enginesFile,
+                 "An engines file (as kestrova's engines.json): its engines are served too, "
+                 "each with a modern page its result rule reads");
+  auto* certificate = app.add_option("--tls-cert", tlsCertificate,
+                                     "PEM certificate: answer CONNECT and serve TLS inside the "
+                                     "tunnel for every host");
+  auto* key = app.add_option("--tls-key", tlsKey, "The certificate's PEM key");
+  certificate->needs(key);
+  key->needs(certificate);
   app.add_flag("--quiet", quiet, "Do not log requests to standard error");
   app.add_flag("--print-demo-scenario", printDemo,
                "Print the built-in demo scenario as JSON and exit");
@@ -85,11 +97,40 @@ int main(int argc, char** argv) {
     }
   }
 
-  sim::Responder responder(Catalogue(), std::move(scenario), std::move(frontPage));
+  EngineCatalogue catalogue = Catalogue();
+  if (!enginesFile.empty()) {
+    std::string text, error;
+    if (!ReadWholeFile(enginesFile, text, &error)) {
+      std::cerr << "kestrova-sim: cannot read " << enginesFile << ": " << error << "\n";
+      return 1;
+    }
+    CatalogueLoad load = CatalogueWithUserEngines(text);
+    if (!load.problems.empty()) {
+      for (const std::string& problem : load.problems)
+        std::cerr << "kestrova-sim: " << enginesFile << ": " << problem << "\n";
+      return 1;
+    }
+    catalogue = std::move(load.catalogue);
+  }
+
+  sim::Responder responder(catalogue, std::move(scenario), std::move(frontPage));
+  for (const std::string& name : responder.UnmatchedUserEngines()) {
+    std::cerr << "kestrova-sim: engine \"" << name
+              << "\": its result_links selects the links of none of the simulator's page shapes\n";
+  }
   std::function<void(const std::string&)> log;
   if (!quiet) log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
   sim::SimServer server(responder, log);
   std::string error;
+  sim::TlsTunnels tunnels(responder, log);
+  if (!tlsCertificate.empty()) {
+    if (!tunnels.Load(tlsCertificate, tlsKey, error)) {
+      std::cerr << "kestrova-sim: " << error << "\n";
+      return 1;
+    }
+    server.SetTunnelHandler(
+        [&tunnels](int fd, const std::string& head) { tunnels.Serve(fd, head); });
+  }
   if (!server.Listen(port, error)) {
     std::cerr << "kestrova-sim: " << error << "\n";
     return 1;

@@ -208,7 +208,18 @@ struct SimServer::Loop {
     Respond(id, connection, std::string_view(connection.received).substr(0, headLength));
   }
 
+  // A CONNECT request leaves the loop: the tunnel handler serves the rest.
+  void HandOver(std::uint64_t id, Connection& connection, std::string_view head) {
+    const int fd = connection.fd;
+    const std::string request(head);
+    epoll_ctl(epollFd, EPOLL_CTL_DEL, fd, nullptr);
+    connections.erase(id);
+    server.tunnelHandler_(fd, request);
+  }
+
   void Respond(std::uint64_t id, Connection& connection, std::string_view head) {
+    if (server.tunnelHandler_ && head.starts_with("CONNECT "))
+      return HandOver(id, connection, head);
     connection.reply = server.responder_.Answer(head);
     connection.replying = true;
     if (server.log_) {

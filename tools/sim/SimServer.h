@@ -23,6 +23,12 @@ class SimServer {
   bool Listen(int port, std::string& error);
   int Port() const { return port_; }
 
+  // Connections whose request is "CONNECT ..." go to `handler` (which then owns
+  // the descriptor) with the request head; without one they get 501.
+  void SetTunnelHandler(std::function<void(int fd, const std::string& head)> handler) {
+    tunnelHandler_ = std::move(handler);
+  }
+
   // Serves until Stop() is called (from any thread or a signal handler).
   void Run();
   void Stop();
@@ -31,6 +37,7 @@ class SimServer {
   struct Loop;
   const Responder& responder_;
   std::function<void(const std::string&)> log_;
+  std::function<void(int fd, const std::string& head)> tunnelHandler_;
   int listenFd_ = -1;
   int wakeFd_ = -1;
   int port_ = 0;

@@ -1,0 +1,165 @@
+// HTTPS through the client against `openssl s_server` on loopback, with a
+// throwaway authority made for the test: what is accepted, what is refused
+// and how, and that a refusal never turns into a plain HTTP request.
+#include <gtest/gtest.h>
+
+#include "net/HttpClient.h"
+#include "net/PosixConnection.h"
+#include "support/ExternalServer.h"
+#include "support/ScriptedMessenger.h"
+#include "support/ScriptedServer.h"
+#include "support/TestCertificates.h"
+
+namespace kestrova {
+namespace {
+
+using test::ScriptedServer;
+using test::ServerScenario;
+
+const std::string kPage = "<html><body>over TLS</body></html>\n";
+
+// Sends every name to the loopback port, as a resolver for the test's hosts.
+ConnectionFactory DialEverythingTo(std::uint16_t port) {
+  return [port] {
+    return std::make_unique<PosixConnection>([port](std::string_view) {
+      return DialTarget{"127.0.0.1", port};
+    });
+  };
+}
+
+class TlsFetch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!certificates_.Ready()) GTEST_SKIP() << "the openssl command is not installed";
+    test::WriteTextFile(certificates_.Folder() / "page.html", kPage);
+  }
+
+  // A web server presenting `certificate` on loopback.
+  std::uint16_t Serve(const test::CertificateFiles& certificate) {
+    EXPECT_TRUE(server_.Start(certificates_.Folder().path(), certificate));
+    return server_.Port();
+  }
+
+  void Fetch(HttpClient& client, const std::string& host, bool silent = true) {
+    client.HttpGetPage(silent, host, "/page.html", response_, completed_);
+  }
+
+  test::TestCertificates certificates_;
+  test::OpenSslWebServer server_;
+  NetworkState state_;
+  test::ScriptedMessenger messenger_;
+  std::string response_;
+  bool completed_ = false;
+};
+
+TEST_F(TlsFetch, ReadsThePageFromAServerWhoseCertificateTheCaFileVouchesFor) {
+  const std::uint16_t port = Serve(certificates_.Issue("loopback", {"secure.test"}, {"127.0.0.1"}));
+  HttpClient client(state_, messenger_, [] { return std::make_unique<PosixConnection>(); });
+  client.SetTimeout(TimeoutFromSeconds(5));
+  client.SetTlsSettings({certificates_.CaFile()});
+  Fetch(client, "https://127.0.0.1:" + std::to_string(port));
+  EXPECT_TRUE(completed_);
+  EXPECT_EQ(response_.rfind("HTTP/1.0 200 ok\r\n", 0), 0u) << response_;
+  EXPECT_NE(response_.find(kPage), std::string::npos);
+  EXPECT_EQ(state_.TlsError, "");
+
+  // By name: the certificate's DNS name is checked (and sent as SNI).
+  HttpClient named(state_, messenger_, DialEverythingTo(port));
+  named.SetTimeout(TimeoutFromSeconds(5));
+  named.SetTlsSettings({certificates_.CaFile()});
+  Fetch(named, "https://secure.test:" + std::to_string(port));
+  EXPECT_TRUE(completed_);
+  EXPECT_NE(response_.find(kPage), std::string::npos);
+}
+
+TEST_F(TlsFetch, RefusesCertificatesItCannotTrustWithTheReasonAndWithoutRetrying) {
+  const std::uint16_t port = Serve(certificates_.Issue("other", {"other.test"}, {"127.0.0.2"}));
+  struct Case {
+    std::string host;
+    TlsSettings settings;
+    std::string reason;
+  };
+  const std::vector<Case> cases = {
+      {"https://secure.test:",
+       {certificates_.CaFile()},
+       "certificate not accepted: hostname mismatch"},
+      {"https://127.0.0.1:",
+       {certificates_.CaFile()},
+       "certificate not accepted: IP address mismatch"},
+      {"https://other.test:",
+       {},
+       "certificate not accepted: unable to get local issuer certificate"},
+      {"https://other.test:", {certificates_.Folder() / "missing.pem"}, "cannot read the CA file"},
+  };
+  for (const Case& c : cases) {
+    HttpClient client(state_, messenger_, DialEverythingTo(port));
+    client.SetTimeout(TimeoutFromSeconds(5));
+    client.SetTlsSettings(c.settings);
+    messenger_.messages.clear();
+    Fetch(client, c.host + std::to_string(port), false);
+    EXPECT_FALSE(completed_) << c.host;
+    EXPECT_EQ(response_, "");
+    EXPECT_EQ(state_.TlsError.rfind(c.reason, 0), 0u) << state_.TlsError;
+    EXPECT_EQ(client.ConnectionResets(), 0) << "a certificate failure is not retried";
+    ASSERT_EQ(messenger_.messages.size(), 1u);
+    EXPECT_EQ(messenger_.messages[0].text, kMessageTlsError + state_.TlsError);
+  }
+}
+
+TEST_F(TlsFetch, APlainHttpServerOnTheTlsPortIsATlsErrorAndGetsNoRequest) {
+  ServerScenario refusal =
+      ServerScenario::Answer("400 at once", "HTTP/1.0 400 Bad Request\r\n\r\n");
+  refusal.speaksFirst = true;
+  ScriptedServer plain({refusal, ServerScenario::Answer("plain", "HTTP/1.0 200 OK\r\n\r\nplain")});
+  HttpClient client(state_, messenger_, DialEverythingTo(plain.Port()));
+  client.SetTimeout(TimeoutFromSeconds(5));
+  Fetch(client, "https://secure.test");
+  EXPECT_FALSE(completed_);
+  EXPECT_EQ(response_, "");
+  EXPECT_EQ(state_.TlsError.rfind("the handshake failed", 0), 0u) << state_.TlsError;
+  for (const std::string& request : plain.Requests())
+    EXPECT_EQ(request.find("GET "), std::string::npos) << "never asked over plain HTTP";
+
+  // The same client still speaks plain HTTP to a plain host afterwards.
+  Fetch(client, "www.example.com");
+  EXPECT_TRUE(completed_);
+  EXPECT_EQ(state_.TlsError, "");
+  EXPECT_EQ(plain.Requests().back().rfind("GET /page.html HTTP/1.0\r\n", 0), 0u);
+}
+
+TEST_F(TlsFetch, ThroughAProxyItAsksForATunnelAndReportsARefusal) {
+  ScriptedServer proxy({ServerScenario::Answer("refuses", "HTTP/1.0 403 Forbidden\r\n\r\n")});
+  HttpClient client(state_, messenger_, [] { return std::make_unique<PosixConnection>(); });
+  client.SetTimeout(TimeoutFromSeconds(5));
+  client.SetProxy("127.0.0.1", proxy.Port());
+  Fetch(client, "https://secure.test");
+  EXPECT_FALSE(completed_);
+  EXPECT_EQ(state_.TlsError, "the proxy refused the tunnel (HTTP/1.0 403 Forbidden)");
+  ASSERT_EQ(proxy.Requests().size(), 1u);
+  EXPECT_EQ(proxy.Requests()[0],
+            "CONNECT secure.test:443 HTTP/1.0\r\nHost: secure.test:443\r\n\r\n");
+}
+
+TEST_F(TlsFetch, ASilentServerTimesOutTheHandshakeAndStopEndsIt) {
+  ScriptedServer silent(
+      {ServerScenario::Answer("silence", "").EndWith(ServerScenario::Ending::Silence)});
+  HttpClient client(state_, messenger_, DialEverythingTo(silent.Port()));
+  client.SetTimeout(TimeoutFromSeconds(0.2));
+  Fetch(client, "https://secure.test");
+  EXPECT_FALSE(completed_);
+  EXPECT_TRUE(state_.TimedOut);
+  EXPECT_EQ(state_.TlsError, "");
+
+  client.SetTimeout(TimeoutFromSeconds(30));
+  int yields = 0;
+  messenger_.onYield = [&] {
+    if (++yields == 3) client.Stop();
+  };
+  Fetch(client, "https://secure.test");
+  EXPECT_FALSE(completed_);
+  EXPECT_TRUE(state_.StopRequested);
+  EXPECT_FALSE(state_.TimedOut);
+}
+
+}  // namespace
+}  // namespace kestrova
