@@ -27,13 +27,8 @@ class QuietDialogs : public Dialogs {
     ++messages;
     return MessageAnswer::Ok;
   }
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return {};
-  }
+  FileDialogAnswer ChooseOpenFile(const FileDialogSetup&) override { return {}; }
+  FileDialogAnswer ChooseSaveFile(const FileDialogSetup&) override { return {}; }
   std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
     return {};
   }
