@@ -4,14 +4,11 @@
 #include <QApplication>
 #include <memory>
 
-#include "base/Date.h"
-#include "base/Files.h"
-#include "base/Text.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtText.h"
-#include "store/SettingsPaths.h"
+#include "store/SettingsStore.h"
 
 int main(int argc, char** argv) {
   using namespace kestrova;
@@ -22,22 +19,22 @@ int main(int argc, char** argv) {
   const ProgramPaths paths = ProgramPathsFromEnvironment();
   std::unique_ptr<SettingsBackend> backend = OpenQtSettingsBackend(paths.configDirectory);
   SettingsStore store(*backend, dialogs, kProductName);
-  store.ReportBackendProblems();
-  ProgramSettings settings;
-  LoadSettings(store, settings);  // a failure was shown; the defaults stand
-
-  // A missing report directory stops nothing here; the run checks it again.
-  const std::string reportDirectory = DefaultReportDirectory(paths);
-  if (!DirExists(reportDirectory)) MakeDirectories(reportDirectory);
-
+  StoreFileAssociation association(store);
   SystemClock clock;
-  MainWindow window(dialogs, clock, settings, &store, reportDirectory);
-  window.show();
 
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) {
-    const std::string path = FromQt(args.at(1));
-    if (FindNoCase(path, "rnk") > 0 && FileExists(path)) window.OpenProject(path);
+  MainWindow window(dialogs, clock, paths);
+  dialogs.SetParent(&window);
+  Application& application = window.App();
+  application.store = &store;
+  application.association = &association;
+  application.programPath = FromQt(QApplication::applicationFilePath());
+  std::vector<std::string> commandLine;
+  for (const QString& argument : QApplication::arguments().mid(1)) {
+    commandLine.push_back(FromQt(argument));
   }
-  return QApplication::exec();
+  window.StartUp(commandLine);
+  window.show();
+  const int code = QApplication::exec();
+  dialogs.SetParent(nullptr);
+  return code;
 }
