@@ -99,9 +99,11 @@ class Application {
  private:
   void StartProject(const std::string& domain);
   void CheckFileAssociation();
-  // Makes `path` the open path and reads it; the previous path stays when the
-  // file does not read.
+  // Puts `path` at the top of the recent files, makes it the open path and
+  // reads it; the previous path stays when the file does not read.
   bool OpenPath(const std::string& path);
+  // NewMenuFilenameToAdd, then FixnDisplayMenuFiles.
+  void MakeMostRecent(const std::string& path);
   bool WriteOpenProject();
   void ShowStatus(const char* text);
 

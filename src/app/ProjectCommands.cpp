@@ -18,6 +18,10 @@ bool HasProjectExtension(const std::string& path) {
   return LowerCase(Right(path, 4)) == texts::kDotProjectExtension;
 }
 
+void Warn(Dialogs& dialogs, const char* text) {
+  dialogs.ShowMessage(text, texts::kWarningTitle, MessageButtons::Ok, MessageIcon::Stop);
+}
+
 std::string NamePart(const std::string& path) {
   std::string copy = path, name;
   SplitFileName(copy, name);
@@ -74,17 +78,13 @@ void Application::mnuFileOpen_Click() {
   const std::string path = TrimSpaces(*answer.path);
   if (path.empty()) return;
   if (!HasProjectExtension(path)) {
-    dialogs.ShowMessage(texts::kNotReadWrongExtension, texts::kWarningTitle, MessageButtons::Ok,
-                        MessageIcon::Stop);
+    Warn(dialogs, texts::kNotReadWrongExtension);
     return;
   }
   if (!FileExists(path)) {
-    dialogs.ShowMessage(texts::kMustExist, texts::kWarningTitle, MessageButtons::Ok,
-                        MessageIcon::Stop);
+    Warn(dialogs, texts::kMustExist);
     return;
   }
-  NewMenuFilenameToAdd(path);
-  FixnDisplayMenuFiles();
   OpenPath(path);
 }
 
@@ -92,23 +92,20 @@ void Application::mnuFileName_Click(int index) {
   if (index < 0 || index >= kRecentFileSlots) return;
   const std::string path = settings.RecentFiles[static_cast<std::size_t>(index)];
   if (path == form.openPath) {
-    NewMenuFilenameToAdd(path);
-    FixnDisplayMenuFiles();
+    MakeMostRecent(path);
     return;
   }
   if (!CheckForFileSave()) return;
   if (!FileExists(path)) {
     // The slot stays: the file may come back (a drive not mounted yet).
-    dialogs.ShowMessage(texts::kMustExist, texts::kWarningTitle, MessageButtons::Ok,
-                        MessageIcon::Stop);
+    Warn(dialogs, texts::kMustExist);
     return;
   }
-  NewMenuFilenameToAdd(path);
-  FixnDisplayMenuFiles();
   OpenPath(path);
 }
 
 bool Application::OpenPath(const std::string& path) {
+  MakeMostRecent(path);
   const std::string previous = form.openPath;
   form.openPath = path;
   if (HandleFileOpen()) return true;
@@ -164,8 +161,7 @@ bool Application::mnuFileSaveAs_Click() {
   const std::string path = TrimSpaces(*answer.path);
   if (path.empty()) return false;
   if (!HasProjectExtension(path)) {
-    dialogs.ShowMessage(texts::kNotSavedWrongExtension, texts::kWarningTitle, MessageButtons::Ok,
-                        MessageIcon::Stop);
+    Warn(dialogs, texts::kNotSavedWrongExtension);
     return false;
   }
   const std::string previousPath = form.openPath, previousName = project.ProjectFileName;
@@ -177,8 +173,7 @@ bool Application::mnuFileSaveAs_Click() {
     project.ProjectFileName = previousName;
     return false;
   }
-  NewMenuFilenameToAdd(path);
-  FixnDisplayMenuFiles();
+  MakeMostRecent(path);
   return true;
 }
 
@@ -197,6 +192,11 @@ void Application::NewMenuFilenameToAdd(const std::string& path) {
 
 void Application::FixnDisplayMenuFiles() {
   kestrova::FixnDisplayMenuFiles(settings.RecentFiles, form.mnuFileName, form.mnuFileSeparator);
+}
+
+void Application::MakeMostRecent(const std::string& path) {
+  NewMenuFilenameToAdd(path);
+  FixnDisplayMenuFiles();
 }
 
 }  // namespace kestrova

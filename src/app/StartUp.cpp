@@ -19,6 +19,7 @@ void Application::StartUp(const std::vector<std::string>& commandLine) {
   // defaults, its file name still empty.
   StartProject(settings.Domain);
   project.ProjectFileName.clear();
+  form.openPath.clear();
   form.LoadDatePreference();
   form.ShowStoredChoices(settings);
   // A report folder that cannot be made stops nothing here; a run checks again.
@@ -30,11 +31,7 @@ void Application::StartUp(const std::vector<std::string>& commandLine) {
   // arrives as one argument.
   if (!commandLine.empty()) {
     const std::string& path = commandLine.front();
-    if (FindNoCase(path, kProjectExtension) > 0 && FileExists(path)) {
-      NewMenuFilenameToAdd(path);
-      FixnDisplayMenuFiles();
-      OpenPath(path);
-    }
+    if (FindNoCase(path, kProjectExtension) > 0 && FileExists(path)) OpenPath(path);
   }
   form.productName = std::string(kProductName) + texts::kProSuffix;
   form.MarkSaved();

@@ -27,6 +27,12 @@ std::string KeywordLinesFromQt(const QString& text) {
   return ReplaceAll(FromQt(text), "\n", "\r\n");
 }
 
+// Only a text that differs is set, so the cursor of a field being typed in stays put.
+void ShowText(QLineEdit& widget, const std::string& text) {
+  const QString shown = ToQt(text);
+  if (widget.text() != shown) widget.setText(shown);
+}
+
 void ShowList(QListWidget& widget, const ListBox& box) {
   widget.clear();
   for (const std::string& item : box.items) widget.addItem(ToQt(item));
@@ -37,11 +43,12 @@ void ShowList(QListWidget& widget, const ListBox& box) {
 
 void MainWindow::ShowForm() {
   syncing_ = true;
-  txtDomain_->setText(ToQt(form_.txtDomain.text));
-  txtKeywords_->setPlainText(KeywordLinesToQt(form_.txtKeywords.text));
-  txtTimeOut_->setText(ToQt(form_.txtTimeOut.text));
-  txtKeywordDepth_->setText(ToQt(form_.txtKeywordDepth.text));
-  txtReportDirectory_->setText(ToQt(form_.txtReportDirectory.text));
+  ShowText(*txtDomain_, form_.txtDomain.text);
+  const QString keywordLines = KeywordLinesToQt(form_.txtKeywords.text);
+  if (txtKeywords_->toPlainText() != keywordLines) txtKeywords_->setPlainText(keywordLines);
+  ShowText(*txtTimeOut_, form_.txtTimeOut.text);
+  ShowText(*txtKeywordDepth_, form_.txtKeywordDepth.text);
+  ShowText(*txtReportDirectory_, form_.txtReportDirectory.text);
   ShowLists();
   const ComboBox& box = form_.cmbKeyWords[kKeywordBox];
   cmbKeyWords_->clear();

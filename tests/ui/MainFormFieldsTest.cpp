@@ -3,20 +3,12 @@
 // folder chooser, and the stored choices in and out.
 #include <gtest/gtest.h>
 
-#include "support/MiniCatalogue.h"
-#include "support/ScriptedDialogs.h"
-#include "ui/MainFormModel.h"
+#include "FormFixture.h"
 
 namespace kestrova {
 namespace {
 
-struct Form {
-  ProjectState project;
-  test::ScriptedDialogs dialogs;
-  EngineCatalogue catalogue = test::MiniCatalogue();
-  FixedClock clock{MakeDate({2001, 2, 3, 16, 5, 6})};
-  MainFormModel form{project, dialogs, catalogue, clock};
-};
+using Form = test::FormFixture;
 
 TEST(MainFormFields, ATimeOutThatIsNoNumberAboveZeroBecomes007) {
   Form f;

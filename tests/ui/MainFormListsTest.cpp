@@ -2,9 +2,7 @@
 // does to the box, the records and the grids, and what it asks first.
 #include <gtest/gtest.h>
 
-#include "support/MiniCatalogue.h"
-#include "support/ScriptedDialogs.h"
-#include "ui/MainFormModel.h"
+#include "FormFixture.h"
 
 namespace kestrova {
 namespace {
@@ -20,7 +18,7 @@ RankingRecord Record(const std::string& keyword, const std::string& engine, Inte
   return record;
 }
 
-struct Form {
+struct Form : test::FormFixture {
   Form() {
     project.ProjectFileName = "site.rnk";
     project.Rankings = {Record("web tools", "Alpha", 3), Record("seo", "Alpha", 14),
@@ -32,12 +30,6 @@ struct Form {
   const ComboBox& Box() const { return form.cmbKeyWords[kKeywordBox]; }
   // The Rank column of the ranking grid's row of `engine` (rows in catalogue order).
   std::string RankOf(int engineRow) const { return form.ranking.View().Text(engineRow, 4); }
-
-  ProjectState project;
-  test::ScriptedDialogs dialogs;
-  EngineCatalogue catalogue = test::MiniCatalogue();
-  FixedClock clock{MakeDate({2001, 2, 3, 4, 5, 6})};
-  MainFormModel form{project, dialogs, catalogue, clock};
 };
 
 TEST(MainFormKeywords, TheBoxListsRecordKeywordsAndChoosesTheLastRunOne) {

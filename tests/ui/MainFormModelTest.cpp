@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FormFixture.h"
 #include "base/Files.h"
-#include "support/MiniCatalogue.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
-struct Form {
-  ProjectState project;
-  test::ScriptedDialogs dialogs;
-  EngineCatalogue catalogue = test::MiniCatalogue();
-  FixedClock clock{MakeDate({2001, 2, 3, 4, 5, 6})};
-  MainFormModel form{project, dialogs, catalogue, clock};
-};
+using Form = test::FormFixture;
 
 TEST(MainFormModel, ReadControlsTrimsTextsAndReadsNumbers) {
   Form f;
