@@ -94,24 +94,5 @@ TEST_F(StartUp, ClosingSavesTheChoicesAndAChangedProjectWithoutAsking) {
   EXPECT_EQ(reread.Rankings.size(), 1u);
 }
 
-TEST_F(StartUp, ExitStopsTheWindowSavesAndShutsDownOnce) {
-  const std::string path = home / "a.rnk";
-  WriteProject(path, "web tools");
-  app.StartUp({path});
-  std::string bytes;
-  ASSERT_TRUE(ReadWholeFile(path, bytes));
-  EXPECT_TRUE(app.mnuFileExit_Click());
-  EXPECT_EQ(app.form.sbStatusBar[2], "Closing down .....");
-  EXPECT_TRUE(app.form.running);
-  std::string after;
-  ASSERT_TRUE(ReadWholeFile(path, after));
-  EXPECT_EQ(after, bytes);  // unchanged: nothing written
-
-  app.form.MarkModified();
-  EXPECT_TRUE(app.ShutdownTasks());  // the close after Exit does nothing more
-  ASSERT_TRUE(ReadWholeFile(path, after));
-  EXPECT_EQ(after, bytes);
-}
-
 }  // namespace
 }  // namespace kestrova::test

