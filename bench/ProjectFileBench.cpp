@@ -1,7 +1,9 @@
 // Project files at the record limit: 32,767 ranking records with ten top URLs
 // each, written with WriteProjectFile or read with ReadProjectFile a number of
 // times. Prints one JSON line with the median, least and most milliseconds.
-// Usage: bench_project write|read FILE [REPEATS]
+// The records hold one keyword per 34 (every engine checked for it: 964
+// keywords), or, with "distinct", a keyword of their own (32,767 keywords).
+// Usage: bench_project write|read FILE [REPEATS] [few|distinct]
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -10,16 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "base/Messenger.h"
 #include "engines/EngineCatalogue.h"
 #include "ranking/ProjectState.h"
 #include "store/ProjectFile.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova::bench {
 namespace {
 
 // Read errors are counted, never shown: the bench has nobody to ask.
-class QuietDialogs : public Dialogs {
+class QuietMessenger : public Messenger {
  public:
   int messages = 0;
   MessageAnswer ShowMessage(std::string_view, std::string_view, MessageButtons,
@@ -27,25 +29,13 @@ class QuietDialogs : public Dialogs {
     ++messages;
     return MessageAnswer::Ok;
   }
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
-    return {};
-  }
-  void OpenUrl(std::string_view) override {}
-  void OpenFile(std::string_view) override {}
   void SetBusy(bool) override {}
   void Yield() override {}
 };
 
 // Records as a long-used project holds them: every engine, many keywords,
 // believable dates, changes, trends and ten result URLs each.
-ProjectState ProjectAtRecordLimit(const EngineCatalogue& catalogue) {
+ProjectState ProjectAtRecordLimit(const EngineCatalogue& catalogue, bool distinctKeywords) {
   ProjectState project;
   project.Domain = "www.kestrova-bench.com";
   project.KeywordDepth = 50;
@@ -58,7 +48,7 @@ ProjectState ProjectAtRecordLimit(const EngineCatalogue& catalogue) {
   project.Rankings.resize(kMaxRecords);
   for (int n = 0; n < kMaxRecords; ++n) {
     RankingRecord& record = project.Rankings[static_cast<size_t>(n)];
-    const int keyword = n / engines;
+    const int keyword = distinctKeywords ? n : n / engines;
     record.Domain = project.Domain;
     record.Succeeded = n % 13 != 0;
     record.CheckedAt = "03/14/2000 10:" + std::to_string(10 + n % 50) + ":00 AM";
@@ -85,13 +75,14 @@ double Milliseconds(std::chrono::steady_clock::duration duration) {
   return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-int Run(const std::string& mode, const std::string& path, int repeats) {
+int Run(const std::string& mode, const std::string& path, int repeats, bool distinctKeywords) {
   const EngineCatalogue& catalogue = Catalogue();
   std::vector<double> times;
-  std::size_t records = 0;
+  std::size_t records = 0, keywords = 0;
   if (mode == "write") {
-    const ProjectState project = ProjectAtRecordLimit(catalogue);
+    const ProjectState project = ProjectAtRecordLimit(catalogue, distinctKeywords);
     records = project.Rankings.size();
+    keywords = RankingKeywords(project).size();
     for (int i = 0; i < repeats; ++i) {
       const auto start = std::chrono::steady_clock::now();
       std::string error;
@@ -103,27 +94,29 @@ int Run(const std::string& mode, const std::string& path, int repeats) {
     }
   } else if (mode == "read") {
     for (int i = 0; i < repeats; ++i) {
-      QuietDialogs dialogs;
+      QuietMessenger messenger;
       ProjectState project;
       const auto start = std::chrono::steady_clock::now();
-      const bool ok = ReadProjectFile(path, project, dialogs, catalogue);
+      const bool ok = ReadProjectFile(path, project, messenger, catalogue);
       times.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
       if (!ok) {
         std::cerr << "bench_project: read failed\n";
         return 1;
       }
       records = project.Rankings.size();
+      keywords = RankingKeywords(project).size();
     }
   } else {
-    std::cerr << "usage: bench_project write|read FILE [REPEATS]\n";
+    std::cerr << "usage: bench_project write|read FILE [REPEATS] [few|distinct]\n";
     return 2;
   }
   std::sort(times.begin(), times.end());
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::cout << "{\"mode\": \"" << mode << "\", \"records\": " << records
-            << ", \"median_ms\": " << times[times.size() / 2] << ", \"min_ms\": " << times.front()
-            << ", \"max_ms\": " << times.back() << ", \"max_rss_kb\": " << usage.ru_maxrss << "}\n";
+            << ", \"keywords\": " << keywords << ", \"median_ms\": " << times[times.size() / 2]
+            << ", \"min_ms\": " << times.front() << ", \"max_ms\": " << times.back()
+            << ", \"max_rss_kb\": " << usage.ru_maxrss << "}\n";
   return 0;
 }
 
@@ -131,10 +124,11 @@ int Run(const std::string& mode, const std::string& path, int repeats) {
 }  // namespace kestrova::bench
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 4) {
-    std::cerr << "usage: bench_project write|read FILE [REPEATS]\n";
+  const std::string spread = argc == 5 ? argv[4] : "few";
+  if (argc < 3 || argc > 5 || (spread != "few" && spread != "distinct")) {
+    std::cerr << "usage: bench_project write|read FILE [REPEATS] [few|distinct]\n";
     return 2;
   }
-  const int repeats = argc == 4 ? std::max(1, std::atoi(argv[3])) : 5;
-  return kestrova::bench::Run(argv[1], argv[2], repeats);
+  const int repeats = argc >= 4 ? std::max(1, std::atoi(argv[3])) : 5;
+  return kestrova::bench::Run(argv[1], argv[2], repeats, spread == "distinct");
 }

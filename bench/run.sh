@@ -4,13 +4,19 @@
 #      memchr pass over the same bytes (Google Benchmark);
 #   2. a whole ranking run (34 engines x 3 keywords x depth 50) through kestrova-sim
 #      on loopback, beside curl making the same requests in one process;
-#   3. writing and reading a project file at the record limit;
+#   3. writing and reading a project file at the record limit, with 964 keywords
+#      and with 32,767 (one per record), and whole `kestrova-cli info` and `show`
+#      processes on each beside `cat` reading the same file;
 #   4. cheerio loading the same result pages and collecting their links.
 # REPEATS (default 5) sets the repetitions; figures are medians with min-max.
+# PARTS (default "1 2 3") chooses what runs; 4 runs with 1. BASELINE_CLI, a
+# kestrova-cli built from another commit, is timed in part 3 beside this one.
 # Raw output stays in build/bench/bench-work/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repeats=${REPEATS:-5}
+parts=" ${PARTS:-1 2 3} "
+want() { [[ "$parts" == *" $1 "* ]]; }
 bin=build/bench
 work=$bin/bench-work
 
@@ -25,17 +31,18 @@ mkdir -p "$work"
 cli=$bin/src/cli/kestrova-cli
 sim=$bin/tools/sim/kestrova-sim
 
-echo "== 1 and 4: per-page pipeline, memchr floor, cheerio peer"
-"$bin/bench/bench_pipeline" --dump-pages="$work/pages"
-"$bin/bench/bench_pipeline" --benchmark_repetitions="$repeats" --benchmark_min_time=0.05 \
-  --benchmark_display_aggregates_only=true \
-  --benchmark_out="$work/pipeline.json" --benchmark_out_format=json >"$work/pipeline.txt"
-if [ ! -d bench/peer/node_modules ]; then
-  (cd bench/peer && { npm ci --offline || npm ci; })
+if want 1; then
+  echo "== 1 and 4: per-page pipeline, memchr floor, cheerio peer"
+  "$bin/bench/bench_pipeline" --dump-pages="$work/pages"
+  "$bin/bench/bench_pipeline" --benchmark_repetitions="$repeats" --benchmark_min_time=0.05 \
+    --benchmark_display_aggregates_only=true \
+    --benchmark_out="$work/pipeline.json" --benchmark_out_format=json >"$work/pipeline.txt"
+  if [ ! -d bench/peer/node_modules ]; then
+    (cd bench/peer && { npm ci --offline || npm ci; })
+  fi
+  node bench/peer/parse-links.js "$work/pages" 30 >"$work/cheerio.jsonl"
 fi
-node bench/peer/parse-links.js "$work/pages" 30 >"$work/cheerio.jsonl"
 
-echo "== 2: whole ranking run through kestrova-sim, and curl"
 echo '{"seed": 7}' >"$work/scenario.json"
 sim_pid=
 start_sim() {  # start_sim LOG [--quiet]
@@ -59,39 +66,74 @@ stop_sim() {
 }
 trap stop_sim EXIT
 
-project=$work/run.rnk
-new_project() {
-  "$cli" new "$project" --force --domain www.kestrova-bench.com --engines all --depth 50 \
-    --timeout 10 --keywords "rank checker,website ranking,site promotion" \
-    --report-dir "$work/reports" >/dev/null
+if want 2; then
+  echo "== 2: whole ranking run through kestrova-sim, and curl"
+
+  project=$work/run.rnk
+  new_project() {
+    "$cli" new "$project" --force --domain www.kestrova-bench.com --engines all --depth 50 \
+      --timeout 10 --keywords "rank checker,website ranking,site promotion" \
+      --report-dir "$work/reports" >/dev/null
+  }
+
+  # A first run with the request log on: it warms the caches and lists the requests
+  # curl will make.
+  start_sim "$work/sim-requests.log"
+  new_project
+  "$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt" 2>&1
+  stop_sim
+  start_sim "$work/sim.log" --quiet
+  port=$(cat "$work/sim.port")
+  python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$port" >"$work/curl.conf"
+
+  for i in $(seq "$repeats"); do
+    new_project
+    rm -rf "$work/reports"
+    /usr/bin/time -v -o "$work/rank-$i.time" \
+      "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt" 2>&1
+  done
+  for i in $(seq "$repeats"); do
+    /usr/bin/time -v -o "$work/curl-$i.time" curl --config "$work/curl.conf" >/dev/null
+  done
+  stop_sim
+  # What the simulator saw of curl's requests, to count them beside the run's.
+  start_sim "$work/sim-curl.log"
+  python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$(cat "$work/sim.port")" \
+    >"$work/curl-count.conf"
+  curl --config "$work/curl-count.conf" >/dev/null
+  stop_sim
+fi
+
+# timed NAME COMMAND...: GNU time's report in NAME.time (peak memory) and the
+# wall time in nanoseconds in NAME.ns (GNU time counts only hundredths).
+timed() {
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -v -o "$work/$1.time" "${@:2}" >/dev/null
+  end=$(date +%s%N)
+  echo $((end - start)) >"$work/$1.ns"
 }
 
-# A first run with the request log on: it warms the caches and lists the requests
-# curl will make.
-start_sim "$work/sim-requests.log"
-new_project
-"$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt" 2>&1
-stop_sim
-start_sim "$work/sim.log" --quiet
-port=$(cat "$work/sim.port")
-python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$port" >"$work/curl.conf"
-
-for i in $(seq "$repeats"); do
-  new_project
-  rm -rf "$work/reports"
-  /usr/bin/time -v -o "$work/rank-$i.time" \
-    "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt" 2>&1
-done
-for i in $(seq "$repeats"); do
-  /usr/bin/time -v -o "$work/curl-$i.time" curl --config "$work/curl.conf" >/dev/null
-done
-stop_sim
-
-echo "== 3: project file at the record limit"
-/usr/bin/time -v -o "$work/project-write.time" \
-  "$bin/bench/bench_project" write "$work/limit.rnk" "$repeats" >"$work/project-write.json"
-/usr/bin/time -v -o "$work/project-read.time" \
-  "$bin/bench/bench_project" read "$work/limit.rnk" "$repeats" >"$work/project-read.json"
+if want 3; then
+  echo "== 3: project files at the record limit; info and show on them"
+  for spread in few distinct; do
+    file=$work/limit-$spread.rnk
+    /usr/bin/time -v -o "$work/project-write-$spread.time" \
+      "$bin/bench/bench_project" write "$file" "$repeats" "$spread" >"$work/project-write-$spread.json"
+    /usr/bin/time -v -o "$work/project-read-$spread.time" \
+      "$bin/bench/bench_project" read "$file" "$repeats" "$spread" >"$work/project-read-$spread.json"
+    cat "$file" >/dev/null  # the file in the page cache for every process that follows
+    for i in $(seq "$repeats"); do
+      timed "cat-$spread-$i" cat "$file"
+      timed "info-$spread-$i" "$cli" info "$file"
+      timed "show-$spread-$i" "$cli" show "$file"
+      if [ -n "${BASELINE_CLI:-}" ]; then
+        timed "baseline-info-$spread-$i" "$BASELINE_CLI" info "$file"
+        timed "baseline-show-$spread-$i" "$BASELINE_CLI" show "$file"
+      fi
+    done
+  done
+fi
 
 echo
 python3 bench/summarize.py "$work"

@@ -62,6 +62,13 @@ def per_page():
                   worst, '{:.0f}x'.format(least_ratio) if least_ratio else 'n/a'))
 
 
+def cpu_seconds(path):
+    text = open(path).read()
+    user = float(re.search(r'User time \(seconds\): ([\d.]+)', text).group(1))
+    system = float(re.search(r'System time \(seconds\): ([\d.]+)', text).group(1))
+    return user + system
+
+
 def time_v(path):
     text = open(path).read()
     clock = re.search(r'Elapsed \(wall clock\) time.*: (?:(\d+):)?(\d+):([\d.]+)', text)
@@ -75,8 +82,13 @@ def whole_run():
     log = open(os.path.join(work, 'sim-requests.log'), encoding='latin-1').read().splitlines()
     requests = [line for line in log if ' -> ' in line]
     pages = [line for line in requests if re.search(r' -> 200 .* page \d+ "', line)]
+    curl_log = os.path.join(work, 'sim-curl.log')
+    curl_requests = None
+    if os.path.exists(curl_log):
+        curl_requests = sum(1 for line in open(curl_log, encoding='latin-1') if ' -> ' in line)
     print('### Whole run: 34 engines x 3 keywords x depth 50 through kestrova-sim\n')
-    print('{} requests, {} of them result pages.\n'.format(len(requests), len(pages)))
+    print('{} requests, {} of them result pages; curl made {}.\n'.format(
+        len(requests), len(pages), curl_requests if curl_requests is not None else 'n/a'))
     print('| Client | Wall time (s) | Result pages/s | Peak RSS (MB) | Exit |')
     print('|---|---:|---:|---:|---|')
     medians = {}
@@ -94,22 +106,52 @@ def whole_run():
           '1,000 pages/s, peak under 30 MB.\n'.format(medians['rank'] / medians['curl']))
 
 
+SPREADS = (('few', '964 keywords'), ('distinct', '32,767 keywords'))
+
+
 def project_files():
-    print('### Project file at the record limit (32,767 records, ten top URLs each)\n')
-    print('| Operation | Time (ms) | Peak RSS (MB) | File size (MB) |')
-    print('|---|---:|---:|---:|')
-    size = os.path.getsize(os.path.join(work, 'limit.rnk')) / 1048576.0
-    for mode in ('write', 'read'):
-        with open(os.path.join(work, 'project-' + mode + '.json')) as f:
-            result = json.loads(f.readline())
-        _, rss, _ = time_v(os.path.join(work, 'project-' + mode + '.time'))
-        print('| {} WriteProjectFile/ReadProjectFile | {:.1f} ({:.1f}-{:.1f}) | {:.1f} | {:.1f} |'
-              .format(mode, result['median_ms'], result['min_ms'], result['max_ms'], rss, size)
-              .replace('write WriteProjectFile/ReadProjectFile', 'WriteProjectFile')
-              .replace('read WriteProjectFile/ReadProjectFile', 'ReadProjectFile'))
+    print('### Project files at the record limit (32,767 records, ten top URLs each)\n')
+    print('| Keywords | Operation | Time (ms) | Peak RSS (MB) | File size (MB) |')
+    print('|---|---|---:|---:|---:|')
+    for spread_name, label in SPREADS:
+        size = os.path.getsize(os.path.join(work, 'limit-' + spread_name + '.rnk')) / 1048576.0
+        for mode, operation in (('write', 'WriteProjectFile'), ('read', 'ReadProjectFile')):
+            name = 'project-' + mode + '-' + spread_name
+            with open(os.path.join(work, name + '.json')) as f:
+                result = json.loads(f.readline())
+            _, rss, _ = time_v(os.path.join(work, name + '.time'))
+            print('| {} | {} | {:.1f} ({:.1f}-{:.1f}) | {:.1f} | {:.1f} |'.format(
+                label, operation, result['median_ms'], result['min_ms'], result['max_ms'], rss,
+                size))
     print('\nTargets: each under 200 ms, peak under 100 MB.\n')
 
+    print('### Whole processes on the same files: kestrova-cli info and show beside cat\n')
+    print('| Keywords | Process | Wall time (ms) | x cat | CPU time (ms) | Peak RSS (MB) | Exit |')
+    print('|---|---|---:|---:|---:|---:|---|')
+    for spread_name, label in SPREADS:
+        floor = None
+        for process in ('cat', 'info', 'show', 'baseline-info', 'baseline-show'):
+            stem = os.path.join(work, process + '-' + spread_name + '-')
+            runs = [time_v(p) for p in sorted(glob.glob(stem + '*.time'))]
+            if not runs:
+                continue
+            cpu = [cpu_seconds(p) * 1000 for p in sorted(glob.glob(stem + '*.time'))]
+            ms = [int(open(p).read()) / 1e6 for p in sorted(glob.glob(stem + '*.ns'))]
+            median = statistics.median(ms)
+            if process == 'cat':
+                floor = median
+            ratio = '-' if process == 'cat' else '{:.1f}x'.format(median / floor)
+            print('| {} | {} | {} | {} | {} | {} | {} |'.format(
+                label, process, spread(ms, '{:.1f}'), ratio, spread(cpu, '{:.0f}'),
+                spread([r[1] for r in runs]), ','.join(str(r[2]) for r in runs)))
+    print('\nbaseline-: the same command of BASELINE_CLI. Targets: info and show under 200 ms for both, peak under 100 MB. Wall times are '
+          'whole processes, start-up included, the file in the page cache; CPU time is user + system '
+          'as GNU time counts it (hundredths of a second).\n')
 
-per_page()
-whole_run()
-project_files()
+
+if os.path.exists(os.path.join(work, 'pipeline.json')):
+    per_page()
+if os.path.exists(os.path.join(work, 'sim-requests.log')):
+    whole_run()
+if os.path.exists(os.path.join(work, 'limit-few.rnk')):
+    project_files()

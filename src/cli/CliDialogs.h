@@ -21,13 +21,9 @@ class CliDialogs final : public Dialogs {
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return std::nullopt;
-  }
+  // Nobody to choose: every file dialog is cancelled.
+  FileDialogAnswer ChooseOpenFile(const FileDialogSetup&) override { return {}; }
+  FileDialogAnswer ChooseSaveFile(const FileDialogSetup&) override { return {}; }
   std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
     return std::nullopt;
   }

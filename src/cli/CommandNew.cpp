@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "app/NewProject.h"
 #include "base/Files.h"
 #include "base/Text.h"
 #include "cli/Command.h"
@@ -12,10 +13,6 @@
 
 namespace kestrova::cli {
 namespace {
-
-// What a new project starts with when the command line does not say.
-constexpr Integer kNewTimeOutSecs = 50;
-constexpr Integer kNewKeywordDepth = 30;
 
 struct NewOptions {
   std::string file, domain, keywords, engines, reportDir;
@@ -48,8 +45,10 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 ProjectState BuildProject(const NewOptions& options, const EngineCatalogue& catalogue) {
-  ProjectState project;
-  project.Domain = TrimSpaces(ArgText(options.domain));
+  const std::string reportDir = options.reportDir.empty()
+                                    ? DefaultReportDirectory(ProgramPathsFromEnvironment())
+                                    : TrimSpaces(ArgText(options.reportDir));
+  ProjectState project = NewProjectState(TrimSpaces(ArgText(options.domain)), reportDir);
   if (project.Domain.empty()) throw UsageError("the domain must not be empty");
   project.KeywordText = JoinLines(SplitList(ArgText(options.keywords)));
   if (TrimSpaces(options.engines) == "all") {
@@ -72,9 +71,6 @@ ProjectState BuildProject(const NewOptions& options, const EngineCatalogue& cata
   if (project.TimeOutSecs < 1) throw UsageError("the time-out must be at least 1 second");
   project.KeywordDepth = ToIntegerSaturated(options.depth);
   if (project.KeywordDepth < 1) throw UsageError("the depth must be at least 1");
-  project.ReportDirectory = options.reportDir.empty()
-                                ? DefaultReportDirectory(ProgramPathsFromEnvironment())
-                                : TrimSpaces(ArgText(options.reportDir));
   project.HighlightKeywords = options.highlight ? 1 : 0;
   return project;
 }

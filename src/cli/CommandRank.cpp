@@ -5,17 +5,11 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/CliDialogs.h"
 #include "cli/CliProgress.h"
-#include "cli/CliRankWindow.h"
-#include "cli/CliSession.h"
+#include "cli/CliProject.h"
 #include "cli/Command.h"
-#include "net/HttpClient.h"
-#include "net/PosixConnection.h"
-#include "ranking/HttpPageFetcher.h"
-#include "ranking/RankAction.h"
 #include "ranking/RunTexts.h"
-#include "reports/RunReportFiles.h"
+#include "reports/Reports.h"
 
 namespace kestrova::cli {
 namespace {
@@ -35,52 +29,38 @@ std::string JoinKeywordLines(const std::vector<std::string>& keywords) {
   return text;
 }
 
-std::unique_ptr<Clock> ClockFor(const std::string& option) {
-  if (option.empty()) return std::make_unique<SystemClock>();
-  const auto date = ParseClockOption(option);
-  if (!date) throw UsageError("--clock must be \"YYYY-MM-DD HH:MM:SS\"");
-  return std::make_unique<FixedClock>(*date);
-}
-
 int RunRank(const RankOptions& options, CliIo& io) {
   std::optional<ProxySetting> proxy;
   if (!options.proxy.empty()) {
     proxy = ParseProxyArgument(ArgText(options.proxy));
     if (!proxy) throw UsageError("--proxy must be HOST:PORT");
   }
-  const std::unique_ptr<Clock> clock = ClockFor(options.clock);
-  CliDialogs dialogs(io.err, "rank", options.yes);
-  CliSession session(options.file, dialogs, *clock, io.Catalogue());
-  if (!session.Open()) return kExitFailed;
-
-  NetworkState net;
-  HttpClient client(net, dialogs, [] { return std::make_unique<PosixConnection>(); });
-  client.SetTlsSettings({options.caFile});
-  HttpPageFetcher fetcher(client);
+  const std::unique_ptr<Clock> clock = ClockFromOption(options.clock);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
-  RunReportFiles reports(session.project, *clock, session.ranking, session.selected);
-  RunServices services{session.project, io.Catalogue(), net,      fetcher,
-                       dialogs,         *clock,         progress, reports};
+  CliProject opened(io, "rank", options.yes, *clock, progress);
+  if (!opened.Open(options.file)) return kExitFailed;
+  Application& app = opened.app;
+  RankSession& rank = app.rank;
+  rank.Client().SetTlsSettings({options.caFile});
   const std::string keywordText =
-      options.keywords.empty() ? session.project.KeywordText : JoinKeywordLines(options.keywords);
-  CliRankWindow window(session, keywordText);
-  window.proxy = proxy;
-  if (options.userAgentGiven) window.userAgent = ArgText(options.userAgent);
-  RankController controller(services, window);
-  dialogs.SetStopAction([&controller] { controller.Stop(); });
+      options.keywords.empty() ? app.project.KeywordText : JoinKeywordLines(options.keywords);
+  rank.keywordText = keywordText;
+  rank.proxy = proxy;
+  if (options.userAgentGiven) rank.userAgent = ArgText(options.userAgent);
+  RankController& controller = rank.Controller();
+  opened.dialogs.SetStopAction([&controller] { controller.Stop(); });
 
   {
     InterruptAsStop stopOnCtrlC;
     if (options.redo) {
       // "Redo" works on the grid as shown: the chosen keyword's failed engines.
-      const auto& items = session.form.cmbKeyWords[kKeywordBox].items;
       if (!options.keywords.empty()) {
-        session.Select(ArgText(options.keywords.front()));
-        session.project.KeywordText = keywordText;
-      } else if (!items.empty()) {
-        session.Select(items.front());
+        opened.ChooseKeyword(ArgText(options.keywords.front()));
+        app.project.KeywordText = keywordText;
+      } else {
+        opened.ChooseKeyword(std::nullopt);
       }
-      if (window.FailedEngines().empty()) {
+      if (rank.FailedEngines().empty()) {
         io.err << "kestrova-cli rank: no engine reads \"Failed\"; nothing to redo\n";
         return kExitOk;
       }
@@ -93,17 +73,12 @@ int RunRank(const RankOptions& options, CliIo& io) {
 
   // The report the run wrote shows the grid from before it; the one left behind
   // shows what the run found.
-  if (!GenerateRankingReport(session.ranking, session.project, session.selected, *clock)) {
+  if (!GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock)) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
   }
-  if (session.project.Modified) {
-    std::string error;
-    if (!session.Save(error)) {
-      io.err << "kestrova-cli rank: " << TerminalText(error) << "\n";
-      return kExitFailed;
-    }
-  }
-  io.out << TerminalText(session.project.ReportDirectory + "/Ranking.html") << "\n";
+  // A failed save has told its problem.
+  if (app.project.Modified && !app.mnuFileSave_Click()) return kExitFailed;
+  io.out << TerminalText(app.project.ReportDirectory + "/Ranking.html") << "\n";
   return controller.LastRunEnd() == RunEnd::Stopped ? kExitStopped : kExitOk;
 }
 

@@ -3,8 +3,7 @@
 #include <memory>
 #include <ostream>
 
-#include "cli/CliDialogs.h"
-#include "cli/CliSession.h"
+#include "cli/CliProject.h"
 #include "cli/Command.h"
 #include "reports/Reports.h"
 
@@ -20,23 +19,15 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   if (options.ranking + options.topUrls + options.master > 1) {
     throw UsageError("choose one of --ranking, --top-urls and --master");
   }
-  std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
-  if (!options.clock.empty()) {
-    const auto date = ParseClockOption(options.clock);
-    if (!date) throw UsageError("--clock must be \"YYYY-MM-DD HH:MM:SS\"");
-    clock = std::make_unique<FixedClock>(*date);
-  }
-  CliDialogs dialogs(io.err, "report", false);
-  CliSession session(options.file, dialogs, *clock, io.Catalogue());
-  if (!session.Open()) return kExitFailed;
-  const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
-  if (options.keywordGiven) {
-    session.Select(ArgText(options.keyword));
-  } else if (!keywords.empty()) {
-    session.Select(keywords.front());
-  }
-
-  const ProjectState& project = session.project;
+  const std::unique_ptr<Clock> clock = ClockFromOption(options.clock);
+  SilentRunObserver quiet;
+  CliProject opened(io, "report", false, *clock, quiet);
+  if (!opened.Open(options.file)) return kExitFailed;
+  opened.ChooseKeyword(options.keywordGiven ? std::optional(ArgText(options.keyword))
+                                            : std::nullopt);
+  const MainFormModel& form = opened.app.form;
+  const ProjectState& project = opened.app.project;
+  Dialogs& dialogs = opened.dialogs;
   ReportStatus status;
   std::string name;
   if (options.master) {
@@ -44,10 +35,10 @@ int RunReport(const ReportOptions& options, CliIo& io) {
     status = ViewMasterReport(project, *clock, dialogs);
   } else if (options.topUrls) {
     name = "TopUrls.html";
-    status = ViewTopUrlsReport(session.topUrls, project, session.selected, *clock, dialogs);
+    status = ViewTopUrlsReport(form.topUrls, project, form.selected, *clock, dialogs);
   } else {
     name = "Ranking.html";
-    status = ViewRankingReport(session.ranking, project, session.selected, *clock, dialogs);
+    status = ViewRankingReport(form.ranking, project, form.selected, *clock, dialogs);
   }
   if (!status) {
     io.err << "kestrova-cli report: " << TerminalText(status.error) << "\n";

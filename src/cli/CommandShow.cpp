@@ -3,8 +3,7 @@
 #include <memory>
 #include <ostream>
 
-#include "cli/CliDialogs.h"
-#include "cli/CliSession.h"
+#include "cli/CliProject.h"
 #include "cli/Command.h"
 #include "cli/GridText.h"
 
@@ -26,23 +25,22 @@ int RunShow(const ShowOptions& options, CliIo& io) {
     throw UsageError("--format must be table, csv or json");
   }
   SystemClock clock;
-  CliDialogs dialogs(io.err, "show", false);
-  CliSession session(options.file, dialogs, clock, io.Catalogue());
-  if (!session.Open()) return kExitFailed;
-  const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
-  std::string keyword;
+  SilentRunObserver quiet;
+  CliProject opened(io, "show", false, clock, quiet);
+  if (!opened.Open(options.file)) return kExitFailed;
+  const MainFormModel& form = opened.app.form;
+  std::optional<std::string> keyword;
   if (options.keywordGiven) {
     keyword = ArgText(options.keyword);
-    if (!session.HasKeyword(keyword)) {
+    if (!form.HasKeyword(*keyword)) {
       io.err << "kestrova-cli show: the project has no results for \"" << options.keyword << "\"\n";
       return kExitFailed;
     }
-  } else if (!keywords.empty()) {
-    keyword = keywords.front();
   }
-  if (!keyword.empty()) session.Select(keyword);
-  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalText(keyword) << "\n";
-  PrintGrid(io.out, options.top ? session.topUrls.View() : session.ranking.View(), format);
+  opened.ChooseKeyword(keyword);
+  const std::string shown = form.selected.value_or("");
+  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalText(shown) << "\n";
+  PrintGrid(io.out, options.top ? form.topUrls.View() : form.ranking.View(), format);
   return kExitOk;
 }
 

@@ -1,68 +1,15 @@
 #include "qt/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QSplitter>
-#include <algorithm>
 
-#include "engines/EngineCatalogue.h"
-#include "net/PosixConnection.h"
-#include "net/UrlSplit.h"
 #include "qt/GridTableModel.h"
-#include "qt/QtDialogs.h"
-#include "qt/QtText.h"
 
 namespace kestrova {
-namespace {
 
-constexpr Integer kNewTimeOutSecs = 50;
-constexpr Integer kNewKeywordDepth = 30;
-constexpr const char* kProjectFilter = "Kestrova projects (*.rnk)";
-
-// The opened file becomes the most recent of the recent files, listed once.
-void AddRecentFile(ProgramSettings& settings, const std::string& path) {
-  auto& files = settings.RecentFiles;
-  auto end = std::remove(files.begin(), files.end(), path);
-  std::fill(end, files.end(), std::string());
-  std::rotate(files.begin(), files.end() - 1, files.end());
-  files[0] = path;
-}
-
-// The stored network choices go into their fields at start, so that closing,
-// which takes the fields back into the store, keeps them.
-void ShowStoredNetworkChoices(const ProgramSettings& settings, MainFormModel& form) {
-  form.chkUseProxy.value = settings.UseProxy ? 1 : 0;
-  form.txtHttpProxy.text = settings.HttpProxy;
-  form.txtPortProxy.text = settings.PortProxy;
-  form.chkUseDirect.value = settings.UseDirect ? 1 : 0;
-  const int agent = settings.AgentIndex >= 0 && settings.AgentIndex <= 3 ? settings.AgentIndex : 0;
-  form.optAgent[agent].value = true;
-  if (agent == 3) form.txtUserAgentToUse.text = settings.CustomAgent;
-}
-
-}  // namespace
-
-MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& settings,
-                       SettingsStore* store, const std::string& defaultReportDirectory,
+MainWindow::MainWindow(Dialogs& dialogs, const Clock& clock, const ProgramPaths& paths,
                        const EngineCatalogue& catalogue)
-    : dialogs_(dialogs),
-      clock_(clock),
-      settings_(settings),
-      store_(store),
-      defaultReportDirectory_(defaultReportDirectory),
-      catalogue_(catalogue),
-      form_(project_, dialogs, catalogue_, clock),
-      ranking_(catalogue_),
-      topUrls_(catalogue_),
-      client_(net_, dialogs, [] { return std::make_unique<PosixConnection>(); }),
-      fetcher_(client_),
-      reports_(project_, clock, ranking_, selected_),
-      services_{project_, catalogue_, net_, fetcher_, dialogs, clock, *this, reports_},
-      rank_(services_, *this) {
-  dialogs_.SetParent(this);
-  form_.productName += " Pro";
-  ranking_.SetBoldOption(settings_.BoldRankingGrid != 0);
-  ShowStoredNetworkChoices(settings_, form_);
+    : app_(dialogs, clock, paths, *this, catalogue), form_(app_.form) {
   BuildMenus();
   auto* splitter = new QSplitter(this);
   splitter->addWidget(BuildSidePane());
@@ -72,85 +19,36 @@ MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& 
   setCentralWidget(splitter);
   BuildStatusBar();
   ConnectEdits();
-  rankButton_->setText(ToQt(rank_.rankCaption));
-  NewProject();
+  form_.showNow = [this] { ShowForm(); };
   resize(1180, 680);
 }
 
 MainWindow::~MainWindow() {
+  form_.showNow = nullptr;
   // The grids go before the models (Qt children) do.
   rankingModel_->Detach();
   topUrlsModel_->Detach();
-  dialogs_.SetParent(nullptr);
 }
 
-void MainWindow::NewProject() {
-  project_ = ProjectState{};
-  project_.Domain = settings_.Domain;
-  project_.TimeOutSecs = kNewTimeOutSecs;
-  project_.KeywordDepth = kNewKeywordDepth;
-  project_.ReportDirectory = defaultReportDirectory_;
-  project_.ProjectFileName = std::string(kNoProjectFile);
-  SyncEngineLists(project_, catalogue_);
-  path_.clear();
-  form_.WriteControls();
-  ranking_.SetupRankingGrid();
-  topUrls_.SetupTopUrlsGrid();
-  LoadKeywordCombos({});
-  form_.MarkSaved();
-  ShowForm();
+void MainWindow::StartUp(const std::vector<std::string>& commandLine) {
+  Do([&] { app_.StartUp(commandLine); });
 }
 
-bool MainWindow::OpenProject(const std::string& path) {
-  if (!form_.LoadProject(path)) return false;
-  path_ = path;
-  std::string copy = path, name;
-  SplitFileName(copy, name);
-  project_.ProjectFileName = name;
-  AddRecentFile(settings_, path);
-  ranking_.SetupRankingGrid();
-  topUrls_.SetupTopUrlsGrid();
-  LoadKeywordCombos(rank_.State().LastRunKeyword);
-  form_.MarkSaved();
-  ShowForm();
-  return true;
-}
-
-bool MainWindow::SaveProject() {
-  if (path_.empty()) return SaveProjectAs();
-  TakeEdits();
-  std::string error;
-  if (!form_.SaveProject(path_, &error)) {
-    dialogs_.ShowMessage(error, form_.productName, MessageButtons::Ok, MessageIcon::Stop);
-    return false;
-  }
-  form_.MarkSaved();
-  ShowCaption();
-  return true;
-}
-
-bool MainWindow::SaveProjectAs() {
-  const std::string suggested =
-      IsNoProjectFile(project_.ProjectFileName) ? "project.rnk" : project_.ProjectFileName;
-  const auto path = dialogs_.ChooseSaveFile("Save Project As", kProjectFilter, suggested);
-  if (!path) return false;
-  path_ = *path;
-  std::string copy = path_, name;
-  SplitFileName(copy, name);
-  project_.ProjectFileName = name;
-  return SaveProject();
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) app_.Form_Activate();
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The run is on the call stack below this event: stop it and close once it
   // has returned, so nothing it still uses is torn down under it.
-  if (rank_.State().RunInProgress) {
+  if (app_.rank.Controller().State().RunInProgress) {
     closeAfterRun_ = true;
-    rank_.Stop();
+    app_.rank.Controller().Stop();
     event->ignore();
     return;
   }
-  ShutdownTasks();
+  app_.ShutdownTasks();
   event->accept();
 }
 

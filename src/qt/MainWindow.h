@@ -1,20 +1,16 @@
-// The desktop main window: it owns the open project with its form model and
-// grids, mirrors the form model's controls in Qt widgets and forwards the
-// person's actions to the core (the Rank action, project files, the analysis).
+// The desktop main window: it owns the application, mirrors the form model's
+// controls in Qt widgets and forwards each of the person's actions to one call
+// of the application or its form model.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
 #include <string>
+#include <vector>
 
-#include "net/HttpClient.h"
-#include "ranking/HttpPageFetcher.h"
-#include "ranking/RankAction.h"
-#include "reports/RunReportFiles.h"
-#include "ui/MainFormModel.h"
-#include "ui/RankingGrid.h"
-#include "ui/TopUrlsGrid.h"
+#include "app/Application.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,41 +24,24 @@ class QTableView;
 namespace kestrova {
 
 class GridTableModel;
-class QtDialogs;
-class SettingsStore;
 
-class MainWindow final : public QMainWindow, public RankWindow, public RunObserver {
+class MainWindow final : public QMainWindow, public RunObserver {
   Q_OBJECT
 
  public:
-  // `store` may be null (nothing is saved at close); the rest is borrowed.
+  // Borrowed; set the application's store and association before StartUp.
   // `catalogue` holds the engines the lists and grids show (built-in and user).
-  MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& settings,
-             SettingsStore* store, const std::string& defaultReportDirectory,
+  MainWindow(Dialogs& dialogs, const Clock& clock, const ProgramPaths& paths,
              const EngineCatalogue& catalogue = Catalogue());
   ~MainWindow() override;
 
-  // File menu: New, Open (with a path: no dialog), Save, Save As.
-  void NewProject();
-  bool OpenProject(const std::string& path);
-  bool SaveProject();
-  bool SaveProjectAs();
+  // Loads the settings and fills the window (the application's start-up),
+  // opening a project named first among the arguments after the program's.
+  void StartUp(const std::vector<std::string>& commandLine);
 
-  const MainFormModel& Form() const { return form_; }
+  Application& App() { return app_; }
   GridTableModel& RankingModel() { return *rankingModel_; }
   QPushButton& RankButton() { return *rankButton_; }
-
-  // RankWindow: what the Rank action reads from and shows in the window.
-  void ReadControls() override;
-  std::string KeywordBoxText() const override;
-  std::vector<std::string> FailedEngines() const override { return ranking_.FailedEngines(); }
-  RunSettings RunSettingsNow() override;
-  bool RankingGridVisible() const override;
-  void ShowRankingGrid() override;
-  void SetFocus(FocusTarget target) override;
-  void SetRunningDisplay(bool running, const std::string& rankCaption) override;
-  void SelectOrAddKeyword(const std::string& keyword) override;
-  void ReselectKeyword(const std::string& keyword) override;
 
   // RunObserver: the status bar and the progress display.
   void StatusText(std::string_view text) override;
@@ -72,6 +51,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Building the window (MainWindowLayout.cpp).
@@ -81,40 +61,25 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   void BuildStatusBar();
   void ConnectEdits();
 
-  // Mirroring (MainWindowSync.cpp): the form model into the widgets and back.
+  // Mirroring (MainWindowSync.cpp): the form model into the widgets.
   void ShowForm();
-  void TakeEdits();
-  void Edited();
-  void LoadKeywordCombos(const std::string& lastKeyword);
-  void SelectKeyword(int index);
-  void MoveEngines(int from, int to, bool all);
-  void ShowCaption();
+  void ShowLists();
+  void ShowStatusBar();
+  void ApplyFocus();
+  // Runs `action` on the form model or the application, then shows the result.
+  template <class Action>
+  void Do(Action action) {
+    action();
+    ShowForm();
+  }
 
   // Actions (MainWindowRun.cpp).
   void RankClicked();
   void AnalyzeClicked();
   void ShowImprovementReport();
-  void ShutdownTasks();
 
-  QtDialogs& dialogs_;
-  const Clock& clock_;
-  ProgramSettings& settings_;
-  SettingsStore* store_;
-  std::string defaultReportDirectory_;
-  const EngineCatalogue& catalogue_;
-  std::string path_;  // the open project file; empty when there is none
-
-  ProjectState project_;
-  MainFormModel form_;
-  ui::RankingGrid ranking_;
-  ui::TopUrlsGrid topUrls_;
-  ui::SelectedKeyword selected_;
-  NetworkState net_;
-  HttpClient client_;
-  HttpPageFetcher fetcher_;
-  RunReportFiles reports_;
-  RunServices services_;
-  RankController rank_;
+  Application app_;
+  MainFormModel& form_;
   bool syncing_ = false;        // widgets are being filled: their signals are no edits
   bool closeAfterRun_ = false;  // closed during a run: close when it has stopped
 
@@ -127,6 +92,8 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   QTabWidget* grids_ = nullptr;
   QTableView *rankingView_ = nullptr, *topUrlsView_ = nullptr;
   GridTableModel *rankingModel_ = nullptr, *topUrlsModel_ = nullptr;
+  std::array<QAction*, kRecentFileSlots> mnuFileName_{};
+  QAction* mnuFileSeparator_ = nullptr;
   std::array<QLabel*, 3> sbStatusBar_{};
   QProgressBar* progress_ = nullptr;
 };

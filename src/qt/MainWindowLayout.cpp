@@ -18,7 +18,6 @@
 
 #include "qt/GridTableModel.h"
 #include "qt/MainWindow.h"
-#include "qt/QtDialogs.h"
 #include "qt/QtText.h"
 
 namespace kestrova {
@@ -45,16 +44,24 @@ QPushButton* SmallButton(const char* text, QWidget* parent) {
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("&New", QKeySequence::New, this, [this] { NewProject(); });
-  file->addAction("&Open...", QKeySequence::Open, this, [this] {
-    if (auto path = dialogs_.ChooseOpenFile("Open Project", "Projects (*.rnk)")) {
-      OpenProject(*path);
-    }
-  });
-  file->addAction("&Save", QKeySequence::Save, this, [this] { SaveProject(); });
-  file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { SaveProjectAs(); });
+  file->addAction("&New", QKeySequence::New, this,
+                  [this] { Do([this] { app_.mnuFileNew_Click(); }); });
+  file->addAction("&Open...", QKeySequence::Open, this,
+                  [this] { Do([this] { app_.mnuFileOpen_Click(); }); });
+  file->addAction("&Save", QKeySequence::Save, this,
+                  [this] { Do([this] { app_.mnuFileSave_Click(); }); });
+  file->addAction("Save &As...", QKeySequence::SaveAs, this,
+                  [this] { Do([this] { app_.mnuFileSaveAs_Click(); }); });
+  mnuFileSeparator_ = file->addSeparator();
+  for (int i = 0; i < kRecentFileSlots; ++i) {
+    mnuFileName_[i] = file->addAction(QString(), this,
+                                      [this, i] { Do([this, i] { app_.mnuFileName_Click(i); }); });
+  }
   file->addSeparator();
-  file->addAction("E&xit", QKeySequence::Quit, this, [this] { close(); });
+  file->addAction("E&xit", QKeySequence::Quit, this, [this] {
+    Do([this] { app_.mnuFileExit_Click(); });
+    close();
+  });
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });
 }
@@ -92,14 +99,15 @@ QWidget* MainWindow::BuildSidePane() {
   moves->addStretch();
   struct Move {
     const char* text;
-    int from;
-    bool all;
+    void (MainFormModel::*click)();
   };
-  for (const Move& move : {Move{">", kAllSites, false}, Move{">>", kAllSites, true},
-                           Move{"<", kSelectedSites, false}, Move{"<<", kSelectedSites, true}}) {
+  for (const Move& move :
+       {Move{">", &MainFormModel::cmdSendOne_Click}, Move{">>", &MainFormModel::cmdSendAll_Click},
+        Move{"<", &MainFormModel::cmdBackOne_Click},
+        Move{"<<", &MainFormModel::cmdBackAll_Click}}) {
     QPushButton* button = SmallButton(move.text, pane);
     connect(button, &QPushButton::clicked, this,
-            [this, move] { MoveEngines(move.from, 1 - move.from, move.all); });
+            [this, move] { Do([this, move] { (form_.*move.click)(); }); });
     moves->addWidget(button);
   }
   moves->addStretch();
@@ -122,13 +130,14 @@ QWidget* MainWindow::BuildGridPane() {
   keywordRow->addWidget(new QLabel("Keyword:", pane));
   cmbKeyWords_ = new QComboBox(pane);
   cmbKeyWords_->setMinimumWidth(220);
-  connect(cmbKeyWords_, &QComboBox::activated, this, [this](int index) { SelectKeyword(index); });
+  connect(cmbKeyWords_, &QComboBox::activated, this,
+          [this](int index) { Do([this, index] { form_.cmbKeyWords_Click(index); }); });
   keywordRow->addWidget(cmbKeyWords_);
   keywordRow->addStretch();
   layout->addLayout(keywordRow);
 
-  rankingModel_ = new GridTableModel(ranking_.View(), this);
-  topUrlsModel_ = new GridTableModel(topUrls_.View(), this);
+  rankingModel_ = new GridTableModel(form_.ranking.View(), this);
+  topUrlsModel_ = new GridTableModel(form_.topUrls.View(), this);
   grids_ = new QTabWidget(pane);
   rankingView_ = MakeGridView(rankingModel_, grids_);
   topUrlsView_ = MakeGridView(topUrlsModel_, grids_);

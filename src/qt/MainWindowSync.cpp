@@ -1,18 +1,19 @@
 // Mirroring: the form model's controls are drawn into the widgets, and the
 // person's edits are taken back into the form model, which marks the change.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
-#include <algorithm>
 
 #include "base/Text.h"
-#include "engines/EngineCatalogue.h"
 #include "qt/GridTableModel.h"
 #include "qt/MainWindow.h"
-#include "qt/QtDialogs.h"
 #include "qt/QtText.h"
 
 namespace kestrova {
@@ -26,6 +27,12 @@ std::string KeywordLinesFromQt(const QString& text) {
   return ReplaceAll(FromQt(text), "\n", "\r\n");
 }
 
+// Only a text that differs is set, so the cursor of a field being typed in stays put.
+void ShowText(QLineEdit& widget, const std::string& text) {
+  const QString shown = ToQt(text);
+  if (widget.text() != shown) widget.setText(shown);
+}
+
 void ShowList(QListWidget& widget, const ListBox& box) {
   widget.clear();
   for (const std::string& item : box.items) widget.addItem(ToQt(item));
@@ -36,132 +43,119 @@ void ShowList(QListWidget& widget, const ListBox& box) {
 
 void MainWindow::ShowForm() {
   syncing_ = true;
-  txtDomain_->setText(ToQt(form_.txtDomain.text));
-  txtKeywords_->setPlainText(KeywordLinesToQt(form_.txtKeywords.text));
-  txtTimeOut_->setText(ToQt(form_.txtTimeOut.text));
-  txtKeywordDepth_->setText(ToQt(form_.txtKeywordDepth.text));
-  txtReportDirectory_->setText(ToQt(form_.txtReportDirectory.text));
-  for (int i = 0; i < 2; ++i) ShowList(*lstSites_[i], form_.lstSites[i]);
+  ShowText(*txtDomain_, form_.txtDomain.text);
+  const QString keywordLines = KeywordLinesToQt(form_.txtKeywords.text);
+  if (txtKeywords_->toPlainText() != keywordLines) txtKeywords_->setPlainText(keywordLines);
+  ShowText(*txtTimeOut_, form_.txtTimeOut.text);
+  ShowText(*txtKeywordDepth_, form_.txtKeywordDepth.text);
+  ShowText(*txtReportDirectory_, form_.txtReportDirectory.text);
+  ShowLists();
   const ComboBox& box = form_.cmbKeyWords[kKeywordBox];
   cmbKeyWords_->clear();
   for (const std::string& item : box.items) cmbKeyWords_->addItem(ToQt(item));
   cmbKeyWords_->setCurrentIndex(box.listIndex);
   if (box.listIndex < 0) cmbKeyWords_->setPlaceholderText(ToQt(box.text));
-  for (size_t i = 0; i < sbStatusBar_.size(); ++i) {
-    sbStatusBar_[i]->setText(ToQt(form_.sbStatusBar[i]));
+  for (int i = 0; i < kRecentFileSlots; ++i) {
+    mnuFileName_[i]->setText(ToQt(form_.mnuFileName[i].caption));
+    mnuFileName_[i]->setVisible(form_.mnuFileName[i].visible);
   }
+  mnuFileSeparator_->setVisible(form_.mnuFileSeparator.visible);
+  ShowStatusBar();
+  grids_->setCurrentWidget(form_.rankingGridVisible ? rankingView_ : topUrlsView_);
   rankingModel_->Refresh();
   topUrlsModel_->Refresh();
-  ShowCaption();
+  // During a run only the Rank button (now Stop) takes input.
+  rankButton_->setText(ToQt(form_.rankCaption));
+  for (QWidget* input : std::initializer_list<QWidget*>{txtDomain_, txtKeywords_, txtTimeOut_,
+                                                        txtKeywordDepth_, txtReportDirectory_,
+                                                        lstSites_[0], lstSites_[1], menuBar()}) {
+    input->setEnabled(!form_.running);
+  }
+  setWindowTitle(ToQt(form_.caption));
+  ApplyFocus();
   syncing_ = false;
 }
 
-void MainWindow::ShowCaption() {
-  setWindowTitle(ToQt(form_.caption));
+void MainWindow::ShowLists() {
+  for (int i = 0; i < 2; ++i) ShowList(*lstSites_[i], form_.lstSites[i]);
 }
 
-void MainWindow::TakeEdits() {
-  form_.txtDomain.text = FromQt(txtDomain_->text());
-  form_.txtKeywords.text = KeywordLinesFromQt(txtKeywords_->toPlainText());
-  form_.txtTimeOut.text = FromQt(txtTimeOut_->text());
-  form_.txtKeywordDepth.text = FromQt(txtKeywordDepth_->text());
-  form_.txtReportDirectory.text = FromQt(txtReportDirectory_->text());
+void MainWindow::ShowStatusBar() {
+  for (size_t i = 0; i < sbStatusBar_.size(); ++i) {
+    sbStatusBar_[i]->setText(ToQt(form_.sbStatusBar[i]));
+  }
 }
 
-void MainWindow::Edited() {
-  if (syncing_) return;
-  TakeEdits();
-  form_.MarkModified();
-  ShowCaption();
+void MainWindow::ApplyFocus() {
+  QWidget* target = nullptr;
+  switch (form_.focus) {
+    case FormFocus::None:
+      return;
+    case FormFocus::Domain:
+      target = txtDomain_;
+      break;
+    case FormFocus::KeywordBox:
+      target = cmbKeyWords_;
+      break;
+    case FormFocus::KeywordLines:
+      target = txtKeywords_;
+      break;
+    case FormFocus::ReportDirectory:
+      target = txtReportDirectory_;
+      break;
+    case FormFocus::VisibleGrid:
+      target = grids_->currentWidget();
+      break;
+  }
+  form_.focus = FormFocus::None;
+  if (target != nullptr) target->setFocus();
 }
 
 void MainWindow::ConnectEdits() {
-  for (QLineEdit* field : {txtDomain_, txtTimeOut_, txtKeywordDepth_, txtReportDirectory_}) {
-    connect(field, &QLineEdit::textEdited, this, [this] { Edited(); });
+  // Each edit goes into its field of the form model, which marks the change.
+  auto edited = [this](TextBox& field, std::string text) {
+    if (syncing_) return;
+    field.text = std::move(text);
+    form_.MarkModified();
+    setWindowTitle(ToQt(form_.caption));
+  };
+  for (auto [widget, field] :
+       {std::pair{txtDomain_, &form_.txtDomain}, std::pair{txtTimeOut_, &form_.txtTimeOut},
+        std::pair{txtKeywordDepth_, &form_.txtKeywordDepth},
+        std::pair{txtReportDirectory_, &form_.txtReportDirectory}}) {
+    connect(widget, &QLineEdit::textEdited, this,
+            [edited, field = field](const QString& text) { edited(*field, FromQt(text)); });
   }
-  connect(txtKeywords_, &QPlainTextEdit::textChanged, this, [this] { Edited(); });
+  connect(txtKeywords_, &QPlainTextEdit::textChanged, this, [this, edited] {
+    edited(form_.txtKeywords, KeywordLinesFromQt(txtKeywords_->toPlainText()));
+  });
   for (int i = 0; i < 2; ++i) {
     connect(lstSites_[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
       if (!syncing_) form_.lstSites[i].listIndex = row;
     });
-    // A double click moves the name to the other list.
     connect(lstSites_[i], &QListWidget::itemDoubleClicked, this,
-            [this, i] { MoveEngines(i, 1 - i, false); });
+            [this, i] { Do([this, i] { form_.lstSites_DblClick(i); }); });
   }
+  connect(grids_, &QTabWidget::currentChanged, this, [this] {
+    if (!syncing_) form_.rankingGridVisible = grids_->currentWidget() == rankingView_;
+  });
   connect(topUrlsView_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-    topUrls_.View().SetCurrentCol(index.column());
-    topUrls_.View().SetCurrentRow(index.row() + 1);
-    topUrls_.ClickCurrentCell();
-    form_.lblNumTotal.caption = topUrls_.CountText();
+    ui::TopUrlsGrid& grid = form_.topUrls;
+    grid.View().SetCurrentCol(index.column());
+    grid.View().SetCurrentRow(index.row() + 1);
+    grid.ClickCurrentCell();
+    form_.lblNumTotal.caption = grid.CountText();
     topUrlsModel_->Refresh();
   });
   connect(topUrlsView_, &QTableView::doubleClicked, this,
-          [this] { topUrls_.DoubleClick(dialogs_); });
+          [this] { form_.topUrls.DoubleClick(app_.dialogs); });
   connect(rankingView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     const ui::GridCellRef cell{index.row() + 1, index.column()};
-    if (auto hint = ranking_.DoubleClick(cell, project_, selected_, dialogs_)) {
-      sbStatusBar_[2]->setText(ToQt(*hint));
+    if (auto hint = form_.ranking.DoubleClick(cell, app_.project, form_.selected, app_.dialogs)) {
+      form_.sbStatusBar[2] = *hint;
+      ShowStatusBar();
     }
   });
-}
-
-void MainWindow::LoadKeywordCombos(const std::string& lastKeyword) {
-  ComboBox& box = form_.cmbKeyWords[kKeywordBox];
-  box.items = RankingKeywords(project_);
-  box.listIndex = -1;
-  box.text = std::string(kNoProjectFile);
-  if (!box.items.empty()) {
-    const auto found = std::find(box.items.begin(), box.items.end(), lastKeyword);
-    box.listIndex = found == box.items.end() ? 0 : static_cast<int>(found - box.items.begin());
-  }
-  SelectKeyword(box.listIndex);
-}
-
-void MainWindow::SelectKeyword(int index) {
-  ComboBox& box = form_.cmbKeyWords[kKeywordBox];
-  if (index < 0 || index >= static_cast<int>(box.items.size())) {
-    box.listIndex = -1;
-    selected_.reset();
-  } else {
-    box.listIndex = index;
-    box.text = box.items[index];
-    selected_ = box.text;
-  }
-  ranking_.DisplayRankingData(project_, selected_);
-  topUrls_.DisplayTopUrlsData(project_, selected_);
-  rankingModel_->Refresh();
-  topUrlsModel_->Refresh();
-}
-
-void MainWindow::MoveEngines(int from, int to, bool all) {
-  ListBox& source = form_.lstSites[from];
-  ListBox& target = form_.lstSites[to];
-  if (all) {
-    if (source.items.empty()) return;
-    if (from == kAllSites) {
-      target.items.insert(target.items.end(), source.items.begin(), source.items.end());
-      source.items.clear();
-    } else {
-      // Back to all: every catalogue engine is offered again, even a missing one.
-      ProjectState lists;
-      lists.AvailableEngines = target.items;
-      SyncEngineLists(lists, form_.catalogue);
-      target.items = lists.AvailableEngines;
-      source.items.clear();
-    }
-  } else {
-    const int row = lstSites_[from]->currentRow();
-    if (row < 0 || row >= static_cast<int>(source.items.size())) return;
-    target.items.push_back(source.items[row]);
-    source.items.erase(source.items.begin() + row);
-  }
-  source.listIndex = target.listIndex = -1;
-  syncing_ = true;
-  ShowList(*lstSites_[from], source);
-  ShowList(*lstSites_[to], target);
-  syncing_ = false;
-  form_.MarkModified();
-  ShowCaption();
 }
 
 }  // namespace kestrova

@@ -59,6 +59,20 @@ std::optional<std::string> Chosen(const QString& path) {
   return FromQt(path);
 }
 
+// A file dialog in Qt's own look (the platform's where it has one), opening in
+// the set-up's folder with its proposed name.
+FileDialogAnswer RunFileDialog(QWidget* parent, const FileDialogSetup& setup,
+                               QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, ToQt(setup.title), ToQt(setup.directory), ToQt(setup.filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(ToQt(setup.defaultExtension));
+  if (!setup.fileName.empty()) dialog.selectFile(ToQt(setup.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return {Chosen(dialog.selectedFiles().constFirst())};
+}
+
 }  // namespace
 
 MessageAnswer QtDialogs::ShowMessage(std::string_view text, std::string_view title,
@@ -71,16 +85,12 @@ MessageAnswer QtDialogs::ShowMessage(std::string_view text, std::string_view tit
   return AnswerFor(answer);
 }
 
-std::optional<std::string> QtDialogs::ChooseOpenFile(std::string_view title,
-                                                     std::string_view filter) {
-  return Chosen(QFileDialog::getOpenFileName(parent_, ToQt(title), {}, ToQt(filter)));
+FileDialogAnswer QtDialogs::ChooseOpenFile(const FileDialogSetup& setup) {
+  return RunFileDialog(parent_, setup, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtDialogs::ChooseSaveFile(std::string_view title,
-                                                     std::string_view filter,
-                                                     std::string_view suggestedName) {
-  return Chosen(
-      QFileDialog::getSaveFileName(parent_, ToQt(title), ToQt(suggestedName), ToQt(filter)));
+FileDialogAnswer QtDialogs::ChooseSaveFile(const FileDialogSetup& setup) {
+  return RunFileDialog(parent_, setup, QFileDialog::AcceptSave);
 }
 
 std::optional<std::string> QtDialogs::ChooseDirectory(std::string_view title,

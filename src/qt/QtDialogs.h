@@ -17,10 +17,8 @@ class QtDialogs final : public Dialogs {
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
-  std::optional<std::string> ChooseOpenFile(std::string_view title,
-                                            std::string_view filter) override;
-  std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view filter,
-                                            std::string_view suggestedName) override;
+  FileDialogAnswer ChooseOpenFile(const FileDialogSetup& setup) override;
+  FileDialogAnswer ChooseSaveFile(const FileDialogSetup& setup) override;
   std::optional<std::string> ChooseDirectory(std::string_view title,
                                              std::string_view start) override;
   void OpenUrl(std::string_view url) override;

@@ -6,16 +6,16 @@
 #include <cstring>
 #include <memory>
 
-#include "base/Date.h"
-#include "base/Files.h"
+#include "base/Process.h"
 #include "base/ProductInfo.h"
-#include "base/Text.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtText.h"
 #include "store/SettingsPaths.h"
+#include "store/SettingsStore.h"
 #include "store/UserEngines.h"
+#include "store/XdgFileAssociation.h"
 
 namespace {
 
@@ -60,29 +60,29 @@ int main(int argc, char** argv) {
   const ProgramPaths paths = ProgramPathsFromEnvironment();
   std::unique_ptr<SettingsBackend> backend = OpenQtSettingsBackend(paths.configDirectory);
   SettingsStore store(*backend, dialogs, kProductName);
-  store.ReportBackendProblems();
-  ProgramSettings settings;
-  LoadSettings(store, settings);  // a failure was shown; the defaults stand
-
-  // A missing report directory stops nothing here; the run checks it again.
-  const std::string reportDirectory = DefaultReportDirectory(paths);
-  if (!DirExists(reportDirectory)) MakeDirectories(reportDirectory);
-
   // A bad engines file costs its bad engines, never the start.
   const CatalogueLoad engines = LoadProgramCatalogue(UserEnginesPath(paths), false);
   if (!engines.problems.empty()) {
     dialogs.ShowMessage(UserEnginesMessage(engines.problems), kProductName, MessageButtons::Ok,
                         MessageIcon::Exclamation);
   }
-
+  const std::string programPath = CurrentProgramPath();
+  const std::unique_ptr<FileAssociation> association = ChooseFileAssociation(store, programPath);
   SystemClock clock;
-  MainWindow window(dialogs, clock, settings, &store, reportDirectory, engines.catalogue);
-  window.show();
 
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) {
-    const std::string path = FromQt(args.at(1));
-    if (FindNoCase(path, "rnk") > 0 && FileExists(path)) window.OpenProject(path);
+  MainWindow window(dialogs, clock, paths, engines.catalogue);
+  dialogs.SetParent(&window);
+  Application& application = window.App();
+  application.store = &store;
+  application.association = association.get();
+  application.programPath = programPath;
+  std::vector<std::string> commandLine;
+  for (const QString& argument : QApplication::arguments().mid(1)) {
+    commandLine.push_back(FromQt(argument));
   }
-  return QApplication::exec();
+  window.StartUp(commandLine);
+  window.show();
+  const int code = QApplication::exec();
+  dialogs.SetParent(nullptr);
+  return code;
 }

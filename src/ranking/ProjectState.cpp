@@ -1,6 +1,7 @@
 #include "ranking/ProjectState.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "engines/EngineCatalogue.h"
 
@@ -41,9 +42,12 @@ int FreeKeywordRecords(ProjectState& project, std::string_view keyword) {
 }
 
 std::vector<std::string> RankingKeywords(const ProjectState& project) {
+  // One pass with a set of the keywords seen: a project holds up to 32,767
+  // distinct keywords, and a search of the list for each would cost their square.
   std::vector<std::string> keywords;
+  std::unordered_set<std::string_view> seen;
   for (const RankingRecord& record : project.Rankings) {
-    if (!record.IsFree() && !Contains(keywords, record.Keyword)) {
+    if (!record.IsFree() && seen.insert(record.Keyword).second) {
       keywords.push_back(record.Keyword);
     }
   }

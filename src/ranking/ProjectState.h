@@ -140,7 +140,8 @@ struct ProjectState {
 bool IsNoProjectFile(std::string_view name);
 
 // 1-based index of the first record, in list order, that is for `keyword` on
-// `engine` (exact comparison) or is free; 0 when there is none.
+// `engine` (exact comparison) or is free; 0 when there is none. One pass over
+// the records; a run, which looks up a record per check, keeps a RecordIndex.
 int FindRankingRecord(const ProjectState& project, std::string_view keyword,
                       std::string_view engine);
 

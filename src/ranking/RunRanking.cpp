@@ -6,6 +6,7 @@
 #include "base/Text.h"
 #include "net/BusyPointer.h"
 #include "ranking/EngineCheck.h"
+#include "ranking/RecordIndex.h"
 #include "ranking/RecordUpdate.h"
 #include "ranking/ResultFolders.h"
 #include "ranking/RunTexts.h"
@@ -17,19 +18,17 @@ void Note(RunServices& services, bool ok, const char* what) {
   if (!ok) services.observer.WriteFailed(what);
 }
 
-bool IsKeywordOfAnyRecord(const ProjectState& project, const std::string& line) {
-  return std::any_of(project.Rankings.begin(), project.Rankings.end(),
-                     [&line](const RankingRecord& record) { return record.Keyword == line; });
-}
-
 // New lines get their records up front, as free records at the end of the list.
-void GrowForNewLines(ProjectState& project, const std::vector<std::string>& lines) {
+void GrowForNewLines(ProjectState& project, RecordIndex& index,
+                     const std::vector<std::string>& lines) {
   std::size_t newLines = 0;
   for (const std::string& line : lines) {
-    if (!line.empty() && !IsKeywordOfAnyRecord(project, line)) ++newLines;
+    if (!line.empty() && !index.HasKeyword(line)) ++newLines;
   }
   const std::size_t wanted = project.Rankings.size() + newLines * project.SelectedEngines.size();
-  project.Rankings.resize(std::min<std::size_t>(wanted, kMaxRecords));
+  const std::size_t grown = std::min<std::size_t>(wanted, kMaxRecords);
+  for (std::size_t slot = project.Rankings.size(); slot < grown; ++slot) index.AddedFree(slot);
+  project.Rankings.resize(std::max(grown, project.Rankings.size()));
 }
 
 bool AskForReportFolder(RunServices& services) {
@@ -44,7 +43,7 @@ bool AskForReportFolder(RunServices& services) {
 }
 
 // Checks one keyword line on every selected engine; false when Stop ended it.
-bool CheckLine(RunServices& services, const std::string& line) {
+bool CheckLine(RunServices& services, RecordIndex& index, const std::string& line) {
   ProjectState& project = services.project;
   services.reports.KeywordLogKeyword();
   // A copy: the list is not to change under the run, whatever the window does.
@@ -58,9 +57,10 @@ bool CheckLine(RunServices& services, const std::string& line) {
     services.observer.StatusText(texts::kSearchingPrefix + engine + " ] engine " +
                                  FormatDigits(e + 1, 2) + " of " + FormatDigits(count, 2));
     const CheckOutcome outcome = CheckEngine(services, line, engine);
-    if (const auto slot = RecordSlotFor(project, line, engine)) {
+    if (const auto slot = RecordSlotFor(project, index, line, engine)) {
       UpdateRankingRecord(project.Rankings[*slot], outcome, line, engine, project.Domain,
                           project.KeywordDepth, FormatRecordDate(services.clock.Now()));
+      index.Taken(*slot, line, engine);
       if (services.history) services.history->RecordWritten(project.Rankings[*slot]);
     } else {
       services.observer.WriteFailed("ranking record (the list is full)");
@@ -85,10 +85,10 @@ std::vector<std::string> KeywordLines(const std::string& keywordText) {
   return lines;
 }
 
-std::optional<std::size_t> RecordSlotFor(ProjectState& project, const std::string& keyword,
-                                         const std::string& engine) {
-  const int index = FindRankingRecord(project, keyword, engine);
-  if (index > 0) return static_cast<std::size_t>(index - 1);
+std::optional<std::size_t> RecordSlotFor(ProjectState& project, const RecordIndex& index,
+                                         const std::string& keyword, const std::string& engine) {
+  const int found = index.Find(keyword, engine);
+  if (found > 0) return static_cast<std::size_t>(found - 1);
   if (project.Rankings.size() >= static_cast<std::size_t>(kMaxRecords)) return std::nullopt;
   project.Rankings.emplace_back();
   return project.Rankings.size() - 1;
@@ -126,12 +126,14 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   bool stopped = false;
   const std::vector<std::string> lines = KeywordLines(project.KeywordText);
   if (!lines.empty()) {
-    GrowForNewLines(project, lines);
+    // Built once: from here on only this run changes the records.
+    RecordIndex index(project.Rankings);
+    GrowForNewLines(project, index, lines);
     services.reports.KeywordLogOpening();
     for (const std::string& line : lines) {
       state.LastRunKeyword = line;
       if (line.empty()) continue;
-      if (!CheckLine(services, line)) {
+      if (!CheckLine(services, index, line)) {
         stopped = true;
         break;
       }

@@ -14,6 +14,8 @@
 
 namespace kestrova {
 
+class RecordIndex;
+
 // The run's own state, shared with the window while it runs.
 struct RunState {
   bool RunInProgress = false;
@@ -41,8 +43,9 @@ std::vector<std::string> KeywordLines(const std::string& keywordText);
 
 // Index (0-based) of the record for `keyword` on `engine`, or of the first free
 // one, growing the list by one when there is neither. Nothing when the list is
-// full (32,767 records).
-std::optional<std::size_t> RecordSlotFor(ProjectState& project, const std::string& keyword,
-                                         const std::string& engine);
+// full (32,767 records). `index` is the run's index over the records; the
+// caller tells it of the record it then writes.
+std::optional<std::size_t> RecordSlotFor(ProjectState& project, const RecordIndex& index,
+                                         const std::string& keyword, const std::string& engine);
 
 }  // namespace kestrova

@@ -12,10 +12,10 @@
 
 #include "base/Process.h"
 #include "store/FileAssociation.h"
+#include "store/Settings.h"
 
 namespace kestrova {
 
-inline constexpr const char* kProjectExtension = "rnk";
 inline constexpr const char* kProjectMimeType = "application/x-kestrova-project";
 inline constexpr const char* kDesktopEntrySuffix = ".desktop";
 

@@ -13,13 +13,27 @@
 
 namespace kestrova {
 
+// What a file dialog starts with.
+struct FileDialogSetup {
+  std::string title;
+  std::string filter;            // "*.rnk"
+  std::string directory;         // the folder it opens in
+  std::string fileName;          // the name it proposes; may be empty
+  std::string defaultExtension;  // "rnk": added to a name typed without one
+};
+
+// What came of a file dialog: the chosen path, or none when the person
+// cancelled (error 0) or the dialog itself failed (its error number).
+struct FileDialogAnswer {
+  std::optional<std::string> path;
+  int error = 0;
+};
+
 class Dialogs : public Messenger {
  public:
-  // File dialogs; nothing when the person cancels.
-  virtual std::optional<std::string> ChooseOpenFile(std::string_view title,
-                                                    std::string_view filter) = 0;
-  virtual std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view filter,
-                                                    std::string_view suggestedName) = 0;
+  virtual FileDialogAnswer ChooseOpenFile(const FileDialogSetup& setup) = 0;
+  virtual FileDialogAnswer ChooseSaveFile(const FileDialogSetup& setup) = 0;
+  // The folder chooser; nothing when the person cancels.
   virtual std::optional<std::string> ChooseDirectory(std::string_view title,
                                                      std::string_view start) = 0;
   // Opens a web address in the default browser, or a local file with its handler.

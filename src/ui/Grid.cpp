@@ -99,6 +99,15 @@ void Grid::SetText(int row, int col, std::string text) {
   if (Cell* cell = Edit(row, col)) cell->text = std::move(text);
 }
 
+std::unordered_map<std::string, std::vector<int>> Grid::RowsByText(int col) const {
+  std::unordered_map<std::string, std::vector<int>> rows;
+  for (int row = FixedRows(); row < Rows(); ++row) {
+    const std::string& text = Text(row, col);
+    if (!text.empty()) rows[text].push_back(row);
+  }
+  return rows;
+}
+
 void Grid::ClearTexts() {
   for (auto& row : cells_)
     for (auto& cell : row) cell.text.clear();

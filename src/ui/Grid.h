@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kestrova::ui {
@@ -56,6 +57,8 @@ class Grid {
   const std::string& Text(int row, int col) const { return At(row, col).text; }
   void SetText(int row, int col, std::string text);
   void ClearTexts();  // every cell's text, header included
+  // The data rows (top to bottom) of every non-empty text in column `col`.
+  std::unordered_map<std::string, std::vector<int>> RowsByText(int col) const;
 
   // The current cell, as the widget's Row and Col properties.
   int CurrentRow() const { return currentRow_; }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/ItemList.h"
+
 namespace kestrova {
 
 struct TextBox {
@@ -29,9 +31,16 @@ struct Label {
 
 // A drop-down list with an edit text; listIndex -1 selects nothing.
 struct ComboBox {
-  std::vector<std::string> items;
+  ItemList items;
   int listIndex = -1;
   std::string text;
+  bool enabled = true;
+};
+
+// A menu item, or the separator line above a group of them.
+struct MenuItem {
+  std::string caption;
+  bool visible = true;
   bool enabled = true;
 };
 

@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "store/ProjectFile.h"
 #include "ui/Dialogs.h"
+#include "ui/FormTexts.h"
 
 namespace kestrova {
 namespace {
@@ -28,7 +29,12 @@ int CheckValue(Integer value) {
 
 MainFormModel::MainFormModel(ProjectState& project, Dialogs& dialogs,
                              const EngineCatalogue& catalogue, const Clock& clock)
-    : project(project), dialogs(dialogs), catalogue(catalogue), clock(clock) {}
+    : project(project),
+      dialogs(dialogs),
+      catalogue(catalogue),
+      clock(clock),
+      ranking(catalogue),
+      topUrls(catalogue) {}
 
 void MainFormModel::ReadControls() {
   ProjectState& p = project;
@@ -117,9 +123,24 @@ bool MainFormModel::SaveProject(const std::string& path, std::string* error) {
 }
 
 bool MainFormModel::LoadProject(const std::string& path) {
-  if (!ReadProjectFile(path, project, dialogs, catalogue)) return false;
+  // Read into a copy: a file that stops half way must not leave its first
+  // records mixed into the open project, which a later save would write.
+  ProjectState read = project;
+  if (!ReadProjectFile(path, read, dialogs, catalogue)) return false;
+  project = std::move(read);
   WriteControls();
   return true;
+}
+
+void MainFormModel::SetupGrids() {
+  ranking.SetupRankingGrid();
+  topUrls.SetupTopUrlsGrid();
+  lblNumTotal.caption = texts::kNoneCounted;
+}
+
+void MainFormModel::RedrawGrids() {
+  ranking.DisplayRankingData(project, selected);
+  topUrls.DisplayTopUrlsData(project, selected);
 }
 
 }  // namespace kestrova

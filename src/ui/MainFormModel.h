@@ -1,10 +1,12 @@
 // The main window as data: every control the project and the settings are bound to,
-// and the operations that move values between those controls and the open project.
-// The window's event handlers are methods of this model; the Qt window only draws
-// its state and forwards events.
+// both grids with the keyword they show, and the operations that move values
+// between those controls and the open project. The window's event handlers are
+// methods of this model; the Qt window only draws its state and forwards events,
+// and the command line drives the same methods without a screen.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "base/Date.h"
@@ -12,6 +14,8 @@
 #include "ranking/ProjectState.h"
 #include "store/Settings.h"
 #include "ui/MainFormControls.h"
+#include "ui/RankingGrid.h"
+#include "ui/TopUrlsGrid.h"
 
 namespace kestrova {
 
@@ -25,6 +29,10 @@ constexpr int kAllSites = 0;         // lstSites: engines not selected
 constexpr int kSelectedSites = 1;    // lstSites: engines to check
 constexpr int kDateChoices = 0;      // cmbDatePreference: the present time in each format
 constexpr int kDateFormats = 1;      // cmbDatePreference: the formats; index = preference
+constexpr int kOwnAgent = 3;         // optAgent: the person's own user-agent text
+
+// Where the keyboard focus is to go next; the window moves it and sets None.
+enum class FormFocus { None, Domain, KeywordBox, KeywordLines, ReportDirectory, VisibleGrid };
 
 class MainFormModel {
  public:
@@ -59,8 +67,38 @@ class MainFormModel {
   TextBox txtHttpProxy, txtPortProxy, txtUserAgentToUse;
   std::array<OptionButton, 4> optAgent;
 
+  // The "CustomAgent" setting as the person left it: the Own choice's text.
+  std::string customAgent;
+
   // Status bar panels 1 to 3 (panel n is sbStatusBar[n - 1]).
   std::array<std::string, 3> sbStatusBar;
+
+  // grdRanking and grdTopUrls, the keyword they show (cmbKeyWords' choice), and
+  // which of the two is in view.
+  ui::RankingGrid ranking;
+  ui::TopUrlsGrid topUrls;
+  ui::SelectedKeyword selected;
+  bool rankingGridVisible = true;
+
+  // The open project file's full path: "" before any file was opened, "(none)"
+  // after New and Clear all rankings.
+  std::string openPath;
+  // File menu: the recent-file items 0 to 4 and the separator above them.
+  std::array<MenuItem, kRecentFileSlots> mnuFileName;
+  MenuItem mnuFileSeparator;
+
+  // The Rank button (its caption reads "Stop" during a run) and the run state
+  // the window shows: while running only that button takes input.
+  std::string rankCaption = "Rank";
+  bool running = false;
+  FormFocus focus = FormFocus::None;
+
+  // The screen that mirrors this model, told to draw it at once in the middle
+  // of a long operation (a run, a file being read); none without a screen.
+  std::function<void()> showNow;
+  void ShowNow() const {
+    if (showNow) showNow();
+  }
 
   // Copies the controls into the project (before a save and at the start of a run):
   // texts trimmed, numbers by their leading numeric part, a time-out below 1 as 50.
@@ -80,8 +118,58 @@ class MainFormModel {
   // Saves the controls' current values to `path` (ReadControls, then the file).
   bool SaveProject(const std::string& path, std::string* error = nullptr);
   // Reads `path` into the project and, when it read completely, into the controls.
-  // A damaged file shows the read error and leaves the controls as they were.
+  // A damaged file shows the read error and changes neither project nor controls.
   bool LoadProject(const std::string& path);
+
+  // Both grids laid out afresh (SetupRankingGrid, SetupTopUrlsGrid) and the
+  // total label back to "00".
+  void SetupGrids();
+
+  // Keyword box (MainFormKeywords.cpp). The box lists the keywords that have
+  // records plus those added while the project is open.
+  void cmdAddKeyword_Click();
+  void cmdDelKeyword_Click();
+  void cmdClearAllKeywords_Click();
+  // Chooses entry `index` (-1 or out of range: nothing) and redraws both grids for it.
+  void cmbKeyWords_Click(int index);
+  // After a load: the box holds the records' keywords; the entry equal to
+  // `lastRunKeyword` (else the first) is chosen, or "(none)" shows when empty.
+  void LoadKeywordCombos(const std::string& lastRunKeyword);
+  // Adds every keyword of the records that the box lacks, in record order.
+  void AddRecordKeywords();
+  // Chooses the entry equal to `keyword`, adding it when missing (run start).
+  void SelectOrAddKeyword(const std::string& keyword);
+  // Adds the records' keywords, clears the choice, then chooses the entry equal
+  // to `keyword` if there is one (run end).
+  void ReselectKeyword(const std::string& keyword);
+  bool HasKeyword(const std::string& keyword) const;
+  // A key typed into txtDomain: false (after the message) when it is refused,
+  // which it is while ranking records exist, unless it is Ctrl+C.
+  bool txtDomain_KeyPress(int key);
+
+  // Engine lists (MainFormEngines.cpp): the chosen name, or all, across.
+  void cmdSendOne_Click();
+  void cmdSendAll_Click();
+  void cmdBackOne_Click();
+  void cmdBackAll_Click();
+  void lstSites_DblClick(int index);
+
+  // Fields (MainFormFields.cpp).
+  void LoadDatePreference();
+  void cmbDatePreference_Change(int index);
+  void txtTimeOut_Change();
+  void optAgent_Click(int index);
+  void txtUserAgentToUse_Change();
+  void chkBoldRankingGrid_Click();
+  void cmdReportBrowse_Click();
+  // The network and display choices of the settings into their fields.
+  void ShowStoredChoices(const ProgramSettings& settings);
+  // The custom agent and the bold choice back into the settings; the network
+  // fields follow with SaveSettings(store, settings, NetworkFields()).
+  void TakeStoredChoices(ProgramSettings& settings) const;
+
+ private:
+  void RedrawGrids();
 };
 
 }  // namespace kestrova

@@ -101,16 +101,15 @@ void RankingGrid::DisplayRankingData(const ProjectState& project, const Selected
     for (int col = 3; col < grid_.Cols(); ++col) grid_.SetText(row, col, "");
   if (keyword->empty()) return;  // free records are no results of any keyword
 
-  // Rows are found by the engine name, so a sorted grid fills as well (every
-  // row is visited: after a sort an engine may stand in the last row). A later
-  // record of the same pair wins.
-  for (int row = 1; row < grid_.Rows(); ++row) {
-    const std::string& engine = grid_.Text(row, 0);
-    if (engine.empty()) continue;
-    for (const RankingRecord& record : project.Rankings) {
-      if (record.Engine == engine && record.Keyword == *keyword)
-        FillRecordRow(grid_, row, record, bold_);
-    }
+  // Rows are found by the engine name, so a sorted grid fills as well (after a
+  // sort an engine may stand in the last row). One pass over the records, in
+  // order: a later record of the same pair wins.
+  const auto rowsOfEngine = grid_.RowsByText(0);
+  for (const RankingRecord& record : project.Rankings) {
+    if (record.Keyword != *keyword) continue;
+    const auto rows = rowsOfEngine.find(record.Engine);
+    if (rows == rowsOfEngine.end()) continue;
+    for (int row : rows->second) FillRecordRow(grid_, row, record, bold_);
   }
 }
 

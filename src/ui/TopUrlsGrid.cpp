@@ -58,11 +58,13 @@ void TopUrlsGrid::DisplayTopUrlsData(const ProjectState& project, const Selected
   }
   if (keyword->empty()) return;  // free records are no results of any keyword
 
-  for (int row = 1; row < grid_.Rows(); ++row) {
-    const std::string& engine = grid_.Text(row, 0);
-    if (engine.empty()) continue;
-    for (const RankingRecord& record : project.Rankings) {
-      if (record.Engine != engine || record.Keyword != *keyword) continue;
+  // One pass over the records, in order; rows are found by the engine name.
+  const auto rowsOfEngine = grid_.RowsByText(0);
+  for (const RankingRecord& record : project.Rankings) {
+    if (record.Keyword != *keyword) continue;
+    const auto rows = rowsOfEngine.find(record.Engine);
+    if (rows == rowsOfEngine.end()) continue;
+    for (int row : rows->second) {
       for (int col = 1; col <= kTopUrlSlots && col < grid_.Cols(); ++col) {
         Cell& cell = *grid_.Edit(row, col);
         cell.alignment = Alignment::Left;

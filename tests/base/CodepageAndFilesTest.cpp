@@ -4,6 +4,7 @@
 
 #include "base/Codepage.h"
 #include "base/Files.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -24,27 +25,24 @@ TEST(Codepage, EveryByteSurvivesTheTripThroughUtf8) {
 }
 
 TEST(Files, ExistenceTestsTrimAndTellFilesFromFolders) {
-  auto dir = std::filesystem::temp_directory_path() / "kestrova-files-test";
-  std::filesystem::remove_all(dir);
-  ASSERT_TRUE(MakeDirectory(dir.string()));
-  EXPECT_TRUE(MakeDirectory(dir.string())) << "an existing folder is fine";
-  std::string file = (dir / "a.txt").string();
+  test::TempFolder folder;
+  const std::string dir = folder / "made";
+  ASSERT_TRUE(MakeDirectory(dir));
+  EXPECT_TRUE(MakeDirectory(dir)) << "an existing folder is fine";
+  std::string file = dir + "/a.txt";
   EXPECT_FALSE(FileExists(file));
   ASSERT_TRUE(WriteFileAtomically(file, "one"));
   EXPECT_TRUE(FileExists("  " + file + " "));
-  EXPECT_FALSE(FileExists(dir.string()));
-  EXPECT_TRUE(DirExists(dir.string()));
+  EXPECT_FALSE(FileExists(dir));
+  EXPECT_TRUE(DirExists(dir));
   EXPECT_FALSE(DirExists(file));
   EXPECT_FALSE(FileExists("   "));
   EXPECT_FALSE(MakeDirectory(file)) << "a file is in the way";
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
-  auto dir = std::filesystem::temp_directory_path() / "kestrova-atomic-test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  std::string file = (dir / "p.rnk").string();
+  test::TempFolder dir;
+  std::string file = dir / "p.rnk";
   ASSERT_TRUE(WriteFileAtomically(file, "first"));
   ASSERT_TRUE(WriteFileAtomically(file, std::string("sec\0nd", 6)));
   std::string bytes;
@@ -52,12 +50,11 @@ TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
   EXPECT_EQ(bytes, std::string("sec\0nd", 6));
   // A target in a folder that does not exist fails and reports why.
   std::string error;
-  EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "x").string(), "x", &error));
+  EXPECT_FALSE(WriteFileAtomically(dir / "missing/x", "x", &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(ReadWholeFile((dir / "none").string(), bytes, &error));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
+  EXPECT_FALSE(ReadWholeFile(dir / "none", bytes, &error));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
       << "no temporary file is left behind";
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 // simulator are covered end to end.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "base/Files.h"
 #include "cli/CliTestSupport.h"
 #include "support/ScriptedServer.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -22,16 +22,10 @@ const std::string kPage =
 
 class AnalyzeCommand : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() / ("kestrova-analyze-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir_);
-    ASSERT_TRUE(WriteFileAtomically(Path("page.html"), kPage));
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  void SetUp() override { ASSERT_TRUE(WriteFileAtomically(Path("page.html"), kPage)); }
+  std::string Path(const std::string& name) const { return dir_ / name; }
 
-  std::filesystem::path dir_;
+  test::TempFolder dir_{"kestrova-analyze-"};
 };
 
 TEST_F(AnalyzeCommand, PrintsEveryStoredFieldInOrder) {

@@ -2,10 +2,9 @@
 // and annotated pages on request.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "base/Files.h"
 #include "cli/CliTestSupport.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -15,10 +14,9 @@ std::string Fixture(const char* name) {
 }
 
 TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePages) {
-  const auto dir = std::filesystem::temp_directory_path() / "kestrova-parse-test";
-  std::filesystem::create_directories(dir);
-  const std::string marked = (dir / "marked.html").string();
-  const std::string annotated = (dir / "annotated.html").string();
+  test::TempFolder dir("kestrova-parse-");
+  const std::string marked = dir / "marked.html";
+  const std::string annotated = dir / "annotated.html";
   auto result =
       test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "www.widgetworks.com",
                            "--keyword", "bird", "--page-index", "0", "--marked", marked,
@@ -38,7 +36,6 @@ TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePages) {
   EXPECT_NE(markedPage.find("<b>3. </b><!-- !kestrova Point! -->"), std::string::npos);
   EXPECT_NE(annotatedPage.find("[Page 00]"), std::string::npos);
   EXPECT_NE(annotatedPage.find("background:ffff00\">bird</i></b></font>"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 TEST(CommandParse, LaterPagesAndMissingFilesAnswerAsExpected) {

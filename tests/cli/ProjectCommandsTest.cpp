@@ -1,25 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "base/Files.h"
 #include "cli/CliTestSupport.h"
+#include "engines/EngineCatalogue.h"
+#include "store/ProjectFile.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
 using test::RunCliCommand;
 
-std::string Scratch(const char* name) {
-  std::string dir = ::testing::TempDir() + "/kestrova_cli_" + name;
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
-
 TEST(ProjectCommands, ANewProjectShowsItsSettingsInInfo) {
-  const std::string file = Scratch("new") + "/site.rnk";
+  test::TempFolder dir;
+  const std::string file = dir / "site.rnk";
   auto made =
       RunCliCommand({"new", file, "--domain", " example.org ", "--keywords",
                      "web tools, caf\xC3\xA9 ,", "--engines", "Yahoo,Google,Yahoo", "--depth", "20",
@@ -49,7 +45,8 @@ TEST(ProjectCommands, ANewProjectShowsItsSettingsInInfo) {
 }
 
 TEST(ProjectCommands, NewRefusesToOverwriteOrToGuess) {
-  const std::string dir = Scratch("refuse");
+  test::TempFolder folder;
+  const std::string dir = folder.path();
   const std::string file = dir + "/p.rnk";
   ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org"}).code, 0);
   std::string before;
@@ -71,7 +68,8 @@ TEST(ProjectCommands, NewRefusesToOverwriteOrToGuess) {
 }
 
 TEST(ProjectCommands, InfoOnADamagedFileFails) {
-  const std::string dir = Scratch("damaged");
+  test::TempFolder folder;
+  const std::string dir = folder.path();
   const std::string file = dir + "/p.rnk";
   ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org"}).code, 0);
   std::string bytes;
@@ -83,6 +81,48 @@ TEST(ProjectCommands, InfoOnADamagedFileFails) {
     EXPECT_EQ(info.err.rfind("There was an error reading this file!\n", 0), 0u) << info.err;
     EXPECT_TRUE(info.out.empty());
   }
+}
+
+TEST(ProjectCommands, AProjectOfAsManyKeywordsAsRecordsListsAndShowsEachOne) {
+  // Every record its own keyword, at the record limit: the keyword box and the
+  // ranked-keyword list hold 32,767 entries in record order.
+  test::TempFolder dir;
+  const std::string file = dir / "wide.rnk";
+  ProjectState project;
+  project.Domain = "www.example.com";
+  SyncEngineLists(project, Catalogue());
+  const int engines = Catalogue().LastEngineIndex + 1;
+  project.Rankings.resize(kMaxRecords);
+  for (int n = 0; n < kMaxRecords; ++n) {
+    RankingRecord& record = project.Rankings[static_cast<size_t>(n)];
+    record.Keyword = "keyword " + std::to_string(kMaxRecords - n);  // not in sorted order
+    record.Engine = Catalogue().At(static_cast<Integer>(n % engines)).Name;
+    record.Succeeded = true;
+    record.Rank = static_cast<Integer>(1 + n % 50);
+  }
+  ASSERT_TRUE(WriteProjectFile(file, project));
+
+  auto info = RunCliCommand({"info", file, "--json"});
+  ASSERT_EQ(info.code, 0) << info.err;
+  const auto ranked = nlohmann::json::parse(info.out)["rankedKeywords"];
+  ASSERT_EQ(ranked.size(), static_cast<size_t>(kMaxRecords));
+  EXPECT_EQ(ranked.front(), "keyword 32767");
+  EXPECT_EQ(ranked[1000], "keyword 31767");
+  EXPECT_EQ(ranked.back(), "keyword 1");
+
+  // The last record's keyword: its one engine's row holds its rank, the others none.
+  const RankingRecord& last = project.Rankings.back();
+  auto shown = RunCliCommand({"show", file, "--keyword", last.Keyword, "--format", "json"});
+  ASSERT_EQ(shown.code, 0) << shown.err;
+  int filled = 0;
+  for (const auto& row : nlohmann::json::parse(shown.out)) {
+    if (row["Rank"] == "") continue;
+    ++filled;
+    EXPECT_EQ(row["Search Engine"], last.Engine);
+    EXPECT_EQ(row["Rank"], std::to_string(last.Rank));
+  }
+  EXPECT_EQ(filled, 1);
+  EXPECT_EQ(RunCliCommand({"show", file, "--keyword", "keyword 0"}).code, 1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "engines/EngineCatalogue.h"
 #include "ranking/ProjectState.h"
 #include "store/ProjectFile.h"
+#include "support/TempFolder.h"
 
 namespace kestrova::test {
 namespace {
@@ -20,10 +21,8 @@ namespace fs = std::filesystem;
 
 class AnalyzeEndToEnd : public ::testing::Test {
  protected:
-  void SetUp() override { fs::create_directories(work_); }
-  void TearDown() override { fs::remove_all(work_); }
-
-  fs::path work_ = fs::temp_directory_path() / ("kestrova-analyze-e2e-" + std::to_string(getpid()));
+  TempFolder folder_{"kestrova-analyze-e2e-"};
+  fs::path work_ = folder_.path();
 };
 
 bool Has(const std::string& text, const std::string& part) {

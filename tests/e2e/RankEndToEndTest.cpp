@@ -13,6 +13,7 @@
 #include "ranking/ProjectState.h"
 #include "store/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 namespace kestrova::test {
 namespace {
@@ -63,16 +64,6 @@ std::map<std::string, std::vector<std::string>> ParseCsv(const std::string& text
 
 class RankRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device seed;
-    work_ = fs::temp_directory_path() / ("kestrova-rank-e2e-" + std::to_string(seed()));
-    fs::create_directories(work_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(work_, ignored);
-  }
-
   void NewProject(const std::string& engines, const std::string& keywords, int depth = 20,
                   int timeout = 5) {
     const CliRun run =
@@ -108,7 +99,8 @@ class RankRun : public ::testing::Test {
     return project;
   }
 
-  fs::path work_;
+  TempFolder folder_{"kestrova-rank-e2e-"};
+  fs::path work_ = folder_.path();
 };
 
 // Columns of the ranking grid as "show" prints them.

@@ -2,13 +2,12 @@
 // flags, exits of the receive loop and the answer file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "base/Files.h"
 #include "net/HttpClient.h"
 #include "net/SocketErrors.h"
 #include "support/ScriptedConnection.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -262,10 +261,8 @@ TEST(HttpClient, AResetWhileReadingOrAFailedWriteIsNoAnswer) {
 }
 
 TEST(HttpClient, SaveFileGetsCompleteLinesEndedByCrLf) {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("kestrova_http_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(dir);
-  std::string path = (dir / "answer.txt").string();
+  test::TempFolder dir("kestrova_http_");
+  std::string path = dir / "answer.txt";
   ASSERT_TRUE(WriteFileAtomically(path, "old content that must go"));
 
   ClientRig rig;
@@ -293,9 +290,8 @@ TEST(HttpClient, SaveFileGetsCompleteLinesEndedByCrLf) {
 
   // A file that cannot be made fails the fetch.
   rig.network.attempts.push_back(Answering({"x\n"}));
-  rig.Get("h", "/", false, (dir / "missing" / "f.txt").string());
+  rig.Get("h", "/", false, dir / "missing/f.txt");
   EXPECT_FALSE(rig.completed);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

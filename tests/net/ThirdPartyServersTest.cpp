@@ -11,6 +11,7 @@
 #include "net/PosixConnection.h"
 #include "support/ExternalServer.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -25,7 +26,8 @@ class ThirdPartyServers : public ::testing::Test {
     nginxPath_ = test::FindProgram({"/usr/sbin/nginx", "/usr/bin/nginx"});
     tinyproxyPath_ = test::FindProgram({"/usr/bin/tinyproxy", "/usr/sbin/tinyproxy"});
     if (nginxPath_.empty()) return;
-    dir_ = test::MakeTemporaryDirectory("kestrova_nginx_");
+    folder_ = std::make_unique<test::TempFolder>("kestrova_nginx_");
+    dir_ = folder_->path();
     std::filesystem::create_directories(dir_ + "/www");
     test::WriteTextFile(dir_ + "/www/index.html", kSmallPage);
     test::WriteTextFile(dir_ + "/www/big.html", std::string(40000, 'k'));
@@ -67,7 +69,7 @@ class ThirdPartyServers : public ::testing::Test {
   static void TearDownTestSuite() {
     proxy_.reset();
     nginx_.reset();
-    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+    folder_.reset();
   }
 
   void Fetch(HttpClient& client, std::string_view host, std::string_view path, bool head = false) {
@@ -80,6 +82,7 @@ class ThirdPartyServers : public ::testing::Test {
   }
 
   static inline std::string nginxPath_, tinyproxyPath_, dir_;
+  static inline std::unique_ptr<test::TempFolder> folder_;
   static inline std::uint16_t nginxPort_ = 0, proxyPort_ = 0;
   static inline std::unique_ptr<ExternalServer> nginx_, proxy_;
 

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "base/Files.h"
 #include "store/Settings.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
-std::string FreshDirectory(const char* name) {
-  std::string dir = ::testing::TempDir() + "/" + name;
-  std::filesystem::remove_all(dir);
-  return dir;  // the backend creates it on its first write
-}
-
 TEST(QtSettingsBackend, ValuesSurviveReopeningExactly) {
-  const std::string dir = FreshDirectory("kestrova_qt_settings");
+  test::TempFolder home;
+  const std::string dir = home / "settings";  // the backend creates it on its first write
   const std::pair<const char*, const char*> values[] = {
       {"UseDirect", "0 "},       {"HttpProxy", "a, b; c \"q\""}, {"Empty", ""},
       {"Latin", "caf\xE9 \x80"}, {"At", "@Variant(x)"},          {"", "the default value"}};
@@ -44,8 +38,8 @@ TEST(QtSettingsBackend, ValuesSurviveReopeningExactly) {
 }
 
 TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
-  const std::string dir = FreshDirectory("kestrova_qt_damaged");
-  std::filesystem::create_directories(dir);
+  test::TempFolder home;
+  const std::string dir = home.path();
   ASSERT_TRUE(WriteFileAtomically(dir + "/machine.ini", std::string("\xff\xfe\x00\x01junk", 8)));
   auto backend = OpenQtSettingsBackend(dir);
   test::ScriptedMessenger dialogs;
@@ -62,15 +56,14 @@ TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
 }
 
 TEST(QtSettingsBackend, AnUnwritableDirectoryIsAnErrorNotACrash) {
-  const std::string dir = FreshDirectory("kestrova_qt_blocked");
-  std::filesystem::create_directories(::testing::TempDir());
+  test::TempFolder home;
+  const std::string dir = home / "blocked";
   // A file where the settings directory should be: nothing can be written under it.
   ASSERT_TRUE(WriteFileAtomically(dir, "not a directory"));
   auto backend = OpenQtSettingsBackend(dir);
   std::string error;
   EXPECT_FALSE(backend->WriteValue(SettingsRoot::Machine, "K", "V", "x", error));
   EXPECT_FALSE(error.empty());
-  std::filesystem::remove(dir);
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST(EngineCheck, KeywordsNeverLeadSavedPagesOutOfTheKeywordsFolder) {
     CheckEngine(f.services, keyword, "Google");
   }
   int files = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(f.folder)) {
+  for (const auto& entry : fs::recursive_directory_iterator(f.folder.path())) {
     if (!entry.is_regular_file()) continue;
     EXPECT_EQ(entry.path().parent_path(), fs::path(f.KeywordsFolder("Google")));
     ++files;

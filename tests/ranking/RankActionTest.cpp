@@ -84,7 +84,7 @@ TEST(RankAction, EachCheckRefusesWithItsMessageAndRunsNothing) {
 
 TEST(RankAction, AMissingReportFolderIsMadeOnlyOnYes) {
   ActionFixture f;
-  f.project.ReportDirectory = (f.folder / "reports").string();
+  f.project.ReportDirectory = f.folder / "reports";
   f.dialogs.answers = {MessageAnswer::Cancel};
   f.controller.RankAction();
   EXPECT_TRUE(f.controller.Refused());
@@ -93,7 +93,7 @@ TEST(RankAction, AMissingReportFolderIsMadeOnlyOnYes) {
   EXPECT_EQ(f.OnlyMessage().buttons, MessageButtons::YesNoCancel);
 
   ActionFixture g;
-  g.project.ReportDirectory = (g.folder / "reports" / "deeper").string();
+  g.project.ReportDirectory = g.folder / "reports/deeper";
   g.controller.RankAction();  // Yes by default
   EXPECT_FALSE(g.controller.Refused());
   EXPECT_EQ(g.project.Rankings.size(), 1u);

@@ -102,7 +102,7 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
 
 TEST(RunRanking, ADeclinedReportFolderEndsTheRunBeforeAnythingChanges) {
   RunFixture f;
-  f.project.ReportDirectory = (f.folder / "missing").string();
+  f.project.ReportDirectory = f.folder / "missing";
   f.project.SelectedEngines = {"Google"};
   f.project.KeywordText = "red";
   f.dialogs.answers = {MessageAnswer::No};

@@ -20,6 +20,7 @@
 #include "ranking/RunReports.h"
 #include "ranking/RunServices.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempFolder.h"
 
 namespace kestrova::test {
 
@@ -105,21 +106,13 @@ class RecordingObserver final : public RunObserver {
 // A whole run's surroundings over a fresh temporary report folder.
 struct RunFixture {
   RunFixture() {
-    std::random_device seed;
-    folder = std::filesystem::temp_directory_path() /
-             ("kestrova-run-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(folder);
     project.Domain = "www.mysite.com";
-    project.ReportDirectory = folder.string();
+    project.ReportDirectory = folder.path();
     project.KeywordDepth = 20;
     project.TimeOutSecs = 5;
   }
-  ~RunFixture() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
 
-  std::filesystem::path folder;
+  TempFolder folder{"kestrova-run-"};
   ProjectState project;
   NetworkState net;
   ScriptedFetcher fetcher{net};

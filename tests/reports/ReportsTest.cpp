@@ -13,34 +13,30 @@
 #include "ranking/ProjectState.h"
 #include "support/MiniCatalogue.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string kExpectedDir = std::string(KESTROVA_TEST_DATA) + "/reports/";
 
 // A fresh report directory per test.
 class ReportsTest : public ::testing::Test {
  protected:
-  std::string dir;
+  test::TempFolder folder{"kestrova-reports-"};
+  const std::string dir = folder.path();
   FixedClock clock{MakeDate({2024, 3, 5, 14, 7, 9})};
   EngineCatalogue catalogue = test::MiniCatalogue();
   ProjectState project;
   test::ScriptedDialogs dialogs;
 
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestrova-reports-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
     project.ReportDirectory = dir;
     project.Domain = "example.com";
     project.AllKeywords = 1;
     project.SelectedEngines = {"Alpha", "Gamma"};
     project.KeywordText = "seo  tools";
   }
-  void TearDown() override { fs::remove_all(dir); }
 
   // The report's bytes with the temporary directory written as "@DIR@".
   std::string Written(const std::string& name) {

@@ -25,8 +25,12 @@ void ReadAndCheck(const std::string& bytes) {
 
 TEST(ProjectFileFuzz, RandomAndMutatedFilesAreReadOrRefusedWithoutHarm) {
   std::mt19937 random(20000513);
-  // Mostly the characters the format is made of, so the reader gets some way in.
-  const std::string alphabet = "\"\r\n#0123456789-, TRUEFALS.:abc\x00\xff";
+  // Mostly the characters the format is made of, so the reader gets some way in,
+  // and the two bytes a reader must never trip over. Built from its bytes: a
+  // string made from a plain C string would end at the NUL.
+  constexpr char kAlphabet[] = "\"\r\n#0123456789-, TRUEFALS.:abc\x00\xff";
+  const std::string alphabet(kAlphabet, sizeof kAlphabet - 1);
+  ASSERT_EQ(alphabet.substr(alphabet.size() - 2), std::string("\0\xff", 2));
   for (int round = 0; round < 400; ++round) {
     std::string bytes(random() % 2000, '\0');
     for (char& c : bytes) {

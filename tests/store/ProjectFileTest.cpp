@@ -8,6 +8,7 @@
 #include "base/Files.h"
 #include "store/ProjectSamples.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -181,9 +182,8 @@ TEST(ProjectFile, EveryCutOffFileIsAReadError) {
 }
 
 TEST(ProjectFile, FilesOnDiskAreReplacedWholeAndFailedReadsShowTheMessage) {
-  const std::string dir = ::testing::TempDir() + "/kestrova_project_file";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  test::TempFolder folder;
+  const std::string dir = folder.path();
   const std::string path = dir + "/p.rnk";
   ProjectState p = SampleProject();
   ASSERT_TRUE(WriteProjectFile(path, p));

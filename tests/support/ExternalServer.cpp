@@ -10,8 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -54,12 +54,6 @@ std::uint16_t FreeLoopbackPort() {
   return port;
 }
 
-std::string MakeTemporaryDirectory(const std::string& prefix) {
-  std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
-  if (::mkdtemp(pattern.data()) == nullptr) return {};
-  return pattern;
-}
-
 bool WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << text;
@@ -70,10 +64,9 @@ ExternalServer::~ExternalServer() {
   Stop();
 }
 
-bool ExternalServer::Start(const std::vector<std::string>& argv, std::uint16_t port,
-                           const std::string& logPath, std::chrono::milliseconds patience) {
+bool ExternalServer::Spawn(const std::vector<std::string>& argv, const std::string& logPath) {
   Stop();
-  if (argv.empty() || port == 0) return false;
+  if (argv.empty()) return false;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -88,19 +81,46 @@ bool ExternalServer::Start(const std::vector<std::string>& argv, std::uint16_t p
   posix_spawn_file_actions_destroy(&actions);
   if (rc != 0) return false;
   pid_ = pid;
+  return true;
+}
 
+template <class PortOf>
+std::uint16_t ExternalServer::AwaitPort(PortOf port, std::chrono::milliseconds patience) {
   auto giveUp = std::chrono::steady_clock::now() + patience;
   while (std::chrono::steady_clock::now() < giveUp) {
-    if (PortAnswers(port)) return true;
+    const std::uint16_t known = port();
+    if (known != 0 && PortAnswers(known)) return known;
     int status = 0;
     if (::waitpid(pid_, &status, WNOHANG) == pid_) {  // it gave up already
       pid_ = -1;
-      return false;
+      return 0;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   Stop();
-  return false;
+  return 0;
+}
+
+bool ExternalServer::Start(const std::vector<std::string>& argv, std::uint16_t port,
+                           const std::string& logPath, std::chrono::milliseconds patience) {
+  if (port == 0 || !Spawn(argv, logPath)) return false;
+  return AwaitPort([port] { return port; }, patience) != 0;
+}
+
+std::uint16_t ExternalServer::StartOnReportedPort(const std::vector<std::string>& argv,
+                                                  const std::string& portFile,
+                                                  const std::string& logPath,
+                                                  std::chrono::milliseconds patience) {
+  std::remove(portFile.c_str());
+  if (!Spawn(argv, logPath)) return 0;
+  return AwaitPort(
+      [&portFile]() -> std::uint16_t {
+        std::ifstream file(portFile);
+        long number = 0;
+        if (!(file >> number) || number <= 0 || number > 65535) return 0;
+        return static_cast<std::uint16_t>(number);
+      },
+      patience);
 }
 
 void ExternalServer::Stop() {

@@ -15,10 +15,9 @@ namespace kestrova::test {
 
 // The first of the candidate paths that is an executable file; empty if none.
 std::string FindProgram(std::initializer_list<const char*> candidates);
-// A loopback port that was free a moment ago.
+// A loopback port that was free a moment ago (for programs that cannot listen
+// on port 0 and tell which port they got; another process may take it first).
 std::uint16_t FreeLoopbackPort();
-// A fresh directory under the system's temporary directory.
-std::string MakeTemporaryDirectory(const std::string& prefix);
 // Writes a text file; false on failure.
 bool WriteTextFile(const std::string& path, const std::string& text);
 
@@ -33,9 +32,21 @@ class ExternalServer {
   // waits up to `patience` for 127.0.0.1:`port` to accept a connection.
   bool Start(const std::vector<std::string>& argv, std::uint16_t port, const std::string& logPath,
              std::chrono::milliseconds patience = std::chrono::seconds(10));
+  // Runs `argv` for a program that listens on a port of its own choosing and
+  // writes its number to `portFile` once it listens; waits up to `patience`
+  // for that port to accept a connection. Returns the port, 0 on failure.
+  std::uint16_t StartOnReportedPort(const std::vector<std::string>& argv,
+                                    const std::string& portFile, const std::string& logPath,
+                                    std::chrono::milliseconds patience = std::chrono::seconds(10));
   void Stop();
 
  private:
+  bool Spawn(const std::vector<std::string>& argv, const std::string& logPath);
+  // Waits for `port()` to name a port that answers; 0 when the time is up or the
+  // program ended.
+  template <class PortOf>
+  std::uint16_t AwaitPort(PortOf port, std::chrono::milliseconds patience);
+
   pid_t pid_ = -1;
 };
 

@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "FormFixture.h"
 #include "base/Files.h"
-#include "support/MiniCatalogue.h"
-#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
-struct Form {
-  ProjectState project;
-  test::ScriptedDialogs dialogs;
-  EngineCatalogue catalogue = test::MiniCatalogue();
-  FixedClock clock{MakeDate({2001, 2, 3, 4, 5, 6})};
-  MainFormModel form{project, dialogs, catalogue, clock};
-};
+using Form = test::FormFixture;
 
 TEST(MainFormModel, ReadControlsTrimsTextsAndReadsNumbers) {
   Form f;
@@ -79,14 +71,15 @@ TEST(MainFormModel, WriteControlsShowsTheProjectWithoutMarkingItChanged) {
 }
 
 TEST(MainFormModel, ASavedProjectLoadsBackAndADamagedOneChangesNothing) {
-  const std::string dir = ::testing::TempDir() + "/kestrova_form";
-  std::filesystem::create_directories(dir);
-  const std::string path = dir + "/form.rnk";
+  test::TempFolder dir;
+  const std::string path = dir / "form.rnk";
   Form saver;
   saver.form.txtDomain.text = "example.org ";
   saver.form.txtTimeOut.text = "45";
   saver.form.cmbDatePreference[kDateFormats].listIndex = 4;
   saver.form.lstSites[kSelectedSites].items = {"Gamma", "Alpha"};
+  saver.project.Rankings.resize(3);
+  saver.project.Rankings[2].Keyword = "kept";
   ASSERT_TRUE(saver.form.SaveProject(path));
 
   Form loader;
@@ -99,10 +92,13 @@ TEST(MainFormModel, ASavedProjectLoadsBackAndADamagedOneChangesNothing) {
 
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(path, bytes));
-  ASSERT_TRUE(WriteFileAtomically(path, bytes.substr(0, bytes.size() / 2)));
+  // Cut inside the records: the first ones read before the file gives out.
+  ASSERT_TRUE(WriteFileAtomically(path, bytes.substr(0, bytes.find("kept"))));
   loader.form.txtDomain.text = "typed";
+  loader.project.Rankings.clear();
   EXPECT_FALSE(loader.form.LoadProject(path));
   EXPECT_EQ(loader.form.txtDomain.text, "typed");
+  EXPECT_TRUE(loader.project.Rankings.empty());
   ASSERT_EQ(loader.dialogs.messages.size(), 1u);
   EXPECT_EQ(loader.dialogs.messages[0].title, "Read Error");
 }

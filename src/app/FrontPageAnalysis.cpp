@@ -1,0 +1,40 @@
+// Tools, Analyze Front Page: the domain's front page against the chosen keyword,
+// fetched with the run's HTTP client.
+#include "app/Application.h"
+#include "base/Text.h"
+
+namespace kestrova {
+
+std::optional<FrontPageOutcome> Application::AnalyzeFrontPage() {
+  if (rank.Controller().State().RunInProgress) return std::nullopt;
+  const ComboBox& box = form.cmbKeyWords[kKeywordBox];
+  FrontPageRequest request;
+  request.domain = TrimSpaces(form.txtDomain.text);
+  request.keywordEntries = static_cast<int>(box.items.size());
+  request.keywordChosen = box.listIndex >= 0;
+  request.keywordText = box.listIndex >= 0 ? box.text : std::string();
+  form.ReadControls();
+  HttpClient& client = rank.Client();
+  if (project.TimeOutSecs > 0) client.SetTimeout(TimeoutFromSeconds(project.TimeOutSecs));
+  FrontPageServices services{client, dialogs, [this](const std::string& text) {
+                               form.sbStatusBar[2] = text;
+                               form.ShowNow();
+                             }};
+  const FrontPageOutcome outcome = kestrova::AnalyzeFrontPage(request, project, services).outcome;
+  switch (outcome) {
+    case FrontPageOutcome::NoDomain:
+    case FrontPageOutcome::DownloadFailed:
+      form.focus = FormFocus::Domain;
+      break;
+    case FrontPageOutcome::NoKeywords:
+    case FrontPageOutcome::NoKeywordChosen:
+      form.focus = FormFocus::KeywordBox;
+      break;
+    case FrontPageOutcome::Analyzed:
+      form.MarkModified();
+      break;
+  }
+  return outcome;
+}
+
+}  // namespace kestrova

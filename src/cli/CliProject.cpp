@@ -1,0 +1,30 @@
+#include "cli/CliProject.h"
+
+#include "store/SettingsPaths.h"
+
+namespace kestrova::cli {
+
+CliProject::CliProject(CliIo& io, const char* command, bool answerYes, const Clock& clock,
+                       RunObserver& observer)
+    : dialogs(io.err, command, answerYes),
+      app(dialogs, clock, ProgramPathsFromEnvironment(), observer, io.Catalogue()) {}
+
+void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
+  const ItemList& keywords = app.form.cmbKeyWords[kKeywordBox].items;
+  if (keyword) {
+    app.form.cmbKeyWords_Click(keywords.Find(*keyword));
+  } else if (!keywords.empty()) {
+    app.form.cmbKeyWords_Click(0);
+  }
+}
+
+std::unique_ptr<Clock> ClockFromOption(const std::string& option) {
+  if (option.empty()) return std::make_unique<SystemClock>();
+  Date date;
+  if (!ParseFileDate("#" + option + "#", date)) {
+    throw UsageError("--clock must be \"YYYY-MM-DD HH:MM:SS\"");
+  }
+  return std::make_unique<FixedClock>(date);
+}
+
+}  // namespace kestrova::cli

@@ -1,0 +1,37 @@
+// A project opened by a command: the application over it, asking and telling
+// through the command line's dialogs, and the keyword chosen for its grids.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Application.h"
+#include "base/Date.h"
+#include "cli/CliDialogs.h"
+#include "cli/Command.h"
+
+namespace kestrova::cli {
+
+class CliProject {
+ public:
+  // `command` names the command in messages; questions are answered Yes only
+  // with `answerYes`. `observer` shows a run's progress.
+  CliProject(CliIo& io, const char* command, bool answerYes, const Clock& clock,
+             RunObserver& observer);
+
+  // Reads `file` as the open project; false (the problem told) when it does not read.
+  bool Open(const std::string& file) { return app.OpenForCommand(file); }
+  // Chooses `keyword` in the keyword box (one it lacks: nothing is chosen), or
+  // its first entry when none is given, and redraws both grids for it.
+  void ChooseKeyword(const std::optional<std::string>& keyword);
+
+  CliDialogs dialogs;
+  Application app;
+};
+
+// The hidden --clock option ("YYYY-MM-DD HH:MM:SS") that fixes the time of a
+// run and its reports; empty: the system's clock. A bad value is a usage error.
+std::unique_ptr<Clock> ClockFromOption(const std::string& option);
+
+}  // namespace kestrova::cli

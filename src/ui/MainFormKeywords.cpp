@@ -1,0 +1,129 @@
+// The keyword box: adding, deleting (its records become free records),
+// clearing all rankings, choosing the keyword the grids show, and the domain
+// box's refusal while rankings of that domain exist.
+#include "base/Text.h"
+#include "ui/Dialogs.h"
+#include "ui/FormTexts.h"
+#include "ui/MainFormModel.h"
+
+namespace kestrova {
+
+void MainFormModel::cmbKeyWords_Click(int index) {
+  ComboBox& box = cmbKeyWords[kKeywordBox];
+  if (index < 0 || index >= static_cast<int>(box.items.size())) {
+    box.listIndex = -1;
+    selected.reset();
+  } else {
+    box.listIndex = index;
+    box.text = box.items[static_cast<std::size_t>(index)];
+    selected = box.text;
+  }
+  RedrawGrids();
+}
+
+bool MainFormModel::HasKeyword(const std::string& keyword) const {
+  return cmbKeyWords[kKeywordBox].items.Contains(keyword);
+}
+
+void MainFormModel::AddRecordKeywords() {
+  ItemList& items = cmbKeyWords[kKeywordBox].items;
+  for (const std::string& keyword : RankingKeywords(project)) items.AddUnlessListed(keyword);
+}
+
+void MainFormModel::LoadKeywordCombos(const std::string& lastRunKeyword) {
+  ComboBox& box = cmbKeyWords[kKeywordBox];
+  box.items.Assign(RankingKeywords(project));
+  box.listIndex = -1;
+  box.text = std::string(kNoProjectFile);
+  if (box.items.empty()) {
+    cmbKeyWords_Click(-1);
+    return;
+  }
+  const int last = box.items.Find(lastRunKeyword);
+  cmbKeyWords_Click(last < 0 ? 0 : last);
+}
+
+void MainFormModel::SelectOrAddKeyword(const std::string& keyword) {
+  cmbKeyWords_Click(cmbKeyWords[kKeywordBox].items.AddUnlessListed(keyword));
+}
+
+void MainFormModel::ReselectKeyword(const std::string& keyword) {
+  // Keywords the run has made records for join the list.
+  AddRecordKeywords();
+  cmbKeyWords_Click(-1);
+  const int found = cmbKeyWords[kKeywordBox].items.Find(keyword);
+  if (found >= 0) cmbKeyWords_Click(found);
+}
+
+void MainFormModel::cmdAddKeyword_Click() {
+  ComboBox& box = cmbKeyWords[kKeywordBox];
+  const std::string keyword = TrimSpaces(box.text);
+  if (keyword.empty()) {
+    dialogs.ShowMessage(texts::kTypeKeywordFirst, texts::kFormTitle, MessageButtons::Ok,
+                        MessageIcon::None);
+    focus = FormFocus::KeywordBox;
+    return;
+  }
+  if (box.items.Contains(keyword)) {
+    dialogs.ShowMessage(texts::kKeywordExists, texts::kFormTitle, MessageButtons::Ok,
+                        MessageIcon::None);
+    return;
+  }
+  box.items.Add(keyword);
+  cmbKeyWords_Click(box.items.Find(keyword));
+  MarkModified();
+}
+
+void MainFormModel::cmdDelKeyword_Click() {
+  focus = FormFocus::VisibleGrid;
+  ComboBox& box = cmbKeyWords[kKeywordBox];
+  if (box.items.empty()) return;
+  const int place = box.listIndex;
+  const std::string keyword =
+      place >= 0 && place < static_cast<int>(box.items.size()) ? box.items[place] : box.text;
+  const std::string question = texts::kDeleteKeywordAsk + keyword + "'?";
+  if (dialogs.ShowMessage(question, texts::kDeleteKeywordTitle, MessageButtons::YesNoCancel,
+                          MessageIcon::Question) != MessageAnswer::Yes) {
+    return;
+  }
+  FreeKeywordRecords(project, keyword);
+  const int listed = box.items.Find(keyword);
+  if (listed >= 0) box.items.RemoveAt(static_cast<std::size_t>(listed));
+  if (box.items.empty()) {
+    // Every record is free now; with none left the domain may change again.
+    project.Rankings.clear();
+    box.text.clear();
+    cmbKeyWords_Click(-1);
+    SetupGrids();
+  } else {
+    cmbKeyWords_Click(0);
+  }
+  MarkModified();
+}
+
+void MainFormModel::cmdClearAllKeywords_Click() {
+  ComboBox& box = cmbKeyWords[kKeywordBox];
+  if (box.items.empty() ||
+      dialogs.ShowMessage(texts::kClearAllAsk, texts::kClearAllTitle, MessageButtons::YesNoCancel,
+                          MessageIcon::Question) != MessageAnswer::Yes) {
+    focus = FormFocus::VisibleGrid;
+    return;
+  }
+  openPath = std::string(kNoProjectFile);
+  project.ProjectFileName = std::string(kNoProjectFile);
+  ClearRecordLists(project);
+  box.items.Clear();
+  box.text.clear();
+  cmbKeyWords_Click(-1);
+  MarkModified();
+  SetupGrids();
+}
+
+bool MainFormModel::txtDomain_KeyPress(int key) {
+  if (project.Rankings.empty() || key == texts::kCopyKey) return true;
+  dialogs.ShowMessage(texts::kDomainLocked, texts::kFormTitle, MessageButtons::Ok,
+                      MessageIcon::None);
+  return false;
+}
+
+}  // namespace kestrova
