@@ -11,6 +11,7 @@ RunSettings CliRankWindow::RunSettingsNow() {
   } else {
     settings.proxy = {form.chkUseProxy.value == 1, form.txtHttpProxy.text, form.txtPortProxy.text};
   }
+  settings.jobs = jobs;
   settings.markModified = [this] { session_.form.MarkModified(); };
   return settings;
 }

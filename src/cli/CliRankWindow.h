@@ -19,6 +19,8 @@ class CliRankWindow final : public RankWindow {
   // --user-agent and --proxy; without them the project's window fields count.
   std::optional<std::string> userAgent;
   std::optional<ProxySetting> proxy;
+  // --jobs: how many engines are checked at once.
+  int jobs = kDefaultJobs;
 
   void ReadControls() override { session_.form.ReadControls(); }
   std::string KeywordBoxText() const override { return keywordText_; }

@@ -10,7 +10,6 @@
 #include "cli/CliRankWindow.h"
 #include "cli/CliSession.h"
 #include "cli/Command.h"
-#include "net/HttpClient.h"
 #include "net/PosixConnection.h"
 #include "ranking/HttpPageFetcher.h"
 #include "ranking/RankAction.h"
@@ -24,6 +23,7 @@ struct RankOptions {
   std::string file, proxy, userAgent, clock;
   std::vector<std::string> keywords;
   bool yes = false, redo = false, userAgentGiven = false;
+  int jobs = kDefaultJobs;
 };
 
 std::string JoinKeywordLines(const std::vector<std::string>& keywords) {
@@ -54,16 +54,21 @@ int RunRank(const RankOptions& options, CliIo& io) {
   if (!session.Open()) return kExitFailed;
 
   NetworkState net;
-  HttpClient client(net, dialogs, [] { return std::make_unique<PosixConnection>(); });
-  HttpPageFetcher fetcher(client);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
   RunReportFiles reports(session.project, *clock, session.ranking, session.selected);
-  RunServices services{session.project, Catalogue(), net,      fetcher,
-                       dialogs,         *clock,      progress, reports};
+  RunServices services{session.project,
+                       Catalogue(),
+                       net,
+                       HttpPageFetchers([] { return std::make_unique<PosixConnection>(); }),
+                       dialogs,
+                       *clock,
+                       progress,
+                       reports};
   const std::string keywordText =
       options.keywords.empty() ? session.project.KeywordText : JoinKeywordLines(options.keywords);
   CliRankWindow window(session, keywordText);
   window.proxy = proxy;
+  window.jobs = options.jobs;
   if (options.userAgentGiven) window.userAgent = ArgText(options.userAgent);
   RankController controller(services, window);
   dialogs.SetStopAction([&controller] { controller.Stop(); });
@@ -118,6 +123,9 @@ CommandRegistration registration{
           ->each([options](const std::string&) { options->userAgentGiven = true; });
       sub.add_flag("--yes", options->yes, "Answer Yes to every question");
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
+      sub.add_option("--jobs", options->jobs,
+                     "How many engines to check at once (default 8; 1 checks one at a time)")
+          ->check(CLI::Range(1, kMaxJobs));
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
       return [options, &io] { return RunRank(*options, io); };

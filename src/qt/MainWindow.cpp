@@ -38,6 +38,7 @@ void ShowStoredNetworkChoices(const ProgramSettings& settings, MainFormModel& fo
   const int agent = settings.AgentIndex >= 0 && settings.AgentIndex <= 3 ? settings.AgentIndex : 0;
   form.optAgent[agent].value = true;
   if (agent == 3) form.txtUserAgentToUse.text = settings.CustomAgent;
+  form.txtJobs.text = std::to_string(settings.Jobs);
 }
 
 }  // namespace
@@ -53,9 +54,11 @@ MainWindow::MainWindow(QtDialogs& dialogs, const Clock& clock, ProgramSettings& 
       ranking_(Catalogue()),
       topUrls_(Catalogue()),
       client_(net_, dialogs, [] { return std::make_unique<PosixConnection>(); }),
-      fetcher_(client_),
       reports_(project_, clock, ranking_, selected_),
-      services_{project_, Catalogue(), net_, fetcher_, dialogs, clock, *this, reports_},
+      services_{project_, Catalogue(),
+                net_,     HttpPageFetchers([] { return std::make_unique<PosixConnection>(); }),
+                dialogs,  clock,
+                *this,    reports_},
       rank_(services_, *this) {
   dialogs_.SetParent(this);
   form_.productName += " Pro";

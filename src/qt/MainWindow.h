@@ -67,6 +67,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   void Progress(int percent, std::string_view caption) override;
   void ProgressVisible(bool visible) override;
   void WriteFailed(std::string_view what) override;
+  void RecordWritten(const RankingRecord& record) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -107,8 +108,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   ui::TopUrlsGrid topUrls_;
   ui::SelectedKeyword selected_;
   NetworkState net_;
-  HttpClient client_;
-  HttpPageFetcher fetcher_;
+  HttpClient client_;  // the front-page analysis; a run's checks have their own
   RunReportFiles reports_;
   RunServices services_;
   RankController rank_;

@@ -37,6 +37,7 @@ RunSettings MainWindow::RunSettingsNow() {
   RunSettings settings;
   settings.userAgent = form_.txtUserAgentToUse.text;
   settings.proxy = {form_.chkUseProxy.value == 1, form_.txtHttpProxy.text, form_.txtPortProxy.text};
+  settings.jobs = JobsFromText(form_.txtJobs.text);
   settings.markModified = [this] {
     form_.MarkModified();
     ShowCaption();
@@ -118,6 +119,15 @@ void MainWindow::ProgressVisible(bool visible) {
 void MainWindow::WriteFailed(std::string_view what) {
   form_.sbStatusBar[0] = "Could not write " + std::string(what);
   sbStatusBar_[0]->setText(ToQt(form_.sbStatusBar[0]));
+}
+
+void MainWindow::RecordWritten(const RankingRecord& record) {
+  // The grid fills as the engines finish.
+  if (!selected_ || *selected_ != record.Keyword) return;
+  ranking_.DisplayRankingData(project_, selected_);
+  topUrls_.DisplayTopUrlsData(project_, selected_);
+  rankingModel_->Refresh();
+  topUrlsModel_->Refresh();
 }
 
 void MainWindow::RankClicked() {

@@ -58,6 +58,7 @@ class MainFormModel {
   CheckBox chkUseProxy, chkUseDirect, chkBoldRankingGrid;
   TextBox txtHttpProxy, txtPortProxy, txtUserAgentToUse;
   std::array<OptionButton, 4> optAgent;
+  TextBox txtJobs;  // how many engines a run checks at once
 
   // Status bar panels 1 to 3 (panel n is sbStatusBar[n - 1]).
   std::array<std::string, 3> sbStatusBar;

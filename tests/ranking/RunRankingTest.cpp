@@ -1,6 +1,8 @@
 // Whole runs over scripted engines: records, their reuse, Stop and the reports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RunTestSupport.h"
 #include "ranking/RecordUpdate.h"
 #include "ranking/RunRanking.h"
@@ -65,14 +67,26 @@ TEST(RunRanking, NewKeywordsReuseFreeRecordsBeforeTheListGrows) {
   EXPECT_EQ(state.LastRunKeyword, "red");
   EXPECT_TRUE(f.project.Modified);
   EXPECT_EQ(f.project.LastRunDate, f.clock.Now());
-  EXPECT_EQ(f.fetcher.timeout, std::chrono::milliseconds(5000));
+  EXPECT_EQ(f.engines.Timeout(), std::chrono::milliseconds(5000));
   EXPECT_EQ(f.reports.calls, (std::vector<std::string>{"open log", "open master", "close log",
                                                        "close master", "ranking"}));
   EXPECT_EQ(f.observer.statusTexts[0], "Searching [ Google ] engine 01 of 03");
+  EXPECT_EQ(f.observer.captions,
+            (std::vector<std::string>{"00%   00 of 03 engines done", "33%   01 of 03 engines done",
+                                      "67%   02 of 03 engines done", "100%   03 of 03 engines done",
+                                      ""}));
   ASSERT_GE(f.reports.logLines.size(), 3u);
   EXPECT_EQ(f.reports.logLines[1], "keyword");
   EXPECT_EQ(f.reports.logLines.back(), "end");
   EXPECT_EQ(f.net.busyDepth, 0);
+}
+
+// Stop pressed (on the run's thread, as the window does) once `holding`
+// fetches are waiting for it.
+void StopWhenHolding(RunFixture& f, int holding) {
+  f.dialogs.onYield = [&f, holding] {
+    if (f.engines.Holding() == holding) RequestStop(f.net);
+  };
 }
 
 TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
@@ -81,13 +95,13 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   f.project.KeywordText = "red\r\nblue";
   for (const std::string& engine : kFive) f.project.Rankings.push_back(OldRecord("red", engine, 7));
   const auto before = f.project.Rankings;
-  int fetches = 0;
-  f.fetcher.onRequest = [&] {
-    if (++fetches == 3) f.net.StopRequested = f.net.TransferAborted = true;  // inside engine 2
-  };
-  f.fetcher.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
+  f.engines.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
+  f.Script("AltaVista", "red", 0, {"", true, false, false, 0, true});
+  StopWhenHolding(f, 1);
   RunState state;
-  EXPECT_EQ(RunRanking(f.services, state, {}), RunEnd::Stopped);
+  RunSettings oneAtATime;
+  oneAtATime.jobs = 1;
+  EXPECT_EQ(RunRanking(f.services, state, oneAtATime), RunEnd::Stopped);
   // "blue" was new: its five records were grown up front and stay free.
   ASSERT_EQ(f.project.Rankings.size(), 10u);
   for (int i = 5; i < 10; ++i) EXPECT_TRUE(f.project.Rankings[i].IsFree()) << i;
@@ -95,9 +109,42 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   EXPECT_NE(f.project.Rankings[1], before[1]);
   EXPECT_FALSE(f.project.Rankings[1].Succeeded);
   for (int i = 2; i < 5; ++i) EXPECT_EQ(f.project.Rankings[i], before[i]) << i;
+  EXPECT_EQ(f.engines.Requests().size(), 3u);  // Google's two pages, AltaVista's first
   EXPECT_EQ(state.LastRunKeyword, "red");
+  EXPECT_EQ(f.reports.logLines.back(), "aborted");
   EXPECT_EQ(f.reports.calls.back(), "ranking");
   EXPECT_FALSE(f.net.TransferAborted);
+}
+
+TEST(RunRanking, StopInAConcurrentRunWritesTheChecksInFlightAndStartsNoOther) {
+  RunFixture f;
+  f.project.SelectedEngines = kFive;
+  f.project.KeywordText = "red";
+  f.project.KeywordDepth = 10;
+  for (const std::string& engine : kFive) f.project.Rankings.push_back(OldRecord("red", engine, 7));
+  const auto before = f.project.Rankings;
+  f.engines.fallback = {RunFixture::GooglePage({"http://www.mysite.com/"})};
+  for (const char* engine : {"AltaVista", "HotBot", "Lycos"}) {
+    f.Script(engine, "red", 0, {"", true, false, false, 0, true});
+  }
+  // Three at once: all three hold only once Google has finished and Lycos
+  // took its place.
+  StopWhenHolding(f, 3);
+  RunState state;
+  RunSettings three;
+  three.jobs = 3;
+  EXPECT_EQ(RunRanking(f.services, state, three), RunEnd::Stopped);
+  EXPECT_TRUE(f.project.Rankings[0].Succeeded);
+  EXPECT_EQ(f.project.Rankings[0].Rank, 1);
+  for (int i = 1; i < 4; ++i) {
+    EXPECT_EQ(f.project.Rankings[i].TrendText, "Re-run") << i;
+  }
+  EXPECT_EQ(f.project.Rankings[4], before[4]);  // Yahoo never started
+  EXPECT_EQ(f.engines.Requests().size(), 4u);
+  EXPECT_EQ(f.engines.Holding(), 0);
+  EXPECT_EQ(f.observer.written,
+            (std::vector<std::string>{"red/Google", "red/AltaVista", "red/HotBot", "red/Lycos"}));
+  EXPECT_EQ(std::count(f.reports.logLines.begin(), f.reports.logLines.end(), "aborted"), 1);
 }
 
 TEST(RunRanking, ADeclinedReportFolderEndsTheRunBeforeAnythingChanges) {
