@@ -67,8 +67,10 @@ TEST(MainWindow, ShowsAnOpenedProjectAndSavesItsEditsOnClose) {
   QtDialogs dialogs;
   SystemClock clock;
   ProgramSettings settings;
+  settings.Jobs = 3;
   MainWindow window(dialogs, clock, settings, nullptr, (dir / "Results").string());
   EXPECT_EQ(window.RankButton().text().toStdString(), "Rank");
+  EXPECT_EQ(window.RunSettingsNow().jobs, 3);  // the stored degree reaches the run
   ASSERT_TRUE(window.OpenProject(path));
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrova Pro - sample.rnk");
   EXPECT_EQ(settings.RecentFiles[0], path);
