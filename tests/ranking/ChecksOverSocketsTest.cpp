@@ -3,6 +3,8 @@
 // leaves no connection open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RunTestSupport.h"
 #include "net/PosixConnection.h"
 #include "ranking/HttpPageFetcher.h"
@@ -103,13 +105,8 @@ TEST(ConcurrentRun, StopEndsEveryCheckInFlightAndLeavesNoConnectionOpen) {
   f.project.KeywordText = "red";
   f.project.KeywordDepth = 10;
   f.project.TimeOutSecs = 30;
-  for (const std::string& engine : engines) {
-    RankingRecord old;
-    old.Keyword = "red";
-    old.Engine = engine;
-    old.Rank = 7;
-    f.project.Rankings.push_back(old);
-  }
+  for (const std::string& engine : engines)
+    f.project.Rankings.push_back(OldRecord("red", engine, 7));
   const auto before = f.project.Rankings;
   // Three waiting at once is only reached once Google is done and MSN took its place.
   f.dialogs.onYield = [&] {
@@ -124,6 +121,9 @@ TEST(ConcurrentRun, StopEndsEveryCheckInFlightAndLeavesNoConnectionOpen) {
   EXPECT_EQ(f.project.Rankings[0].Rank, 1);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(f.project.Rankings[i].TrendText, "Re-run") << i;
   EXPECT_EQ(f.project.Rankings[4], before[4]);  // Snap never started
+  EXPECT_EQ(f.observer.written,
+            (std::vector<std::string>{"red/Google", "red/AltaVista", "red/Lycos", "red/MSN"}));
+  EXPECT_EQ(std::count(f.reports.logLines.begin(), f.reports.logLines.end(), "aborted"), 1);
   EXPECT_EQ(silent.MostOpenAtOnce(), 3);
   EXPECT_EQ(silent.Requests().size(), 3u);
   EXPECT_TRUE(silent.WaitUntilAllClosed());

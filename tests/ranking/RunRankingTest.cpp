@@ -1,8 +1,6 @@
 // Whole runs over scripted engines: records, their reuse, Stop and the reports.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "RunTestSupport.h"
 #include "ranking/RecordUpdate.h"
 #include "ranking/RunRanking.h"
@@ -11,16 +9,6 @@ namespace kestrova::test {
 namespace {
 
 const std::vector<std::string> kFive = {"Google", "AltaVista", "HotBot", "Lycos", "Yahoo"};
-
-RankingRecord OldRecord(const std::string& keyword, const std::string& engine, Integer rank) {
-  RankingRecord record;
-  record.Keyword = keyword;
-  record.Engine = engine;
-  record.Rank = rank;
-  record.Succeeded = true;
-  record.TrendText = "old";
-  return record;
-}
 
 TEST(RecordUpdate, ChangeAndTrendTextsFollowTheSignOfTheDifference) {
   struct Step {
@@ -81,14 +69,6 @@ TEST(RunRanking, NewKeywordsReuseFreeRecordsBeforeTheListGrows) {
   EXPECT_EQ(f.net.busyDepth, 0);
 }
 
-// Stop pressed (on the run's thread, as the window does) once `holding`
-// fetches are waiting for it.
-void StopWhenHolding(RunFixture& f, int holding) {
-  f.dialogs.onYield = [&f, holding] {
-    if (f.engines.Holding() == holding) RequestStop(f.net);
-  };
-}
-
 TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   RunFixture f;
   f.project.SelectedEngines = kFive;
@@ -97,7 +77,10 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   const auto before = f.project.Rankings;
   f.engines.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
   f.Script("AltaVista", "red", 0, {"", true, false, false, 0, true});
-  StopWhenHolding(f, 1);
+  // Stop is pressed on the run's thread, as in the window, once AltaVista waits.
+  f.dialogs.onYield = [&f] {
+    if (f.engines.Holding() == 1) RequestStop(f.net);
+  };
   RunState state;
   RunSettings oneAtATime;
   oneAtATime.jobs = 1;
@@ -114,37 +97,6 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   EXPECT_EQ(f.reports.logLines.back(), "aborted");
   EXPECT_EQ(f.reports.calls.back(), "ranking");
   EXPECT_FALSE(f.net.TransferAborted);
-}
-
-TEST(RunRanking, StopInAConcurrentRunWritesTheChecksInFlightAndStartsNoOther) {
-  RunFixture f;
-  f.project.SelectedEngines = kFive;
-  f.project.KeywordText = "red";
-  f.project.KeywordDepth = 10;
-  for (const std::string& engine : kFive) f.project.Rankings.push_back(OldRecord("red", engine, 7));
-  const auto before = f.project.Rankings;
-  f.engines.fallback = {RunFixture::GooglePage({"http://www.mysite.com/"})};
-  for (const char* engine : {"AltaVista", "HotBot", "Lycos"}) {
-    f.Script(engine, "red", 0, {"", true, false, false, 0, true});
-  }
-  // Three at once: all three hold only once Google has finished and Lycos
-  // took its place.
-  StopWhenHolding(f, 3);
-  RunState state;
-  RunSettings three;
-  three.jobs = 3;
-  EXPECT_EQ(RunRanking(f.services, state, three), RunEnd::Stopped);
-  EXPECT_TRUE(f.project.Rankings[0].Succeeded);
-  EXPECT_EQ(f.project.Rankings[0].Rank, 1);
-  for (int i = 1; i < 4; ++i) {
-    EXPECT_EQ(f.project.Rankings[i].TrendText, "Re-run") << i;
-  }
-  EXPECT_EQ(f.project.Rankings[4], before[4]);  // Yahoo never started
-  EXPECT_EQ(f.engines.Requests().size(), 4u);
-  EXPECT_EQ(f.engines.Holding(), 0);
-  EXPECT_EQ(f.observer.written,
-            (std::vector<std::string>{"red/Google", "red/AltaVista", "red/HotBot", "red/Lycos"}));
-  EXPECT_EQ(std::count(f.reports.logLines.begin(), f.reports.logLines.end(), "aborted"), 1);
 }
 
 TEST(RunRanking, ADeclinedReportFolderEndsTheRunBeforeAnythingChanges) {

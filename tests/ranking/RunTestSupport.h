@@ -129,6 +129,18 @@ inline PageFetcherFactory ScriptedEngines::Factory() {
   };
 }
 
+// A record an earlier run left: `keyword` on `engine` at `rank`.
+inline RankingRecord OldRecord(const std::string& keyword, const std::string& engine,
+                               Integer rank) {
+  RankingRecord record;
+  record.Keyword = keyword;
+  record.Engine = engine;
+  record.Rank = rank;
+  record.Succeeded = true;
+  record.TrendText = "old";
+  return record;
+}
+
 // Records report calls ("open log", "ranking", ...) and Keyword Log entries in order:
 // "opening", "keyword", "aborted", "end", and for a page
 // "color|status|saved path|page index|keyword|engine".
