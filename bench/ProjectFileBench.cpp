@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "base/Messenger.h"
 #include "engines/EngineCatalogue.h"
 #include "ranking/ProjectState.h"
 #include "store/ProjectFile.h"
-#include "ui/Dialogs.h"
 
 namespace kestrova::bench {
 namespace {
 
 // Read errors are counted, never shown: the bench has nobody to ask.
-class QuietDialogs : public Dialogs {
+class QuietDialogs : public Messenger {
  public:
   int messages = 0;
   MessageAnswer ShowMessage(std::string_view, std::string_view, MessageButtons,
@@ -27,18 +27,6 @@ class QuietDialogs : public Dialogs {
     ++messages;
     return MessageAnswer::Ok;
   }
-  std::optional<std::string> ChooseOpenFile(std::string_view, std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseSaveFile(std::string_view, std::string_view,
-                                            std::string_view) override {
-    return {};
-  }
-  std::optional<std::string> ChooseDirectory(std::string_view, std::string_view) override {
-    return {};
-  }
-  void OpenUrl(std::string_view) override {}
-  void OpenFile(std::string_view) override {}
   void SetBusy(bool) override {}
   void Yield() override {}
 };

@@ -104,7 +104,8 @@ echo '{"seed": 7}' >"$work/plain.json"
 measure plain "$work/plain.json" "rank checker,website ranking,site promotion" 50 "" 1 8
 echo '{"seed": 7, "faults": [{"engine": "*", "keyword": "*", "kind": "latency", "ms": 100}]}' \
   >"$work/latency.json"
-measure latency "$work/latency.json" "rank checker" 30 "--parallel --parallel-max 34" 1 8 34
+measure latency "$work/latency.json" "rank checker" 30 \
+  "--parallel --parallel-max 34 --no-progress-meter" 1 8 34
 
 if [ "$only" != runs ]; then
 echo "== 3: project file at the record limit"

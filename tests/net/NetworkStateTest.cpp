@@ -10,71 +10,56 @@
 namespace kestrova {
 namespace {
 
-// The five flags as one comparable value, in declaration order.
-struct Flags {
-  bool timedOut, stop, aborted, socketFailed, afterTimeout;
-  bool operator==(const Flags&) const = default;
-};
-
-Flags Read(const NetworkState& s) {
-  return {s.TimedOut, s.StopRequested, s.TransferAborted, s.SocketFailed, s.FailedAfterTimeout};
+// The flags as letters, "-" where clear: TimedOut, StopRequested, TransferAborted,
+// SocketFailed, FailedAfterTimeout.
+std::string Flags(const NetworkState& s) {
+  std::string text = "TSAFX";
+  const bool set[] = {s.TimedOut, s.StopRequested, s.TransferAborted, s.SocketFailed,
+                      s.FailedAfterTimeout};
+  for (int i = 0; i < 5; ++i) {
+    if (!set[i]) text[i] = '-';
+  }
+  return text;
 }
 
-NetworkState With(Flags f) {
+NetworkState From(const std::string& flags) {
   NetworkState s;
-  s.TimedOut = f.timedOut;
-  s.StopRequested = f.stop;
-  s.TransferAborted = f.aborted;
-  s.SocketFailed = f.socketFailed;
-  s.FailedAfterTimeout = f.afterTimeout;
+  s.TimedOut = flags[0] != '-';
+  s.StopRequested = flags[1] != '-';
+  s.TransferAborted = flags[2] != '-';
+  s.SocketFailed = flags[3] != '-';
+  s.FailedAfterTimeout = flags[4] != '-';
   return s;
 }
 
 TEST(NetworkFlags, EachOwnerSetsAndClearsOnlyItsOwnFlags) {
-  const Flags none{false, false, false, false, false};
-  const Flags all{true, true, true, true, true};
-  struct Case {
+  auto error = [](int code) { return [code](NetworkState& s) { NoteConnectionError(s, code); }; };
+  const struct {
     const char* owner;
     std::function<void(NetworkState&)> act;
-    Flags from, to;
+    const char *from, *to;
+  } cases[] = {
+      {"Stop", RequestStop, "-----", "-SA--"},
+      {"run or front-page fetch starting", ClearStop, "TSAFX", "T--FX"},
+      {"top of an attempt", ClearForAttempt, "TSAFX", "T----"},
+      {"end of a run", ClearAfterRun, "TSAFX", "TS-F-"},
+      {"time-out notification", NoteTimeout, "-----", "T----"},
+      {"host not found", error(kErrorHostNotFound), "-----", "--A--"},
+      {"address in use", error(kErrorAddressInUse), "-----", "---F-"},
+      {"reset", error(kErrorConnectionReset), "-----", "--AF-"},
+      {"reset after a time-out", error(kErrorConnectionReset), "T----", "T-A-X"},
+      {"host not found after a time-out", error(kErrorHostNotFound), "T----", "T-A--"},
   };
-  const Case cases[] = {
-      {"Stop", RequestStop, none, {false, true, true, false, false}},
-      {"run or front-page fetch starting", ClearStop, all, {true, false, false, true, true}},
-      {"top of an attempt", ClearForAttempt, all, {true, false, false, false, false}},
-      {"end of a run", ClearAfterRun, all, {true, true, false, true, false}},
-      {"time-out notification", NoteTimeout, none, {true, false, false, false, false}},
-      {"host not found",
-       [](NetworkState& s) { NoteConnectionError(s, kErrorHostNotFound); },
-       none,
-       {false, false, true, false, false}},
-      {"address in use",
-       [](NetworkState& s) { NoteConnectionError(s, kErrorAddressInUse); },
-       none,
-       {false, false, false, true, false}},
-      {"reset",
-       [](NetworkState& s) { NoteConnectionError(s, kErrorConnectionReset); },
-       none,
-       {false, false, true, true, false}},
-      {"reset after a time-out",
-       [](NetworkState& s) { NoteConnectionError(s, kErrorConnectionReset); },
-       {true, false, false, false, false},
-       {true, false, true, false, true}},
-      {"host not found after a time-out",
-       [](NetworkState& s) { NoteConnectionError(s, kErrorHostNotFound); },
-       {true, false, false, false, false},
-       {true, false, true, false, false}},
-  };
-  for (const Case& c : cases) {
-    NetworkState state = With(c.from);
+  for (const auto& c : cases) {
+    NetworkState state = From(c.from);
     state.UserAgent = "kept";
     c.act(state);
-    EXPECT_EQ(Read(state), c.to) << c.owner;
+    EXPECT_EQ(Flags(state), c.to) << c.owner;
     EXPECT_EQ(state.UserAgent, "kept") << c.owner;
   }
-  EXPECT_TRUE(StopOrAbort(With({false, false, true, false, false})));
-  EXPECT_TRUE(StopOrAbort(With({false, true, false, false, false})));
-  EXPECT_FALSE(StopOrAbort(With({true, false, false, true, true})));
+  EXPECT_TRUE(StopOrAbort(From("--A--")));
+  EXPECT_TRUE(StopOrAbort(From("-S---")));
+  EXPECT_FALSE(StopOrAbort(From("T--FX")));
 }
 
 }  // namespace
