@@ -124,8 +124,12 @@ TEST(RankJobs, EightAtATimeLeaveEveryFileAndRecordAsOneAtATime) {
     EXPECT_NE(log.find(seen), std::string::npos) << seen;
   }
   for (const RankingRecord& record : a.Rankings) {
-    if (record.Engine == "MSN") EXPECT_EQ(record.Rank, 6) << "redirected to the mirror";
-    if (record.Engine == "Lycos" && record.Keyword == "red shoes") EXPECT_FALSE(record.Succeeded);
+    if (record.Engine == "MSN") {
+      EXPECT_EQ(record.Rank, 6) << "redirected to the mirror";
+    }
+    if (record.Engine == "Lycos" && record.Keyword == "red shoes") {
+      EXPECT_FALSE(record.Succeeded) << "reset";
+    }
   }
 }
 
