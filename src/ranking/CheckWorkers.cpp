@@ -57,7 +57,10 @@ class StoppableFetcher final : public PageFetcher {
 
  private:
   bool Stopped() const { return stop_.load(std::memory_order_relaxed); }
+  // As the client does when Stop is there at its first yield: a fetch that
+  // never started did not time out either.
   FetchResult Refused() {
+    net_.TimedOut = false;
     RequestStop(net_);
     FetchResult result;
     result.failure = FetchFailure::Stopped;
@@ -150,7 +153,8 @@ void CheckWorkers::Work(Worker& worker) {
     CheckDone done;
     done.slot = job.slot;
     worker.messenger.SetLog(&done.log);
-    CheckServices services{catalogue_, parameters_, worker.net, *worker.guarded, done.log};
+    CheckServices services{catalogue_,      parameters_,      worker.net,
+                           *worker.guarded, worker.messenger, done.log};
     done.outcome = CheckEngine(services, job.keyword, job.engine);
     worker.messenger.SetLog(nullptr);
     {

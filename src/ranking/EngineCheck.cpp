@@ -190,6 +190,7 @@ CheckOutcome CheckEngine(CheckServices& services, std::string_view keyword,
     Evaluate(services, engine, walk, page, keyword, pageIndex);
     SaveAndLog(services, engine, walk, page.answer, keyword, pageIndex);
     ++pageIndex;
+    services.messenger.Yield();
     if (StopOrAbort(services.net)) walk.keepGoing = false;
   } while (walk.pageFound == 0 && walk.position == 0 && pageIndex <= last && walk.keepGoing);
   services.log.End();

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Messenger.h"
 #include "base/Numbers.h"
 #include "engines/EngineCatalogue.h"
 #include "net/NetworkState.h"
@@ -36,12 +37,15 @@ struct CheckParameters {
 CheckParameters CheckParametersOf(const ProjectState& project);
 
 // What one check works with: all borrowed, none shared with another check
-// except the read-only catalogue and parameters.
+// except the read-only catalogue and parameters. The check yields through
+// `messenger` after each page, which is where a Stop that came between two
+// fetches reaches it; it never shows a message through it.
 struct CheckServices {
   const EngineCatalogue& catalogue;
   const CheckParameters& parameters;
   NetworkState& net;
   PageFetcher& fetcher;
+  Messenger& messenger;
   CheckLog& log;
 };
 

@@ -41,7 +41,7 @@ struct SocketCheck {
     fetcher.SetTimeout(parameters.timeout);
   }
   CheckOutcome Run(const std::string& engine) {
-    CheckServices services{Catalogue(), parameters, net, fetcher, log};
+    CheckServices services{Catalogue(), parameters, net, fetcher, quiet, log};
     const CheckOutcome outcome = CheckEngine(services, "widgets", engine);
     log.Replay(reports, observer, quiet);
     return outcome;

@@ -115,6 +115,13 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     f.Check("red", "Google");
     EXPECT_EQ(f.engines.Requests().size(), 1u);
   }
+  {  // So does a Stop that reaches the check between two pages, where it yields.
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {RunFixture::GooglePage(Urls(1, 10))});
+    f.checkMessenger.onYield = [&f] { RequestStop(f.checkNet); };
+    EXPECT_TRUE(f.Check("red", "Google").succeeded);
+    EXPECT_EQ(f.engines.Requests().size(), 1u);
+  }
 }
 
 TEST(EngineCheck, RedirectsAreFollowedAtMostTenTimesAndTheirHostIsKept) {

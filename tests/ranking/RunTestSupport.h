@@ -204,14 +204,14 @@ struct RunFixture {
                        dialogs, clock,       observer, reports};
 
   // One engine check as a worker runs it, on this thread, with what it noted
-  // replayed as the run would.
+  // replayed as the run would; `checkNet` and `checkMessenger` are the worker's.
+  NetworkState checkNet;
+  ScriptedMessenger checkMessenger;
   CheckOutcome Check(std::string_view keyword, std::string_view engine) {
     const CheckParameters parameters = CheckParametersOf(project);
     CheckLog log;
-    NetworkState checkNet;
-    ScriptedMessenger quiet;
-    ScriptedFetcher fetcher(engines, checkNet, quiet);
-    CheckServices check{Catalogue(), parameters, checkNet, fetcher, log};
+    ScriptedFetcher fetcher(engines, checkNet, checkMessenger);
+    CheckServices check{Catalogue(), parameters, checkNet, fetcher, checkMessenger, log};
     const CheckOutcome outcome = CheckEngine(check, keyword, engine);
     log.Replay(reports, observer, dialogs);
     return outcome;
