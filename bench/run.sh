@@ -3,7 +3,9 @@
 #   1. the per-page pipeline on every engine's ~10 KB and ~32 KB page, beside one
 #      memchr pass over the same bytes (Google Benchmark);
 #   2. a whole ranking run (34 engines x 3 keywords x depth 50) through kestrova-sim
-#      on loopback, beside curl making the same requests in one process;
+#      on loopback with --jobs 1 and 8, beside curl making the same requests in one
+#      process; and 34 engines x 1 keyword x depth 30 with 100 ms on every page,
+#      --jobs 1, 8 and 34 beside curl --parallel --parallel-max 34;
 #   3. writing and reading a project file at the record limit, with 964 keywords
 #      and with 32,767 (one per record), and whole `kestrova-cli info` and `show`
 #      processes on each beside `cat` reading the same file;
@@ -43,12 +45,10 @@ if want 1; then
   node bench/peer/parse-links.js "$work/pages" 30 >"$work/cheerio.jsonl"
 fi
 
-echo '{"seed": 7}' >"$work/scenario.json"
 sim_pid=
-start_sim() {  # start_sim LOG [--quiet]
+start_sim() {  # start_sim SCENARIO LOG [--quiet]
   rm -f "$work/sim.port"
-  "$sim" --port 0 --port-file "$work/sim.port" --scenario "$work/scenario.json" "${@:2}" \
-    >/dev/null 2>"$1" &
+  "$sim" --port 0 --port-file "$work/sim.port" --scenario "$1" "${@:3}" >/dev/null 2>"$2" &
   sim_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/sim.port" ] && return 0
@@ -67,41 +67,58 @@ stop_sim() {
 trap stop_sim EXIT
 
 if want 2; then
-  echo "== 2: whole ranking run through kestrova-sim, and curl"
-
+  echo "== 2: whole ranking runs through kestrova-sim, and curl"
   project=$work/run.rnk
-  new_project() {
-    "$cli" new "$project" --force --domain www.kestrova-bench.com --engines all --depth 50 \
-      --timeout 10 --keywords "rank checker,website ranking,site promotion" \
-      --report-dir "$work/reports" >/dev/null
+  new_project() {  # new_project KEYWORDS DEPTH
+    "$cli" new "$project" --force --domain www.kestrova-bench.com --engines all --depth "$2" \
+      --timeout 10 --keywords "$1" --report-dir "$work/reports" >/dev/null
   }
 
-  # A first run with the request log on: it warms the caches and lists the requests
-  # curl will make.
-  start_sim "$work/sim-requests.log"
-  new_project
-  "$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes >"$work/rank-first.txt" 2>&1
-  stop_sim
-  start_sim "$work/sim.log" --quiet
-  port=$(cat "$work/sim.port")
-  python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$port" >"$work/curl.conf"
+  # measure NAME SCENARIO KEYWORDS DEPTH CURL_FLAGS JOBS...: a first run with the
+  # request log on (it warms the caches and lists the requests curl will make),
+  # then REPEATS timed runs of kestrova-cli for each jobs value and of curl.
+  measure() {
+    local name=$1 scenario=$2 keywords=$3 depth=$4 curl_flags=$5
+    shift 5
+    start_sim "$scenario" "$work/$name-requests.log"
+    new_project "$keywords" "$depth"
+    "$cli" rank "$project" --proxy "127.0.0.1:$(cat "$work/sim.port")" --yes \
+      >"$work/$name-first.txt" 2>&1
+    stop_sim
+    start_sim "$scenario" "$work/$name-sim.log" --quiet
+    local port
+    port=$(cat "$work/sim.port")
+    python3 bench/curl_config.py "$work/$name-requests.log" "127.0.0.1:$port" >"$work/$name-curl.conf"
+    for jobs in "$@"; do
+      for i in $(seq "$repeats"); do
+        new_project "$keywords" "$depth"
+        rm -rf "$work/reports"
+        /usr/bin/time -v -o "$work/$name-rank-j$jobs-$i.time" "$cli" rank "$project" \
+          --proxy "127.0.0.1:$port" --yes --jobs "$jobs" >"$work/$name-rank-j$jobs-$i.txt" 2>&1
+      done
+    done
+    for i in $(seq "$repeats"); do
+      # shellcheck disable=SC2086
+      /usr/bin/time -v -o "$work/$name-curl-$i.time" \
+        curl $curl_flags --config "$work/$name-curl.conf" >/dev/null
+    done
+    stop_sim
+    # What the simulator saw of curl's requests, to count them beside the run's.
+    start_sim "$scenario" "$work/$name-curl-requests.log"
+    python3 bench/curl_config.py "$work/$name-requests.log" "127.0.0.1:$(cat "$work/sim.port")" \
+      >"$work/$name-curl-count.conf"
+    # shellcheck disable=SC2086
+    curl $curl_flags --config "$work/$name-curl-count.conf" >/dev/null
+    stop_sim
+  }
 
-  for i in $(seq "$repeats"); do
-    new_project
-    rm -rf "$work/reports"
-    /usr/bin/time -v -o "$work/rank-$i.time" \
-      "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes >"$work/rank-$i.txt" 2>&1
-  done
-  for i in $(seq "$repeats"); do
-    /usr/bin/time -v -o "$work/curl-$i.time" curl --config "$work/curl.conf" >/dev/null
-  done
-  stop_sim
-  # What the simulator saw of curl's requests, to count them beside the run's.
-  start_sim "$work/sim-curl.log"
-  python3 bench/curl_config.py "$work/sim-requests.log" "127.0.0.1:$(cat "$work/sim.port")" \
-    >"$work/curl-count.conf"
-  curl --config "$work/curl-count.conf" >/dev/null
-  stop_sim
+  echo '{"seed": 7}' >"$work/plain.json"
+  measure plain "$work/plain.json" "rank checker,website ranking,site promotion" 50 "" 1 8
+  echo '{"seed": 7, "faults": [{"engine": "*", "keyword": "*", "kind": "latency", "ms": 100}]}' \
+    >"$work/latency.json"
+  measure latency "$work/latency.json" "rank checker" 30 \
+    "--parallel --parallel-max 34 --no-progress-meter" 1 8 34
+
 fi
 
 # timed NAME COMMAND...: GNU time's report in NAME.time (peak memory) and the

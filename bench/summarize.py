@@ -78,32 +78,55 @@ def time_v(path):
     return seconds, rss / 1024.0, status
 
 
-def whole_run():
-    log = open(os.path.join(work, 'sim-requests.log'), encoding='latin-1').read().splitlines()
+def runs_of(pattern):
+    return [time_v(p) for p in sorted(glob.glob(os.path.join(work, pattern)))]
+
+
+def whole_run(name, title, curl_label, jobs_list):
+    """One table per measurement: kestrova-cli with each jobs value, then curl."""
+    log = open(os.path.join(work, name + '-requests.log'), encoding='latin-1').read().splitlines()
     requests = [line for line in log if ' -> ' in line]
     pages = [line for line in requests if re.search(r' -> 200 .* page \d+ "', line)]
-    curl_log = os.path.join(work, 'sim-curl.log')
-    curl_requests = None
+    curl_log = os.path.join(work, name + '-curl-requests.log')
+    curl_requests = 'n/a'
     if os.path.exists(curl_log):
         curl_requests = sum(1 for line in open(curl_log, encoding='latin-1') if ' -> ' in line)
-    print('### Whole run: 34 engines x 3 keywords x depth 50 through kestrova-sim\n')
+    print('### Whole run: ' + title + '\n')
     print('{} requests, {} of them result pages; curl made {}.\n'.format(
-        len(requests), len(pages), curl_requests if curl_requests is not None else 'n/a'))
+        len(requests), len(pages), curl_requests))
     print('| Client | Wall time (s) | Result pages/s | Peak RSS (MB) | Exit |')
     print('|---|---:|---:|---:|---|')
-    medians = {}
-    for name in ('rank', 'curl'):
-        runs = [time_v(p) for p in sorted(glob.glob(os.path.join(work, name + '-*.time')))]
+    medians, peaks = {}, {}
+    clients = [('j' + str(j), 'kestrova-cli rank --jobs ' + str(j),
+                name + '-rank-j' + str(j) + '-*.time') for j in jobs_list]
+    clients.append(('curl', curl_label, name + '-curl-*.time'))
+    for key, label, pattern in clients:
+        runs = runs_of(pattern)
         seconds = [r[0] for r in runs]
-        rates = [len(pages) / max(s, 1e-3) for s in seconds]
-        medians[name] = statistics.median(seconds)
-        label = 'kestrova-cli rank' if name == 'rank' else 'curl (one process, same requests)'
+        rates = [len(pages) / max(t, 1e-3) for t in seconds]
+        medians[key] = statistics.median(seconds)
+        peaks[key] = max(r[1] for r in runs)
         print('| {} | {} | {} | {} | {} |'.format(label, spread(seconds, '{:.2f}'),
                                                   spread(rates, '{:.0f}'),
                                                   spread([r[1] for r in runs]),
                                                   ','.join(str(r[2]) for r in runs)))
-    print('\nkestrova-cli / curl wall time: {:.2f}x (target at most 1.5x); targets: at least '
-          '1,000 pages/s, peak under 30 MB.\n'.format(medians['rank'] / medians['curl']))
+    print()
+    return medians, peaks
+
+
+def whole_runs():
+    medians, peaks = whole_run('plain', '34 engines x 3 keywords x depth 50, no latency',
+                               'curl (one process, same requests)', [1, 8])
+    print('--jobs 8 / --jobs 1 wall time: {:.2f}x (target at most 1x); --jobs 8 / curl: {:.2f}x; '
+          'peak {:.1f} MB (target under 30 MB).\n'.format(
+              medians['j8'] / medians['j1'], medians['j8'] / medians['curl'],
+              max(peaks['j1'], peaks['j8'])))
+    medians, peaks = whole_run('latency', '34 engines x 1 keyword x depth 30, 100 ms per page',
+                               'curl --parallel --parallel-max 34 (same requests)', [1, 8, 34])
+    print('--jobs 34 / curl wall time: {:.2f}x (target at most 1.5x); --jobs 1 / --jobs 34: '
+          '{:.1f}x (target at least 15x); --jobs 1 / --jobs 8: {:.1f}x; peak {:.1f} MB.\n'.format(
+              medians['j34'] / medians['curl'], medians['j1'] / medians['j34'],
+              medians['j1'] / medians['j8'], max(peaks[k] for k in ('j1', 'j8', 'j34'))))
 
 
 SPREADS = (('few', '964 keywords'), ('distinct', '32,767 keywords'))
@@ -151,7 +174,7 @@ def project_files():
 
 if os.path.exists(os.path.join(work, 'pipeline.json')):
     per_page()
-if os.path.exists(os.path.join(work, 'sim-requests.log')):
-    whole_run()
+if os.path.exists(os.path.join(work, 'plain-requests.log')):
+    whole_runs()
 if os.path.exists(os.path.join(work, 'limit-few.rnk')):
     project_files()

@@ -42,11 +42,9 @@ FrontPageResult AnalyzeFrontPage(const FrontPageRequest& request, ProjectState& 
   Status(services, "Downloading front page of " + request.domain);
   NetworkState& state = services.client.State();
   services.client.SetBusyPointer(true);
-  state.StopRequested = false;
-  state.TransferAborted = false;
-  std::string answer, location;
-  bool completed = false;
-  services.client.HttpGetPage(false, host, path, answer, completed);
+  ClearStop(state);
+  std::string answer = services.client.HttpGetPage(host, path).answer;
+  std::string location;
   Integer status = GetHttpStatus(answer, location);
   services.client.SetBusyPointer(false);
   Status(services, "");

@@ -13,10 +13,10 @@ RankSession::RankSession(MainFormModel& form, Dialogs& dialogs, const Clock& clo
                          RunObserver& frontEnd, ConnectionFactory connections)
     : form_(form),
       frontEnd_(frontEnd),
-      client_(net_, dialogs, std::move(connections)),
-      fetcher_(client_),
+      client_(net_, dialogs, connections),
       reports_(form.project, clock, form.ranking, form.selected),
-      services_{form.project, form.catalogue, net_, fetcher_, dialogs, clock, *this, reports_},
+      services_{form.project, form.catalogue, net_,  HttpPageFetchers(connections, &tls),
+                dialogs,      clock,          *this, reports_},
       rank_(services_, *this) {}
 
 std::string RankSession::KeywordBoxText() const {
@@ -32,6 +32,7 @@ RunSettings RankSession::RunSettingsNow() {
     settings.proxy = {form_.chkUseProxy.value == 1, form_.txtHttpProxy.text,
                       form_.txtPortProxy.text};
   }
+  settings.jobs = jobs ? *jobs : JobsFromText(form_.txtJobs.text);
   settings.markModified = [this] {
     form_.MarkModified();
     form_.ShowNow();
@@ -85,6 +86,15 @@ void RankSession::Progress(int percent, std::string_view caption) {
 
 void RankSession::ProgressVisible(bool visible) {
   frontEnd_.ProgressVisible(visible);
+}
+
+void RankSession::RecordWritten(const RankingRecord& record) {
+  // The grids fill as the engines finish.
+  if (form_.selected && *form_.selected == record.Keyword) {
+    form_.RedrawGrids();
+    form_.ShowNow();
+  }
+  frontEnd_.RecordWritten(record);
 }
 
 void RankSession::WriteFailed(std::string_view what) {

@@ -40,6 +40,10 @@ class RankSession final : public RankWindow, public RunObserver {
   std::optional<std::string> keywordText;
   std::optional<std::string> userAgent;
   std::optional<ProxySetting> proxy;
+  // --jobs: how many engines are checked at once (else the form's field).
+  std::optional<int> jobs;
+  // Whose certificates HTTPS engines must show (--ca-file); the system's by default.
+  TlsSettings tls;
 
   // RankWindow: the form model's fields and controls.
   void ReadControls() override { form_.ReadControls(); }
@@ -59,13 +63,13 @@ class RankSession final : public RankWindow, public RunObserver {
   void Progress(int percent, std::string_view caption) override;
   void ProgressVisible(bool visible) override;
   void WriteFailed(std::string_view what) override;
+  void RecordWritten(const RankingRecord& record) override;
 
  private:
   MainFormModel& form_;
   RunObserver& frontEnd_;
   NetworkState net_;
-  HttpClient client_;
-  HttpPageFetcher fetcher_;
+  HttpClient client_;  // the front-page analysis; a run's checks have their own
   RunReportFiles reports_;
   RunServices services_;
   RankController rank_;

@@ -27,13 +27,13 @@ std::string FlagsText(const NetworkState& state) {
   return text;
 }
 
-struct FetchOptions {
+struct FetchArguments {
   std::string host, path, url, caFile, proxy, userAgent;
   bool post = false, head = false, hostGiven = false;
   double timeoutSeconds = 30;
 };
 
-int RunFetch(const FetchOptions& options, CliIo& io) {
+int RunFetch(const FetchArguments& options, CliIo& io) {
   if (!(options.timeoutSeconds > 0)) throw UsageError("--timeout must be above 0 seconds");
   if (!options.url.empty() == options.hostGiven) throw UsageError("give either --host or --url");
   if (!options.url.empty() && !options.path.empty())
@@ -63,27 +63,28 @@ int RunFetch(const FetchOptions& options, CliIo& io) {
   client.SetTlsSettings({options.caFile});
   if (proxy) client.SetProxy(ArgText(proxy->host), proxy->port);
 
-  std::string response;
-  bool completed = false;
+  FetchResult result;
   {
     InterruptAsStop stopOnCtrlC;
     if (options.head) {
-      client.HttpHeadPage(false, host, path, response, completed);
+      result = client.HttpHeadPage(host, path);
     } else {
-      client.HttpGetPage(false, host, path, response, completed, options.post);
+      kestrova::FetchOptions get;
+      get.post = options.post;
+      result = client.HttpGetPage(host, path, get);
     }
   }
-  io.out.write(response.data(), static_cast<std::streamsize>(response.size()));
+  io.out.write(result.answer.data(), static_cast<std::streamsize>(result.answer.size()));
   io.out.flush();
-  io.err << "completed: " << (completed ? "yes" : "no") << FlagsText(state) << "\n";
-  if (completed) return kExitOk;
+  io.err << "completed: " << (result.completed ? "yes" : "no") << FlagsText(state) << "\n";
+  if (result.completed) return kExitOk;
   return state.StopRequested ? kExitStopped : kExitFailed;
 }
 
 CommandRegistration registration{
     "fetch", "Fetch one page with the HTTP client and print the answer as received",
     [](CLI::App& sub, CliIo& io) {
-      auto options = std::make_shared<FetchOptions>();
+      auto options = std::make_shared<FetchArguments>();
       CLI::Option* host =
           sub.add_option("--host", options->host, "Host name or address (no scheme, no port)");
       sub.add_option("--url", options->url, "An http:// or https:// URL instead of --host/--path");

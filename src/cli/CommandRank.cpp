@@ -18,6 +18,7 @@ struct RankOptions {
   std::string file, proxy, userAgent, clock, caFile;
   std::vector<std::string> keywords;
   bool yes = false, redo = false, userAgentGiven = false;
+  int jobs = kDefaultJobs;
 };
 
 std::string JoinKeywordLines(const std::vector<std::string>& keywords) {
@@ -41,11 +42,12 @@ int RunRank(const RankOptions& options, CliIo& io) {
   if (!opened.Open(options.file)) return kExitFailed;
   Application& app = opened.app;
   RankSession& rank = app.rank;
-  rank.Client().SetTlsSettings({options.caFile});
+  rank.tls = {options.caFile};
   const std::string keywordText =
       options.keywords.empty() ? app.project.KeywordText : JoinKeywordLines(options.keywords);
   rank.keywordText = keywordText;
   rank.proxy = proxy;
+  rank.jobs = options.jobs;
   if (options.userAgentGiven) rank.userAgent = ArgText(options.userAgent);
   RankController& controller = rank.Controller();
   opened.dialogs.SetStopAction([&controller] { controller.Stop(); });
@@ -97,6 +99,9 @@ CommandRegistration registration{
                      "(HTTPS engines)");
       sub.add_flag("--yes", options->yes, "Answer Yes to every question");
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
+      sub.add_option("--jobs", options->jobs,
+                     "How many engines to check at once (default 8; 1 checks one at a time)")
+          ->check(CLI::Range(1, kMaxJobs));
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
       return [options, &io] { return RunRank(*options, io); };

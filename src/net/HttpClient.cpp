@@ -8,7 +8,6 @@
 #include "net/AnswerFile.h"
 #include "net/BusyPointer.h"
 #include "net/HttpRequest.h"
-#include "net/SocketErrors.h"
 
 namespace kestrova {
 namespace {
@@ -43,16 +42,17 @@ HttpClient::HttpClient(NetworkState& state, Messenger& messenger, ConnectionFact
 
 HttpClient::~HttpClient() = default;
 
-void HttpClient::HttpGetPage(bool silent, std::string_view host, std::string_view path,
-                             std::string& response, bool& completed, bool post,
-                             std::string_view saveFile) {
-  Run({Mode::Get, silent, std::string(host), std::string(path), post, std::string(saveFile)},
-      response, completed);
+FetchResult HttpClient::HttpGetPage(std::string_view host, std::string_view path,
+                                    const FetchOptions& options) {
+  return Run({Mode::Get, std::string(host), std::string(path), options});
 }
 
-void HttpClient::HttpHeadPage(bool silent, std::string_view host, std::string_view path,
-                              std::string& response, bool& completed) {
-  Run({Mode::Head, silent, std::string(host), std::string(path), false, {}}, response, completed);
+FetchResult HttpClient::HttpHeadPage(std::string_view host, std::string_view path,
+                                     const FetchOptions& options) {
+  FetchOptions head;
+  head.silent = true;
+  head.deadline = options.deadline;
+  return Run({Mode::Head, std::string(host), std::string(path), head});
 }
 
 void HttpClient::SetBusyPointer(bool on, bool reset) {
@@ -74,8 +74,7 @@ void HttpClient::SetProxy(std::string host, std::uint16_t port) {
 }
 
 void HttpClient::Stop() {
-  state_.StopRequested = true;
-  state_.TransferAborted = true;
+  RequestStop(state_);
   CancelPendingOperation();
 }
 
@@ -84,54 +83,53 @@ void HttpClient::CancelPendingOperation() {
 }
 
 void HttpClient::Socket1_Timeout() {
-  state_.TimedOut = true;
+  NoteTimeout(state_);
 }
 
 void HttpClient::Socket1_LastError(int code) {
-  if (code == kErrorHostNotFound) {
-    state_.TransferAborted = true;
-  } else if (state_.TimedOut) {
-    state_.FailedAfterTimeout = true;
-    state_.TransferAborted = true;
-  } else {
-    state_.SocketFailed = true;
-    if (code != kErrorAddressInUse) state_.TransferAborted = true;
-  }
+  NoteConnectionError(state_, code);
 }
 
-void HttpClient::Run(const Fetch& fetch, std::string& response, bool& completed) {
+FetchResult HttpClient::Run(const Fetch& fetch) {
+  FetchResult result;
   if (state_.UserAgent.empty()) state_.UserAgent = kDefaultUserAgent;
-  response.clear();
-  completed = false;
-  if (fetch.host.empty()) return;
+  if (fetch.host.empty()) {
+    result.failure = FetchFailure::NoHost;
+    return result;
+  }
   const bool get = fetch.mode == Mode::Get;
   if (get) SetBusyPointer(true);
+  deadline_ = fetch.options.deadline;
+  deadlinePassed_ = false;
 
   AnswerFile file;
   int attempts = 0;
   for (;;) {
     file.Close();
-    completed = false;
-    response.clear();
-    state_.FailedAfterTimeout = false;
-    state_.TransferAborted = false;
-    state_.StopRequested = false;
-    state_.SocketFailed = false;
+    result.completed = false;
+    result.answer.clear();
+    ClearForAttempt(state_);
     if (++attempts > kMaxAttempts) break;
+    // Past the deadline no attempt starts; the fetch ends as a time-out would.
+    if (deadlinePassed_ || (deadline_ && std::chrono::steady_clock::now() >= *deadline_)) {
+      NoteTimeout(state_);
+      result.failure = FetchFailure::DeadlinePassed;
+      break;
+    }
     state_.TimedOut = false;
     state_.TlsError.clear();
 
-    bool hostUnknown = false;
-    AttemptEnd end = Attempt(fetch, response, completed, file, hostUnknown);
-    if (hostUnknown) {
+    AttemptEnd end = Attempt(fetch, result, file);
+    if (end == AttemptEnd::HostUnknown) {
       if (get) {
         SetBusyPointer(false);
-        if (!fetch.silent) {
+        if (!fetch.options.silent) {
           messenger_.ShowMessage(kMessageHostUnknown, messageTitle_, MessageButtons::Ok,
                                  MessageIcon::None);
         }
       }
-      return;
+      result.failure = FetchFailure::HostUnknown;
+      return result;
     }
     if (end != AttemptEnd::NextAttempt) break;
   }
@@ -140,47 +138,51 @@ void HttpClient::Run(const Fetch& fetch, std::string& response, bool& completed)
   if (get) SetBusyPointer(false);
   connection_->Disconnect();
   file.Close();
+  deadline_.reset();
+  return result;
 }
 
-HttpClient::AttemptEnd HttpClient::Attempt(const Fetch& fetch, std::string& response,
-                                           bool& completed, AnswerFile& file, bool& hostUnknown) {
+HttpClient::AttemptEnd HttpClient::Attempt(const Fetch& fetch, FetchResult& result,
+                                           AnswerFile& file) {
   if (connection_->IsConnected()) connection_->Disconnect();
   const bool viaProxy = !proxyHost_.empty();
   // A bare host is plain HTTP on port 80, exactly as it always was.
   const std::optional<Origin> origin = ParseOrigin(fetch.host);
-  if (!origin) {
-    hostUnknown = true;
-    return AttemptEnd::Failed;
-  }
+  if (!origin) return AttemptEnd::HostUnknown;
   UseConnectionFor(*origin, viaProxy);
   const std::string& dialHost = viaProxy ? proxyHost_ : origin->host;
   // Control characters would end up raw on the Host line: such a host is unusable.
   if (HasControlCharacters(fetch.host) || HasControlCharacters(dialHost) ||
       !connection_->SetRemoteHost(dialHost, KindOfHost(dialHost))) {
-    hostUnknown = true;
-    return AttemptEnd::Failed;
+    return AttemptEnd::HostUnknown;
   }
   connection_->SetRemotePort(viaProxy ? proxyPort_ : origin->port);
   int connectResult = connection_->Connect();
   Yield();
+  if (deadlinePassed_) return AttemptEnd::NextAttempt;
 
   if (connectResult != 0 && state_.SocketFailed) {
     connection_->Cancel();
     connection_->Disconnect();
     ResetConnection();
     state_.SocketFailed = false;
+    result.failure = FetchFailure::CannotConnect;
     return AttemptEnd::NextAttempt;
   }
   if (!connection_->IsConnected()) {
-    ReportFailure(fetch, !state_.TlsError.empty()
-                             ? kMessageTlsError + state_.TlsError
-                             : kMessageCannotConnect + std::to_string(connection_->LastError()));
-    return AttemptEnd::Failed;
+    if (!state_.TlsError.empty()) {
+      ReportFailure(fetch, kMessageTlsError + state_.TlsError);
+      return Failed(result, FetchFailure::TlsRefused);
+    }
+    ReportFailure(fetch, kMessageCannotConnect + std::to_string(connection_->LastError()));
+    return Failed(result, FetchFailure::CannotConnect);
   }
 
   const bool head = fetch.mode == Mode::Head;
   HttpRequestParts parts;
-  parts.method = head ? RequestMethod::Head : fetch.post ? RequestMethod::Post : RequestMethod::Get;
+  parts.method = head                 ? RequestMethod::Head
+                 : fetch.options.post ? RequestMethod::Post
+                                      : RequestMethod::Get;
   const bool bareHost = fetch.host.find("://") == std::string::npos;
   parts.host = bareHost ? fetch.host : HostHeaderValue(*origin);
   parts.path = fetch.path;
@@ -189,24 +191,27 @@ HttpClient::AttemptEnd HttpClient::Attempt(const Fetch& fetch, std::string& resp
   std::string request = BuildHttpRequest(parts);
 
   // A file that cannot be created fails the fetch rather than losing the answer.
-  if (!head && !fetch.saveFile.empty() && !file.Open(fetch.saveFile)) {
-    return AttemptEnd::Failed;
+  const std::string& saveFile = fetch.options.saveFile;
+  if (!head && !saveFile.empty() && !file.Open(saveFile)) {
+    return Failed(result, FetchFailure::CannotSave);
   }
   if (connection_->Write(request) == -1) {
+    if (deadlinePassed_) return AttemptEnd::NextAttempt;
     ReportFailure(fetch, kMessageCannotQuery);
-    return AttemptEnd::Failed;
+    return Failed(result, FetchFailure::CannotQuery);
   }
   Yield();
-  return Receive(fetch, response, completed, file);
+  return Receive(fetch, result, file);
 }
 
-HttpClient::AttemptEnd HttpClient::Receive(const Fetch& fetch, std::string& response,
-                                           bool& completed, AnswerFile& file) {
+HttpClient::AttemptEnd HttpClient::Receive(const Fetch& fetch, FetchResult& result,
+                                           AnswerFile& file) {
   const bool head = fetch.mode == Mode::Head;
+  std::string& response = result.answer;
   bool statusLineSeen = false;
   std::string chunk;
   for (;;) {
-    if (head && state_.StopRequested) return AttemptEnd::Failed;
+    if (head && state_.StopRequested) return Failed(result, FetchFailure::Stopped);
     if (connection_->PeerClosed()) break;
     if (connection_->Read(chunk, kReadChunkBytes) > 0) {
       // Some servers run a second answer into the first; it is not ours to keep.
@@ -219,26 +224,36 @@ HttpClient::AttemptEnd HttpClient::Receive(const Fetch& fetch, std::string& resp
       // HEAD answers are capped too: a server that sends a body anyway must not
       // make the answer grow without end.
       if (response.size() > kAnswerCap) {
-        completed = true;
+        result.completed = true;
         return AttemptEnd::Finished;
       }
     }
-    if (state_.StopRequested) return AttemptEnd::Failed;
-    if (state_.TimedOut) return AttemptEnd::NextAttempt;
+    if (state_.StopRequested) return Failed(result, FetchFailure::Stopped);
+    if (state_.TimedOut) {
+      result.failure = FetchFailure::TimedOut;
+      return AttemptEnd::NextAttempt;
+    }
     Yield();
   }
   // An answer cut off by a connection error (a reset) did not end normally.
-  if (state_.SocketFailed) return AttemptEnd::Failed;
+  if (state_.SocketFailed) return Failed(result, FetchFailure::ConnectionBroken);
   if (file.IsOpen()) file.WriteRest(response);
-  completed = true;
+  result.completed = true;
+  result.failure = FetchFailure::None;
   return AttemptEnd::Finished;
+}
+
+HttpClient::AttemptEnd HttpClient::Failed(FetchResult& result, FetchFailure failure) {
+  // Whatever broke, a Stop behind it is what the caller has to hear of.
+  result.failure = state_.StopRequested ? FetchFailure::Stopped : failure;
+  return AttemptEnd::Failed;
 }
 
 void HttpClient::ReportFailure(const Fetch& fetch, const std::string& message) {
   if (fetch.mode != Mode::Get) return;
   SetBusyPointer(false);
   // After Stop the failure is the user's wish, not something to announce.
-  if (!fetch.silent && !state_.StopRequested) {
+  if (!fetch.options.silent && !state_.StopRequested) {
     messenger_.ShowMessage(message, messageTitle_, MessageButtons::Ok, MessageIcon::None);
   }
   SetBusyPointer(true);
@@ -277,6 +292,13 @@ void HttpClient::AttachEvents() {
 
 void HttpClient::Yield() {
   messenger_.Yield();
+  // The deadline ends the wait in progress as a time-out would; the attempt
+  // loop then starts no other attempt.
+  if (deadline_ && !deadlinePassed_ && std::chrono::steady_clock::now() >= *deadline_) {
+    deadlinePassed_ = true;
+    NoteTimeout(state_);
+    if (connection_) connection_->Cancel();
+  }
 }
 
 }  // namespace kestrova

@@ -2,8 +2,9 @@
 // connection (port 80, or the proxy; TLS for an "https://" origin, Origin.h),
 // at most two attempts, the answer read in
 // small pieces until the server closes, yielding to the application between
-// steps so a window stays live and Stop is seen. Failures are reported through
-// `completed`, the shared NetworkState flags and, unless silent, a message box.
+// steps so a window stays live and Stop is seen. A fetch returns its answer,
+// whether it completed and why not; the NetworkState flags and, unless
+// silent, a message box tell the rest.
 #pragma once
 
 #include <chrono>
@@ -16,6 +17,7 @@
 #include "base/Messenger.h"
 #include "base/ProductInfo.h"
 #include "net/Connection.h"
+#include "net/FetchResult.h"
 #include "net/NetworkState.h"
 #include "net/Origin.h"
 #include "net/TlsConnection.h"
@@ -39,7 +41,8 @@ std::chrono::milliseconds TimeoutFromSeconds(double seconds);
 
 class HttpClient {
  public:
-  // `state` and `messenger` belong to the application and must outlive the client.
+  // `state` and `messenger` belong to the caller and must outlive the client;
+  // the client and both are used from one thread only.
   HttpClient(NetworkState& state, Messenger& messenger, ConnectionFactory makeConnection,
              std::string messageTitle = kProductName);
   ~HttpClient();
@@ -47,15 +50,14 @@ class HttpClient {
   HttpClient& operator=(const HttpClient&) = delete;
 
   // Fetches `path` (empty: "/") from `host` (a bare host, or an origin such as
-  // "https://name:port") with GET, or POST when `post` is set
-  // and the path has a query. `completed` is true when the server closed, a
-  // second status line began or the cap was reached. With `saveFile` the answer
-  // goes to that file line by line and `response` keeps only what was not written.
-  void HttpGetPage(bool silent, std::string_view host, std::string_view path, std::string& response,
-                   bool& completed, bool post = false, std::string_view saveFile = {});
-  // The same with HEAD: no message, no busy pointer, no file, no status-line check.
-  void HttpHeadPage(bool silent, std::string_view host, std::string_view path,
-                    std::string& response, bool& completed);
+  // "https://name:port") with GET, or POST when asked and the path has a query.
+  // With a save file the answer goes to that file line by line.
+  FetchResult HttpGetPage(std::string_view host, std::string_view path,
+                          const FetchOptions& options = {});
+  // The same with HEAD: never a message, no busy pointer, no file, no
+  // status-line check; only the deadline of `options` counts.
+  FetchResult HttpHeadPage(std::string_view host, std::string_view path,
+                           const FetchOptions& options = {});
 
   void SetBusyPointer(bool on, bool reset = false);
 
@@ -73,10 +75,6 @@ class HttpClient {
   void Stop();
   void CancelPendingOperation();
 
-  // The connection's notifications.
-  void Socket1_Timeout();
-  void Socket1_LastError(int code);
-
   NetworkState& State() { return state_; }
   // How many times the connection was discarded and made anew.
   int ConnectionResets() const { return resets_; }
@@ -85,23 +83,25 @@ class HttpClient {
   enum class Mode { Get, Head };
   struct Fetch {
     Mode mode;
-    bool silent;
     std::string host;
     std::string path;
-    bool post;
-    std::string saveFile;
+    FetchOptions options;
   };
-  enum class AttemptEnd { Finished, Failed, NextAttempt };
+  enum class AttemptEnd { Finished, Failed, NextAttempt, HostUnknown };
 
-  void Run(const Fetch& fetch, std::string& response, bool& completed);
-  AttemptEnd Attempt(const Fetch& fetch, std::string& response, bool& completed, AnswerFile& file,
-                     bool& hostUnknown);
-  AttemptEnd Receive(const Fetch& fetch, std::string& response, bool& completed, AnswerFile& file);
+  FetchResult Run(const Fetch& fetch);
+  AttemptEnd Attempt(const Fetch& fetch, FetchResult& result, AnswerFile& file);
+  AttemptEnd Receive(const Fetch& fetch, FetchResult& result, AnswerFile& file);
+  AttemptEnd Failed(FetchResult& result, FetchFailure failure);
   void ReportFailure(const Fetch& fetch, const std::string& message);
   void ResetConnection();
   void UseConnectionFor(const Origin& origin, bool viaProxy);
   void AttachEvents();
   void Yield();
+
+  // The connection's notifications.
+  void Socket1_Timeout();
+  void Socket1_LastError(int code);
 
   NetworkState& state_;
   Messenger& messenger_;
@@ -114,6 +114,8 @@ class HttpClient {
   int resets_ = 0;
   TlsConnector tls_;
   std::optional<TlsTarget> tlsTarget_;  // set while connection_ is a TLS connection
+  std::optional<Deadline> deadline_;    // of the fetch in progress
+  bool deadlinePassed_ = false;
 };
 
 }  // namespace kestrova

@@ -1,6 +1,9 @@
 // The network flags and the user agent that the HTTP client, the Stop action and
-// the engine check share. The application owns one of these and hands it to the
-// client; everything runs on the window thread, so no locking is needed.
+// the engine check share. Each engine check in flight has its own NetworkState
+// (and its own client); one state is only ever touched by one thread.
+//
+// Who sets and who clears the flags is written here once, one function per
+// owner, so the rules cannot drift apart between the client, the run and Stop.
 #pragma once
 
 #include <string>
@@ -22,5 +25,25 @@ struct NetworkState {
   std::string TlsError;             // why the attempt's TLS connection failed; empty: it did not
   Integer busyDepth = 0;            // nesting depth of the busy pointer
 };
+
+// The Stop action: StopRequested and TransferAborted set.
+void RequestStop(NetworkState& state);
+// A run or a front-page fetch about to start: a Stop of an earlier one no
+// longer counts (StopRequested and TransferAborted cleared).
+void ClearStop(NetworkState& state);
+// The client at the top of every attempt: StopRequested, TransferAborted,
+// SocketFailed and FailedAfterTimeout cleared. TimedOut is cleared apart, only
+// when the attempt really runs, so a fetch that ran out of attempts keeps it.
+void ClearForAttempt(NetworkState& state);
+// The end of a run: TransferAborted and FailedAfterTimeout cleared.
+void ClearAfterRun(NetworkState& state);
+// The connection's time-out notification: TimedOut set.
+void NoteTimeout(NetworkState& state);
+// The connection's error notification: host not found aborts the transfer; an
+// error after a time-out sets FailedAfterTimeout and aborts; any other error
+// sets SocketFailed and aborts, except "address in use".
+void NoteConnectionError(NetworkState& state, int code);
+// What the engine check tests after each step: Stop, or the transfer given up.
+bool StopOrAbort(const NetworkState& state);
 
 }  // namespace kestrova

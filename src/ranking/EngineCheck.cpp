@@ -13,6 +13,7 @@
 #include "ranking/PageReaders.h"
 #include "ranking/ResultFolders.h"
 #include "ranking/ResultPaths.h"
+#include "ranking/RunServices.h"
 #include "ranking/RunTexts.h"
 
 namespace kestrova {
@@ -29,6 +30,8 @@ struct PageWalk {
   Integer position = 0;
   std::array<std::string, kTopUrlSlots> topUrls;
   Integer topUrlCount = 0;
+  Deadline deadline;            // of the page in progress
+  bool deadlinePassed = false;  // during the page's link look-ups
 };
 
 void SetStatus(PageWalk& walk, const char* status, const char* color) {
@@ -68,18 +71,21 @@ class EngineUserAgent {
 
 // Fetches one result page, following up to kMaxRedirectsPerPage redirects. A page
 // still redirecting after that, like one whose transfer broke, counts as failed.
-FetchedPage FetchResultPage(RunServices& services, PageWalk& walk, const QueryRequest& request) {
-  FetchedPage page = services.fetcher.GetPage(walk.host, request.Path, request.UsePost);
+// The page's deadline holds for every redirect; one that passes leaves an empty
+// answer with TimedOut set, as a time-out does.
+FetchResult FetchResultPage(CheckServices& services, PageWalk& walk, const QueryRequest& request) {
+  FetchResult page =
+      services.fetcher.GetPage(walk.host, request.Path, request.UsePost, walk.deadline);
   std::string location;
   int redirects = 0;
-  while (GetHttpStatus(page.response, location) == 302) {
+  while (GetHttpStatus(page.answer, location) == 302) {
     // The client clears Stop when it starts a fetch, so a Stop pressed during
     // this page must end the chase here or it would be lost.
-    if (services.net.StopRequested || services.net.TransferAborted) break;
+    if (StopOrAbort(services.net)) break;
     if (++redirects > kMaxRedirectsPerPage) return {};
     std::string path;
     walk.host = RedirectHost(location, path);
-    page = services.fetcher.GetPage(walk.host, path, request.UsePost);
+    page = services.fetcher.GetPage(walk.host, path, request.UsePost, walk.deadline);
   }
   return page;
 }
@@ -99,8 +105,12 @@ void NoResults(PageWalk& walk, Integer pageIndex) {
   }
 }
 
-void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk, FetchedPage& page,
-              std::string_view keyword, Integer pageIndex) {
+void TimedOut(PageWalk& walk) {
+  SetStatus(walk, texts::kStatusTimedOut, texts::kColorTimedOut);
+}
+
+void Evaluate(CheckServices& services, const EngineRecord& engine, PageWalk& walk,
+              FetchResult& page, std::string_view keyword, Integer pageIndex) {
   if (!services.net.TlsError.empty()) {
     // Its own status, and the walk ends: the next page would fail the same way.
     walk.status = texts::kStatusTlsError + services.net.TlsError;
@@ -108,33 +118,41 @@ void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk,
     walk.keepGoing = false;
     return;
   }
-  if (page.response.empty() && services.net.TimedOut) {
-    SetStatus(walk, texts::kStatusTimedOut, texts::kColorTimedOut);
-    return;
-  }
+  if (page.answer.empty() && services.net.TimedOut) return TimedOut(walk);
   if (!page.completed) return NoResults(walk, pageIndex);
-  if (page.response.empty()) {
+  if (page.answer.empty()) {
     SetStatus(walk, texts::kStatusUnknown, texts::kColorUnknown);
     return NoResults(walk, pageIndex);
   }
-  walk.results =
-      engine.NoResultsText.empty() || FindNoCase(page.response, engine.NoResultsText) == 0;
+  const bool resultsBefore = walk.results;
+  walk.results = engine.NoResultsText.empty() || FindNoCase(page.answer, engine.NoResultsText) == 0;
   if (!walk.results) return NoResults(walk, pageIndex);
 
-  const HeadRequest head = [&services](const std::string& host, const std::string& path) {
+  const HeadRequest head = [&services, &walk](const std::string& host, const std::string& path) {
     // The client clears Stop when it starts a fetch: a Stop seen during the page
     // must not be lost to the link look-ups that follow it.
-    if (services.net.StopRequested || services.net.TransferAborted) return HeadAnswer{"", true};
-    FetchedPage answer = services.fetcher.HeadPage(host, path);
-    return HeadAnswer{std::move(answer.response), services.net.TransferAborted};
+    if (StopOrAbort(services.net) || walk.deadlinePassed) return HeadAnswer{"", true};
+    FetchResult answer = services.fetcher.HeadPage(host, path, walk.deadline);
+    if (answer.failure == FetchFailure::DeadlinePassed) {
+      walk.deadlinePassed = true;
+      return HeadAnswer{"", true};
+    }
+    return HeadAnswer{std::move(answer.answer), services.net.TransferAborted};
   };
-  ParseResultPage(engine, page.response, pageIndex, head);
+  ParseResultPage(engine, page.answer, pageIndex, head);
+  // Look-ups cut off by the deadline leave a page half read: it counts as a
+  // page that timed out, so the results so far stand as they were.
+  if (walk.deadlinePassed) {
+    page.answer.clear();
+    walk.results = resultsBefore;
+    return TimedOut(walk);
+  }
   if (walk.position == 0) {
     const bool found =
-        ReadDomainPosition(engine, services.project.Domain, page.response, walk.position);
+        ReadDomainPosition(engine, services.parameters.domain, page.answer, walk.position);
     if (found && walk.pageFound == 0) walk.pageFound = static_cast<Integer>(pageIndex + 1);
   }
-  if (pageIndex == 0) ReadTopUrls(keyword, engine, page.response, walk.topUrls, walk.topUrlCount);
+  if (pageIndex == 0) ReadTopUrls(keyword, engine, page.answer, walk.topUrls, walk.topUrlCount);
   SetStatus(walk, texts::kStatusSuccess, texts::kColorSuccess);
 }
 
@@ -145,19 +163,23 @@ bool WriteSavedPage(const std::string& path, const std::string& page) {
   return static_cast<bool>(file);
 }
 
-void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& walk,
+void SaveAndLog(CheckServices& services, const EngineRecord& engine, PageWalk& walk,
                 std::string& page, std::string_view keyword, Integer pageIndex) {
+  const CheckParameters& parameters = services.parameters;
   if (page.empty()) page = NoResultsPage(walk.color, walk.status, engine.Name);
   std::string keywordsFolder;
-  CreateResultFolders(services, engine.Name, keywordsFolder);
+  if (!CreateResultFolders(parameters.reportDirectory, parameters.domain, engine.Name,
+                           keywordsFolder)) {
+    services.log.Message(FolderErrorText(texts::kErrorReportSeDirectories), kMessageTitle,
+                         MessageIcon::Exclamation);
+  }
   const std::string base = engine.UserDefined ? EngineHomeLink(engine) + "/" : engine.Host;
   AnnotateSavedPage(
       page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex), base, std::string(keyword),
-             engine.Name, engine.ResultsStartTexts[0], services.project.HighlightKeywords == 1});
+             engine.Name, engine.ResultsStartTexts[0], parameters.highlightKeywords});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
-  if (!WriteSavedPage(savedPath, page)) services.observer.WriteFailed(savedPath);
-  services.reports.KeywordLogPage(
-      {walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name});
+  if (!WriteSavedPage(savedPath, page)) services.log.WriteFailed(savedPath);
+  services.log.Page({walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name});
 }
 
 }  // namespace
@@ -165,15 +187,6 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
 Integer LastPageIndex(Integer keywordDepth) {
   const Integer pages = ToIntegerSaturated(RoundHalfEven(keywordDepth / 10.0));
   return pages < 1 ? Integer{0} : static_cast<Integer>(pages - 1);
-}
-
-int ProgressPercent(Integer pageIndex, Integer lastPageIndex) {
-  return static_cast<int>(RoundHalfEven((pageIndex + 1.0) / (lastPageIndex + 1.0) * 100.0));
-}
-
-std::string ProgressCaption(Integer pageIndex, Integer lastPageIndex) {
-  return FormatDigits(ProgressPercent(pageIndex, lastPageIndex), 2) + "%   Page " +
-         FormatDigits(pageIndex + 1, 2) + " of " + FormatDigits(lastPageIndex + 1, 2);
 }
 
 std::string NoResultsPage(std::string_view color, std::string_view status,
@@ -184,29 +197,42 @@ std::string NoResultsPage(std::string_view color, std::string_view status,
   return page;
 }
 
-CheckOutcome CheckEngine(RunServices& services, std::string_view keyword,
+CheckParameters CheckParametersOf(const ProjectState& project) {
+  CheckParameters parameters;
+  parameters.domain = project.Domain;
+  parameters.reportDirectory = project.ReportDirectory;
+  parameters.keywordDepth = project.KeywordDepth;
+  parameters.highlightKeywords = project.HighlightKeywords == 1;
+  parameters.timeout = std::chrono::milliseconds(long{project.TimeOutSecs} * 1000);
+  return parameters;
+}
+
+CheckOutcome CheckEngine(CheckServices& services, std::string_view keyword,
                          std::string_view engineName) {
   CheckOutcome outcome;
   const Integer index = FindEngineIndex(services.catalogue, engineName);
   if (index < 0) return outcome;
   const EngineRecord& engine = services.catalogue.At(index);
 
-  const Integer last = LastPageIndex(services.project.KeywordDepth);
+  const Integer last = LastPageIndex(services.parameters.keywordDepth);
   const std::string encoded = EncodeSearchText(keyword);
   const EngineUserAgent userAgent(services.net, engine);
   PageWalk walk;
   walk.host = EngineRequestHost(engine);
   Integer pageIndex = 0;
   do {
-    services.observer.Progress(ProgressPercent(pageIndex, last), ProgressCaption(pageIndex, last));
+    walk.deadline =
+        std::chrono::steady_clock::now() + kPageDeadlineTimeouts * services.parameters.timeout;
+    walk.deadlinePassed = false;
     const QueryRequest request = BuildQueryRequest(engine, encoded, pageIndex);
-    FetchedPage page = FetchResultPage(services, walk, request);
+    FetchResult page = FetchResultPage(services, walk, request);
     Evaluate(services, engine, walk, page, keyword, pageIndex);
-    SaveAndLog(services, engine, walk, page.response, keyword, pageIndex);
+    SaveAndLog(services, engine, walk, page.answer, keyword, pageIndex);
     ++pageIndex;
-    if (services.net.StopRequested || services.net.TransferAborted) walk.keepGoing = false;
+    services.messenger.Yield();
+    if (StopOrAbort(services.net)) walk.keepGoing = false;
   } while (walk.pageFound == 0 && walk.position == 0 && pageIndex <= last && walk.keepGoing);
-  services.reports.KeywordLogCheckEnd();
+  services.log.End();
 
   outcome.succeeded = walk.results;
   outcome.pageFound = walk.pageFound;

@@ -5,16 +5,20 @@
 
 namespace kestrova {
 
-FetchedPage HttpPageFetcher::GetPage(const std::string& host, const std::string& path, bool post) {
-  FetchedPage page;
-  client_.HttpGetPage(true, host, path, page.response, page.completed, post);
-  return page;
+FetchResult HttpPageFetcher::GetPage(const std::string& host, const std::string& path, bool post,
+                                     Deadline deadline) {
+  FetchOptions options;
+  options.silent = true;
+  options.post = post;
+  options.deadline = deadline;
+  return client_.HttpGetPage(host, path, options);
 }
 
-FetchedPage HttpPageFetcher::HeadPage(const std::string& host, const std::string& path) {
-  FetchedPage page;
-  client_.HttpHeadPage(true, host, path, page.response, page.completed);
-  return page;
+FetchResult HttpPageFetcher::HeadPage(const std::string& host, const std::string& path,
+                                      Deadline deadline) {
+  FetchOptions options;
+  options.deadline = deadline;
+  return client_.HttpHeadPage(host, path, options);
 }
 
 void HttpPageFetcher::SetProxy(const ProxySetting& proxy) {
@@ -25,6 +29,15 @@ void HttpPageFetcher::SetProxy(const ProxySetting& proxy) {
   } else {
     client_.SetProxy("", 0);
   }
+}
+
+PageFetcherFactory HttpPageFetchers(ConnectionFactory makeConnection, const TlsSettings* tls) {
+  return
+      [makeConnection = std::move(makeConnection), tls](NetworkState& net, Messenger& messenger) {
+        auto fetcher = std::make_unique<HttpPageFetcher>(net, messenger, makeConnection);
+        if (tls != nullptr) fetcher->SetTlsSettings(*tls);
+        return fetcher;
+      };
 }
 
 std::optional<ProxySetting> ParseProxyArgument(const std::string& text) {

@@ -3,7 +3,13 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
+
+#include "base/Messenger.h"
+#include "net/FetchResult.h"
+#include "net/NetworkState.h"
 
 namespace kestrova {
 
@@ -14,21 +20,18 @@ struct ProxySetting {
   std::string port;  // as typed; empty means 80
 };
 
-// One fetch: the answer as received and whether reading ended normally.
-struct FetchedPage {
-  std::string response;
-  bool completed = false;
-};
-
 class PageFetcher {
  public:
   virtual ~PageFetcher() = default;
 
-  // A GET (or, with `post`, a POST) of `path` on `host`, never showing a message.
-  // The client's flags (TimedOut, TransferAborted...) tell how it went.
-  virtual FetchedPage GetPage(const std::string& host, const std::string& path, bool post) = 0;
+  // A GET (or, with `post`, a POST) of `path` on `host`, never showing a message,
+  // given up as timed out at `deadline`. The client's flags (TimedOut,
+  // TransferAborted...) tell the rest.
+  virtual FetchResult GetPage(const std::string& host, const std::string& path, bool post,
+                              Deadline deadline) = 0;
   // A HEAD request, for result links that must be followed to their target.
-  virtual FetchedPage HeadPage(const std::string& host, const std::string& path) = 0;
+  virtual FetchResult HeadPage(const std::string& host, const std::string& path,
+                               Deadline deadline) = 0;
 
   // Taken at the start of every run.
   virtual void SetTimeout(std::chrono::milliseconds timeout) = 0;
@@ -36,5 +39,11 @@ class PageFetcher {
   // The Stop action: gives up the transfer in progress at once.
   virtual void CancelTransfer() = 0;
 };
+
+// Makes the fetcher of one check worker: its own client and connection, its
+// flags in `net`, yielding through `messenger`. Both outlive the fetcher, which
+// is then used by the worker's thread alone.
+using PageFetcherFactory =
+    std::function<std::unique_ptr<PageFetcher>(NetworkState& net, Messenger& messenger)>;
 
 }  // namespace kestrova

@@ -8,9 +8,9 @@ RankController::RankController(RunServices& services, RankWindow& window)
     : services_(services), window_(window) {}
 
 void RankController::Stop() {
-  services_.net.StopRequested = true;
-  services_.net.TransferAborted = true;
-  services_.fetcher.CancelTransfer();
+  // The run sees the flags the next time it takes its turn (it is the caller's
+  // thread that yielded) and stops the checks in flight.
+  RequestStop(services_.net);
 }
 
 void RankController::RankAction() {

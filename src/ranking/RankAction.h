@@ -21,7 +21,7 @@ class RankController {
 
   // vseActionButton_Click(3): starts a run, or stops the one in progress.
   void RankAction();
-  // The Stop half of the action: flags set, the transfer given up at once.
+  // The Stop half of the action: flags set; the run ends its checks in flight.
   void Stop();
 
   bool CheckSettingsDirectories();

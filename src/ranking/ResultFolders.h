@@ -15,9 +15,13 @@ namespace kestrova {
 // message) when either is still missing.
 bool CreateDomainFolder(RunServices& services);
 
-// Makes the engine's folders when missing; false (after the message) when any
-// is still missing. `keywordsFolder` receives the folder for saved pages.
-bool CreateResultFolders(RunServices& services, std::string_view engine,
-                         std::string& keywordsFolder);
+// Makes the engine's folders when missing; false when any is still missing (the
+// caller shows FolderErrorText(kErrorReportSeDirectories)). `keywordsFolder`
+// receives the folder for saved pages.
+bool CreateResultFolders(std::string_view reportDirectory, std::string_view domain,
+                         std::string_view engine, std::string& keywordsFolder);
+
+// "Error Detected in creating Directory", two line breaks and `which`.
+std::string FolderErrorText(const char* which);
 
 }  // namespace kestrova

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "ranking/ProjectState.h"
+
 namespace kestrova {
 
 class RunObserver {
@@ -12,11 +14,14 @@ class RunObserver {
 
   // Third panel of the status bar; empty clears it.
   virtual void StatusText(std::string_view text) = 0;
-  // The progress display: its value and its caption ("50%   Page 01 of 02").
+  // The progress display: its value and its caption, the engines of the
+  // keyword done ("50%   17 of 34 engines done").
   virtual void Progress(int percent, std::string_view caption) = 0;
   virtual void ProgressVisible(bool visible) = 0;
   // Something could not be written; the run goes on and the user should hear of it.
   virtual void WriteFailed(std::string_view what) = 0;
+  // A check's record was just written (in list order), so a grid may show it.
+  virtual void RecordWritten(const RankingRecord& /*record*/) {}
 };
 
 // Shows nothing; for callers that only want the records.

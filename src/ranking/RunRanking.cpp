@@ -5,10 +5,10 @@
 #include "base/Files.h"
 #include "base/Text.h"
 #include "net/BusyPointer.h"
-#include "ranking/EngineCheck.h"
+#include "ranking/CheckWorkers.h"
 #include "ranking/RecordIndex.h"
-#include "ranking/RecordUpdate.h"
 #include "ranking/ResultFolders.h"
+#include "ranking/RunLine.h"
 #include "ranking/RunTexts.h"
 
 namespace kestrova {
@@ -42,35 +42,11 @@ bool AskForReportFolder(RunServices& services) {
   return true;
 }
 
-// Checks one keyword line on every selected engine; false when Stop ended it.
-bool CheckLine(RunServices& services, RecordIndex& index, const std::string& line) {
-  ProjectState& project = services.project;
-  services.reports.KeywordLogKeyword();
-  // A copy: the list is not to change under the run, whatever the window does.
-  const std::vector<std::string> engines = project.SelectedEngines;
-  const long count = static_cast<long>(engines.size());
-  for (long e = 0; e < count; ++e) {
-    const std::string& engine = engines[static_cast<std::size_t>(e)];
-    if (services.net.StopRequested) {
-      services.reports.KeywordLogAborted();
-    }
-    services.observer.StatusText(texts::kSearchingPrefix + engine + " ] engine " +
-                                 FormatDigits(e + 1, 2) + " of " + FormatDigits(count, 2));
-    const CheckOutcome outcome = CheckEngine(services, line, engine);
-    if (const auto slot = RecordSlotFor(project, index, line, engine)) {
-      UpdateRankingRecord(project.Rankings[*slot], outcome, line, engine, project.Domain,
-                          project.KeywordDepth, FormatRecordDate(services.clock.Now()));
-      index.Taken(*slot, line, engine);
-      if (services.history) services.history->RecordWritten(project.Rankings[*slot]);
-    } else {
-      services.observer.WriteFailed("ranking record (the list is full)");
-    }
-    if (services.net.StopRequested) return false;
-  }
-  return true;
-}
-
 }  // namespace
+
+int ClampJobs(long long jobs) {
+  return static_cast<int>(std::clamp<long long>(jobs, 1, kMaxJobs));
+}
 
 std::vector<std::string> KeywordLines(const std::string& keywordText) {
   std::vector<std::string> lines;
@@ -97,11 +73,9 @@ std::optional<std::size_t> RecordSlotFor(ProjectState& project, const RecordInde
 RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& settings) {
   ProjectState& project = services.project;
   NetworkState& net = services.net;
-  net.StopRequested = false;
-  net.TransferAborted = false;
+  ClearStop(net);
   net.UserAgent = TrimSpaces(settings.userAgent);
-  services.fetcher.SetTimeout(std::chrono::milliseconds(long{project.TimeOutSecs} * 1000));
-  services.fetcher.SetProxy(settings.proxy);
+  const int jobs = ClampJobs(settings.jobs);
   state.RunInProgress = true;
   SetBusyPointer(net, services.messenger, true, true);
 
@@ -112,7 +86,7 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
   }
 
   project.LastRunDate = services.clock.Now();
-  if (services.history) services.history->RunStarted(project.LastRunDate, 1);
+  if (services.history) services.history->RunStarted(project.LastRunDate, jobs);
   if (settings.markModified) {
     settings.markModified();
   } else if (!project.Loading) {
@@ -130,18 +104,22 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
     RecordIndex index(project.Rankings);
     GrowForNewLines(project, index, lines);
     services.reports.KeywordLogOpening();
+    // What the checks read of the project, fixed for the whole run.
+    const CheckParameters parameters = CheckParametersOf(project);
+    const int engines = static_cast<int>(project.SelectedEngines.size());
+    CheckWorkers workers(std::min(jobs, std::max(engines, 1)), services.catalogue, parameters,
+                         services.fetchers, {net.UserAgent, parameters.timeout, settings.proxy});
     for (const std::string& line : lines) {
       state.LastRunKeyword = line;
       if (line.empty()) continue;
-      if (!CheckLine(services, index, line)) {
+      if (!CheckLine(services, index, workers, line)) {
         stopped = true;
         break;
       }
     }
   }
 
-  net.TransferAborted = false;
-  net.FailedAfterTimeout = false;
+  ClearAfterRun(net);
   state.RunInProgress = false;
   services.observer.StatusText("");
   services.observer.Progress(0, "");

@@ -1,7 +1,9 @@
-// The ranking run: every line of the keyword text on every selected engine, in
-// list order, one record per pair, with the Log and Master reports open around
-// the checks and the Ranking report written at the end. Stop is honoured after
-// the current page and the current engine's record.
+// The ranking run: every line of the keyword text on every selected engine, one
+// record per pair, with the Log and Master reports open around the checks and
+// the Ranking report written at the end. Within a line up to `jobs` engines
+// are checked at once; records, Keyword Log lines and messages still follow
+// the list order, so a run leaves exactly what a one-at-a-time run leaves.
+// Stop ends the checks in flight after their current page.
 #pragma once
 
 #include <functional>
@@ -22,12 +24,19 @@ struct RunState {
   std::string LastRunKeyword;  // the last keyword line the run processed
 };
 
+// How many engine checks may be in flight at once: 1 is the one-at-a-time run.
+inline constexpr int kDefaultJobs = 8;
+inline constexpr int kMaxJobs = 64;
+// A jobs value brought into 1 to kMaxJobs.
+int ClampJobs(long long jobs);
+
 // Taken from the window's fields when the run starts.
 struct RunSettings {
   std::string userAgent;  // txtUserAgentToUse; trimmed here
   ProxySetting proxy;
   // The project's edit notice (caption and Modified); empty: just sets Modified.
   std::function<void()> markModified;
+  int jobs = kDefaultJobs;  // clamped here
 };
 
 enum class RunEnd {

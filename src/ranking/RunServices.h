@@ -1,7 +1,8 @@
 // Everything a ranking run works with, handed in by the front end: the open
-// project, the catalogue, the network flags and fetcher, the messages, the clock,
-// what shows progress, where the reports and the history go. All are borrowed,
-// none owned.
+// project, the catalogue, the network flags, how to make the checks' fetchers,
+// the messages, the clock, what shows progress, where the reports and the
+// history go. All but the fetcher factory are borrowed. Everything here is
+// used by the run's thread alone; the checks get their own (EngineCheck.h).
 #pragma once
 
 #include "base/Date.h"
@@ -20,8 +21,8 @@ namespace kestrova {
 struct RunServices {
   ProjectState& project;
   const EngineCatalogue& catalogue;
-  NetworkState& net;
-  PageFetcher& fetcher;
+  NetworkState& net;  // the Stop action sets StopRequested here
+  PageFetcherFactory fetchers;
   Messenger& messenger;
   const Clock& clock;
   RunObserver& observer;

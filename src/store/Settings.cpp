@@ -52,6 +52,8 @@ bool LoadUserSettings(SettingsStore& store, ProgramSettings& s) {
   s.BoldRankingGrid = bold < 0 ? 0 : bold > 3 ? 1 : bold;
   if (!store.GetValue("AgentIndex", text, "0")) return false;
   s.AgentIndex = std::clamp(NumberValue(text), 0, 3);
+  if (!store.GetValue("Jobs", text, std::to_string(kDefaultJobs))) return false;
+  s.Jobs = JobsFromText(text);
 
   if (!store.OpenKey(SettingsRoot::Machine, kRecentFilesKey)) return false;
   for (int slot = 0; slot < kRecentFileSlots; ++slot) {
@@ -78,7 +80,8 @@ bool SaveUserSettings(SettingsStore& store, ProgramSettings& s, const NetworkCon
       !store.SetValue("UseDirect", FlagText(s.UseDirect)) ||
       !store.SetValue("BoldRankingGrid", NumberText(s.BoldRankingGrid)) ||
       !store.SetValue("CustomAgent", s.CustomAgent) ||
-      !store.SetValue("AgentIndex", NumberText(s.AgentIndex))) {
+      !store.SetValue("AgentIndex", NumberText(s.AgentIndex)) ||
+      !store.SetValue("Jobs", NumberText(s.Jobs))) {
     return false;
   }
   if (!store.OpenKey(SettingsRoot::Machine, kRecentFilesKey)) return false;
@@ -122,6 +125,13 @@ void ReadNetworkControls(const NetworkControls& controls, ProgramSettings& setti
                             ? 0
                             : static_cast<int>(selected - controls.optAgent.begin());
   if (settings.AgentIndex == 3) settings.CustomAgent = controls.txtUserAgentToUse;
+  settings.Jobs = JobsFromText(controls.txtJobs);
+}
+
+int JobsFromText(std::string_view text) {
+  const double jobs = LeadingNumber(text);
+  if (!(jobs >= 1)) return kDefaultJobs;
+  return ClampJobs(static_cast<long long>(std::min<double>(jobs, kMaxJobs)));
 }
 
 bool SaveApplicationSettings(SettingsStore& store, const ProgramSettings& settings) {

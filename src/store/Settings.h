@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ranking/RunRanking.h"
 #include "store/SettingsStore.h"
 
 namespace kestrova {
@@ -41,6 +42,7 @@ struct ProgramSettings {
   std::string CustomAgent;
   int BoldRankingGrid = 0;  // 0 to 3
   int AgentIndex = 0;       // 0 to 3: Microsoft, Netscape, Kestrova, Own
+  int Jobs = kDefaultJobs;  // engine checks at once, 1 to kMaxJobs
   std::array<std::string, kRecentFileSlots> RecentFiles;  // [0] the most recent
   bool FirstTimeRun = false;
   bool CheckAssociation = false;
@@ -54,7 +56,12 @@ struct NetworkControls {
   bool chkUseDirect = false;
   std::array<bool, 4> optAgent{};  // which agent choice is selected
   std::string txtUserAgentToUse;
+  std::string txtJobs;  // how many engines a run checks at once
 };
+
+// The jobs value as a field or the store holds it: no number or below 1 gives
+// the default, above kMaxJobs gives kMaxJobs.
+int JobsFromText(std::string_view text);
 
 // "Mozilla/4.0 (compatible; kestrova 01.26; Windows 95)" for this program's version.
 std::string OwnUserAgentText();

@@ -82,6 +82,7 @@ void MainFormModel::ShowStoredChoices(const ProgramSettings& settings) {
   ranking.SetBoldOption(settings.BoldRankingGrid != 0);
   customAgent = settings.CustomAgent;
   optAgent_Click(std::clamp(settings.AgentIndex, 0, kOwnAgent));
+  txtJobs.text = std::to_string(settings.Jobs);
 }
 
 void MainFormModel::TakeStoredChoices(ProgramSettings& settings) const {

@@ -114,6 +114,7 @@ NetworkControls MainFormModel::NetworkFields() const {
   fields.chkUseDirect = chkUseDirect.value == 1;
   for (size_t i = 0; i < optAgent.size(); ++i) fields.optAgent[i] = optAgent[i].value;
   fields.txtUserAgentToUse = txtUserAgentToUse.text;
+  fields.txtJobs = txtJobs.text;
   return fields;
 }
 

@@ -66,6 +66,7 @@ class MainFormModel {
   CheckBox chkUseProxy, chkUseDirect, chkBoldRankingGrid;
   TextBox txtHttpProxy, txtPortProxy, txtUserAgentToUse;
   std::array<OptionButton, 4> optAgent;
+  TextBox txtJobs;  // how many engines a run checks at once
 
   // The "CustomAgent" setting as the person left it: the Own choice's text.
   std::string customAgent;
@@ -168,7 +169,7 @@ class MainFormModel {
   // fields follow with SaveSettings(store, settings, NetworkFields()).
   void TakeStoredChoices(ProgramSettings& settings) const;
 
- private:
+  // Both grids drawn again for the chosen keyword (a run's records as they come).
   void RedrawGrids();
 };
 

@@ -67,6 +67,23 @@ TEST(ProjectCommands, NewRefusesToOverwriteOrToGuess) {
   EXPECT_FALSE(FileExists(dir + "/q.rnk"));
 }
 
+TEST(ProjectCommands, RankTakesOneToSixtyFourJobs) {
+  test::TempFolder folder;
+  const std::string file = folder / "p.rnk";
+  ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org", "--keywords", "k"}).code, 0);
+  std::string before;
+  ASSERT_TRUE(ReadWholeFile(file, before));
+  for (const char* jobs : {"0", "65", "-1", "many"}) {
+    const auto run = RunCliCommand({"rank", file, "--jobs", jobs, "--yes"});
+    EXPECT_EQ(run.code, 2) << jobs;
+    EXPECT_NE(run.err.find("--jobs"), std::string::npos) << run.err;
+  }
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(file, after));
+  EXPECT_EQ(before, after);
+  EXPECT_NE(RunCliCommand({"rank", "--help"}).out.find("--jobs"), std::string::npos);
+}
+
 TEST(ProjectCommands, InfoOnADamagedFileFails) {
   test::TempFolder folder;
   const std::string dir = folder.path();

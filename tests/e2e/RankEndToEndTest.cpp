@@ -173,7 +173,8 @@ TEST_F(RankRun, CtrlCDuringTheSecondOfFiveEnginesKeepsTheRestAsTheyWere) {
                            {{"Google", 5}, {"AltaVista", 5}, {"Lycos", 5}, {"MSN", 5}, {"Snap", 5}},
                            ", \"faults\": [{\"engine\": \"AltaVista\", \"kind\": \"silence\", "
                            "\"ms\": 20000}]"));
-  const CliRun run = Rank(slow, {}, "engine 02 of 05");
+  // One engine at a time: Ctrl+C lands while the second one waits.
+  const CliRun run = Rank(slow, {"--jobs", "1"}, "engine 02 of 05");
   EXPECT_EQ(run.exitCode, 130) << run.err;
   const auto grid = Show("blue widgets");
   EXPECT_EQ(grid.at("Google")[kRank], "5");

@@ -79,16 +79,16 @@ class SimEndToEnd : public ::testing::Test {
     bool completed = false;
   };
   Fetched Fetch(const QueryRequest& query) {
-    Fetched fetched;
-    client_.HttpGetPage(true, query.Host, query.Path, fetched.answer, fetched.completed,
-                        query.UsePost);
-    return fetched;
+    FetchOptions options;
+    options.silent = true;
+    options.post = query.UsePost;
+    FetchResult result = client_.HttpGetPage(query.Host, query.Path, options);
+    return {std::move(result.answer), result.completed};
   }
   HeadRequest Head() {
     return [this](const std::string& host, const std::string& path) {
       HeadAnswer answer;
-      bool completed = false;
-      client_.HttpHeadPage(true, host, path, answer.response, completed);
+      answer.response = client_.HttpHeadPage(host, path).answer;
       answer.transferAborted = state_.TransferAborted;
       return answer;
     };

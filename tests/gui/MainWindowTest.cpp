@@ -76,8 +76,10 @@ TEST(MainWindow, OpensTheCommandLineProjectAsksBeforeNewAndSavesEditsOnClose) {
   test::ScriptedDialogs dialogs;
   SystemClock clock;
   MainWindow window(dialogs, clock, ProgramPaths{dir / "config", dir / "data"});
+  window.App().settings.Jobs = 3;
   window.StartUp({path});
   EXPECT_EQ(window.RankButton().text().toStdString(), "Rank");
+  EXPECT_EQ(window.App().rank.RunSettingsNow().jobs, 3);  // the stored degree reaches the run
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrova Pro - sample.rnk");
   EXPECT_EQ(window.App().settings.RecentFiles[0], path);
   EXPECT_TRUE(MenuAction(window, QString::fromStdString("&0 " + path)).isVisible());

@@ -32,6 +32,7 @@ struct SocketRig {
   HttpClient client;
   std::string response;
   bool completed = false;
+  FetchFailure failure = FetchFailure::None;
 
   explicit SocketRig(std::uint16_t port, double timeoutSeconds = 0.2)
       : client(
@@ -40,8 +41,18 @@ struct SocketRig {
     state.UserAgent = "Agent/1.0";
     client.SetTimeout(TimeoutFromSeconds(timeoutSeconds));
   }
-  void Get(std::string_view host = "www.example.com", std::string_view path = "/") {
-    client.HttpGetPage(true, host, path, response, completed);
+  void Get(std::string_view host = "www.example.com", std::string_view path = "/",
+           FetchOptions options = {}) {
+    options.silent = true;
+    Take(client.HttpGetPage(host, path, options));
+  }
+  void Head(std::string_view host = "www.example.com", std::string_view path = "/") {
+    Take(client.HttpHeadPage(host, path));
+  }
+  void Take(FetchResult result) {
+    response = std::move(result.answer);
+    completed = result.completed;
+    failure = result.failure;
   }
 };
 
@@ -65,7 +76,7 @@ TEST(HttpClientOverSockets, ReachesAProxyWithTheAbsoluteForm) {
   ScriptedServer proxy({ServerScenario::Answer("proxy answer", kOk + "via proxy")});
   SocketRig rig(0, 2);  // no dialer: the proxy address itself is connected to
   rig.client.SetProxy("127.0.0.1", proxy.Port());
-  rig.client.HttpHeadPage(true, "www.example.com", "/", rig.response, rig.completed);
+  rig.Head();
   EXPECT_TRUE(rig.completed);
   EXPECT_EQ(rig.response, kOk + "via proxy");
   ASSERT_EQ(proxy.Requests().size(), 1u);
@@ -89,6 +100,23 @@ TEST(HttpClientOverSockets, SilentAndTricklingServersEndInTwoTimeOuts) {
   }
 }
 
+TEST(HttpClientOverSockets, ADeadlineCutsADrippingAnswerWithoutASecondAttempt) {
+  // A byte every 30 ms never lets a gap reach the time-out; only the whole
+  // answer's limit would end an attempt, and then a second one would start.
+  ScriptedServer server(
+      {ServerScenario::Answer("a byte now and then", kOk).EndWith(Ending::Trickle, 30ms)});
+  SocketRig rig(server.Port(), 0.1);
+  FetchOptions options;
+  options.deadline = std::chrono::steady_clock::now() + 150ms;
+  rig.Get("www.example.com", "/", options);
+  EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::DeadlinePassed);
+  EXPECT_EQ(rig.response, "");
+  EXPECT_TRUE(rig.state.TimedOut);
+  EXPECT_EQ(server.Requests().size(), 1u);
+  EXPECT_EQ(rig.state.busyDepth, 0);
+}
+
 TEST(HttpClientOverSockets, AnEndlessBodyIsCutAtTheCapForGetAndHead) {
   ScriptedServer server({ServerScenario::Answer("endless body", kOk).EndWith(Ending::EndlessBody)});
   SocketRig rig(server.Port());
@@ -97,7 +125,7 @@ TEST(HttpClientOverSockets, AnEndlessBodyIsCutAtTheCapForGetAndHead) {
   EXPECT_GT(rig.response.size(), 32000u);
   EXPECT_LE(rig.response.size(), 32256u);
 
-  rig.client.HttpHeadPage(true, "www.example.com", "/", rig.response, rig.completed);
+  rig.Head();
   EXPECT_TRUE(rig.completed);
   EXPECT_LE(rig.response.size(), 32256u);
 }
@@ -140,7 +168,7 @@ TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
 TEST(HttpClientOverSockets, AHostThatCannotResolveIsUnknown) {
   SocketRig rig(0);
   // All digits counts as an address; this one does not fit in 32 bits.
-  rig.client.HttpGetPage(false, "99999999999", "/", rig.response, rig.completed);
+  rig.Take(rig.client.HttpGetPage("99999999999", "/"));
   EXPECT_FALSE(rig.completed);
   ASSERT_EQ(rig.dialogs.messages.size(), 1u);
   EXPECT_EQ(rig.dialogs.messages[0].text, "The specified host is unknown");

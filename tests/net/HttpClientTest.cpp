@@ -2,6 +2,8 @@
 // flags, exits of the receive loop and the answer file.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/Files.h"
 #include "net/HttpClient.h"
 #include "net/SocketErrors.h"
@@ -31,14 +33,24 @@ struct ClientRig {
   HttpClient client{state, dialogs, network.Factory()};
   std::string response = "stale";
   bool completed = true;
+  FetchFailure failure = FetchFailure::None;
 
   ClientRig() { state.UserAgent = kUa; }
   void Get(std::string_view host, std::string_view path, bool post = false,
            std::string_view file = {}, bool silent = true) {
-    client.HttpGetPage(silent, host, path, response, completed, post, file);
+    FetchOptions options;
+    options.silent = silent;
+    options.post = post;
+    options.saveFile = file;
+    Take(client.HttpGetPage(host, path, options));
   }
-  void Head(std::string_view host, std::string_view path) {
-    client.HttpHeadPage(true, host, path, response, completed);
+  void Head(std::string_view host, std::string_view path, FetchOptions options = {}) {
+    Take(client.HttpHeadPage(host, path, options));
+  }
+  void Take(FetchResult result) {
+    response = std::move(result.answer);
+    completed = result.completed;
+    failure = result.failure;
   }
 };
 
@@ -93,12 +105,14 @@ TEST(HttpClient, EmptyOrUnknownHostsLeaveTheBusyDepthAsItWas) {
   rig.Get("", "/");
   EXPECT_EQ(rig.response, "");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::NoHost);
   EXPECT_EQ(rig.dialogs.busyCalls, 1);  // no busy pointer at all for an empty host
   EXPECT_EQ(rig.network.connects, 0);
 
   rig.network.unknownHosts = {"nowhere.invalid"};
   rig.Get("nowhere.invalid", "/");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::HostUnknown);
   EXPECT_TRUE(rig.dialogs.messages.empty());
   EXPECT_EQ(rig.state.busyDepth, 1);
   EXPECT_TRUE(rig.state.TransferAborted);  // the host-not-found notification
@@ -156,6 +170,7 @@ TEST(HttpClient, TimeOutsGetOneFreshSecondAttempt) {
   rig.network.attempts.push_back(Answering({"never asked for"}));
   rig.Get("h", "/");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::TimedOut);
   EXPECT_EQ(rig.response, "");
   EXPECT_TRUE(rig.state.TimedOut);
   // Cleared at the top of the attempt that was not run.
@@ -194,28 +209,38 @@ TEST(HttpClient, ResetDuringConnectMakesANewConnectionAndTriesAgain) {
   rig.network.attempts.clear();
   rig.Get("h", "/", false, {}, /*silent=*/false);
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::CannotConnect);
   EXPECT_EQ(rig.client.ConnectionResets(), 3);
   EXPECT_TRUE(rig.dialogs.messages.empty());
   EXPECT_EQ(rig.state.busyDepth, 0);
 }
 
-TEST(HttpClient, ErrorNotificationsSetTheFlagsInOrder) {
-  struct Case {
-    bool timedOutFirst;
-    int error;
-    bool socketFailed, aborted, failedAfterTimeout;
-  };
-  for (const Case& c : {Case{false, kErrorAddressInUse, true, false, false},
-                        Case{false, kErrorConnectionReset, true, true, false},
-                        Case{true, kErrorConnectionReset, false, true, true},
-                        Case{true, kErrorHostNotFound, false, true, false}}) {
-    ClientRig rig;
-    if (c.timedOutFirst) rig.client.Socket1_Timeout();
-    rig.client.Socket1_LastError(c.error);
-    EXPECT_EQ(rig.state.SocketFailed, c.socketFailed) << c.error;
-    EXPECT_EQ(rig.state.TransferAborted, c.aborted) << c.error;
-    EXPECT_EQ(rig.state.FailedAfterTimeout, c.failedAfterTimeout) << c.error;
-  }
+TEST(HttpClient, APassedDeadlineStartsNoAttemptAndEndsTheWaitAsATimeOut) {
+  ClientRig rig;
+  FetchOptions late;
+  late.deadline = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+  rig.Head("h", "/", late);
+  EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::DeadlinePassed);
+  EXPECT_TRUE(rig.state.TimedOut);
+  EXPECT_FALSE(rig.state.TransferAborted);  // the walk may go on with its next page
+  EXPECT_EQ(rig.network.connects, 0);
+
+  // A deadline that comes while the answer arrives cuts it and leaves no
+  // second attempt: the answer so far is dropped as after a time-out.
+  FetchOptions soon;
+  soon.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+  rig.network.attempts.push_back(
+      Answering({"HTTP/1.0 302 Found\r\n"}, ScriptedAttempt::Ending::Silence));
+  rig.network.attempts.push_back(Answering({"never asked for"}));
+  rig.network.beforeRead = [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
+  rig.Head("h", "/", soon);
+  EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::DeadlinePassed);
+  EXPECT_EQ(rig.response, "");
+  EXPECT_EQ(rig.network.connects, 1);
+  EXPECT_EQ(rig.network.attempts.size(), 1u);
+  EXPECT_GE(rig.network.cancels, 1);
 }
 
 TEST(HttpClient, StopDuringAReadKeepsWhatCameAndIsNotCompleted) {
@@ -227,6 +252,7 @@ TEST(HttpClient, StopDuringAReadKeepsWhatCameAndIsNotCompleted) {
   };
   rig.Get("h", "/");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::Stopped);
   EXPECT_EQ(rig.response, "HTTP/1.0 200 OK\r\nonetwo");
   EXPECT_TRUE(rig.state.StopRequested && rig.state.TransferAborted);
   EXPECT_EQ(rig.network.cancels, 1);
@@ -247,6 +273,7 @@ TEST(HttpClient, AResetWhileReadingOrAFailedWriteIsNoAnswer) {
       Answering({"HTTP/1.0 200 OK\r\n\r\nhalf"}, ScriptedAttempt::Ending::Reset));
   rig.Get("h", "/");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::ConnectionBroken);
   EXPECT_EQ(rig.response, "HTTP/1.0 200 OK\r\n\r\nhalf");
   EXPECT_TRUE(rig.state.SocketFailed && rig.state.TransferAborted);
 
@@ -255,6 +282,7 @@ TEST(HttpClient, AResetWhileReadingOrAFailedWriteIsNoAnswer) {
   rig.network.attempts.push_back(broken);
   rig.Get("h", "/", false, {}, /*silent=*/false);
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::CannotQuery);
   ASSERT_EQ(rig.dialogs.messages.size(), 1u);
   EXPECT_EQ(rig.dialogs.messages[0].text, "Unable to query remote server");
   EXPECT_EQ(rig.state.busyDepth, 0);
@@ -292,6 +320,7 @@ TEST(HttpClient, SaveFileGetsCompleteLinesEndedByCrLf) {
   rig.network.attempts.push_back(Answering({"x\n"}));
   rig.Get("h", "/", false, dir / "missing/f.txt");
   EXPECT_FALSE(rig.completed);
+  EXPECT_EQ(rig.failure, FetchFailure::CannotSave);
 }
 
 }  // namespace

@@ -73,8 +73,12 @@ class ThirdPartyServers : public ::testing::Test {
   }
 
   void Fetch(HttpClient& client, std::string_view host, std::string_view path, bool head = false) {
-    if (head) return client.HttpHeadPage(true, host, path, response_, completed_);
-    client.HttpGetPage(true, host, path, response_, completed_);
+    FetchOptions options;
+    options.silent = true;
+    FetchResult result =
+        head ? client.HttpHeadPage(host, path) : client.HttpGetPage(host, path, options);
+    response_ = std::move(result.answer);
+    completed_ = result.completed;
   }
   int Status() {
     std::string location;

@@ -41,7 +41,12 @@ class TlsFetch : public ::testing::Test {
   }
 
   void Fetch(HttpClient& client, const std::string& host, bool silent = true) {
-    client.HttpGetPage(silent, host, "/page.html", response_, completed_);
+    FetchOptions options;
+    options.silent = silent;
+    const FetchResult result = client.HttpGetPage(host, "/page.html", options);
+    response_ = result.answer;
+    completed_ = result.completed;
+    failure_ = result.failure;
   }
 
   test::TestCertificates certificates_;
@@ -50,6 +55,7 @@ class TlsFetch : public ::testing::Test {
   test::ScriptedMessenger messenger_;
   std::string response_;
   bool completed_ = false;
+  FetchFailure failure_ = FetchFailure::None;
 };
 
 TEST_F(TlsFetch, ReadsThePageFromAServerWhoseCertificateTheCaFileVouchesFor) {
@@ -100,6 +106,7 @@ TEST_F(TlsFetch, RefusesCertificatesItCannotTrustWithTheReasonAndWithoutRetrying
     EXPECT_FALSE(completed_) << c.host;
     EXPECT_EQ(response_, "");
     EXPECT_EQ(state_.TlsError.rfind(c.reason, 0), 0u) << state_.TlsError;
+    EXPECT_EQ(failure_, FetchFailure::TlsRefused) << c.host;
     EXPECT_EQ(client.ConnectionResets(), 0) << "a certificate failure is not retried";
     ASSERT_EQ(messenger_.messages.size(), 1u);
     EXPECT_EQ(messenger_.messages[0].text, kMessageTlsError + state_.TlsError);

@@ -32,11 +32,9 @@ bool StartsWith(const std::string& text, const std::string& start) {
   return text.rfind(start, 0) == 0;
 }
 
-TEST(EngineCheck, PageCountAndProgressFollowTheKeywordDepth) {
+TEST(EngineCheck, PageCountFollowsTheKeywordDepth) {
   for (auto [depth, last] : {std::pair{15, 1}, {25, 1}, {35, 3}, {5, 0}, {-40, 0}, {32767, 3276}})
     EXPECT_EQ(LastPageIndex(static_cast<Integer>(depth)), last) << depth;
-  EXPECT_EQ(ProgressCaption(0, 0), "100%   Page 01 of 01");
-  EXPECT_EQ(ProgressCaption(0, 2), "33%   Page 01 of 03");
 }
 
 TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
@@ -45,11 +43,11 @@ TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
   f.ScriptGoogle("blue shoes", 0, {RunFixture::GooglePage(Urls(1, 10))});
   f.ScriptGoogle("blue shoes", 1, {RunFixture::GooglePage(Urls(11, 10, 1))});
 
-  const CheckOutcome outcome = CheckEngine(f.services, "blue shoes", "Google");
+  const CheckOutcome outcome = f.Check("blue shoes", "Google");
   EXPECT_TRUE(outcome.succeeded);
   EXPECT_EQ(outcome.pageFound, 2);
   EXPECT_EQ(outcome.position, 12);
-  EXPECT_EQ(f.fetcher.requests.size(), 2u);  // pages 3 and 4 are never asked for
+  EXPECT_EQ(f.engines.Requests().size(), 2u);  // pages 3 and 4 are never asked for
   EXPECT_EQ(outcome.topUrlCount, 10);
   EXPECT_EQ(outcome.topUrls[9], "http://www.other10.com/");
 
@@ -58,8 +56,6 @@ TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
   EXPECT_EQ(f.reports.logLines[0], "008000|Success&nbsp;&nbsp;|" + first + "|0|blue shoes|Google");
   EXPECT_TRUE(f.reports.logLines[1].ends_with("|1|blue shoes|Google"));
   EXPECT_EQ(f.reports.logLines[2], "end");
-  EXPECT_EQ(f.observer.captions,
-            (std::vector<std::string>{"25%   Page 01 of 04", "50%   Page 02 of 04"}));
 
   // Saved pages lose the answer's header lines and carry the bar with the 0-based page.
   const std::string saved = Saved(f, 1, "blue shoes");
@@ -77,8 +73,8 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     RunFixture f;
     f.ScriptGoogle("zzz", 0,
                    {"HTTP/1.0 200 OK\r\n\r\n<HTML>Your search did not match any documents</HTML>"});
-    EXPECT_FALSE(CheckEngine(f.services, "zzz", "Google").succeeded);
-    EXPECT_EQ(f.fetcher.requests.size(), 1u);
+    EXPECT_FALSE(f.Check("zzz", "Google").succeeded);
+    EXPECT_EQ(f.engines.Requests().size(), 1u);
     ASSERT_EQ(f.reports.logLines.size(), 2u);
     EXPECT_TRUE(StartsWith(f.reports.logLines[0], "FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|"));
     EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_zzz.html"));
@@ -87,7 +83,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     RunFixture f;
     f.ScriptGoogle("red", 0, {RunFixture::GooglePage(Urls(1, 10))});
     f.ScriptGoogle("red", 1, {"", false});
-    const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+    const CheckOutcome outcome = f.Check("red", "Google");
     EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(outcome.pageFound, 0);
     EXPECT_EQ(f.reports.logLines.size(), 3u);
@@ -95,7 +91,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
   {  // An empty but complete first answer is "Unknown", then at once "Failed".
     RunFixture f;
     f.ScriptGoogle("red", 0, {"", true});
-    EXPECT_FALSE(CheckEngine(f.services, "red", "Google").succeeded);
+    EXPECT_FALSE(f.Check("red", "Google").succeeded);
     EXPECT_NE(Saved(f, 0, "red")
                   .find("<b><font color='FF0000'>Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
                         "</font></b> : No Results back from <b>Google</b><br>"),
@@ -105,7 +101,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     RunFixture f;
     f.ScriptGoogle("red", 0, {"", false, true});
     f.ScriptGoogle("red", 1, {RunFixture::GooglePage(Urls(11, 10, 4))});
-    const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+    const CheckOutcome outcome = f.Check("red", "Google");
     EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(outcome.position, 15);
     EXPECT_EQ(outcome.topUrlCount, 0);  // top URLs come from the first page only
@@ -116,8 +112,15 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
   {  // The same time-out with the transfer aborted ends the walk after the page.
     RunFixture f;
     f.ScriptGoogle("red", 0, {"", false, true, true});
-    CheckEngine(f.services, "red", "Google");
-    EXPECT_EQ(f.fetcher.requests.size(), 1u);
+    f.Check("red", "Google");
+    EXPECT_EQ(f.engines.Requests().size(), 1u);
+  }
+  {  // So does a Stop that reaches the check between two pages, where it yields.
+    RunFixture f;
+    f.ScriptGoogle("red", 0, {RunFixture::GooglePage(Urls(1, 10))});
+    f.checkMessenger.onYield = [&f] { RequestStop(f.checkNet); };
+    EXPECT_TRUE(f.Check("red", "Google").succeeded);
+    EXPECT_EQ(f.engines.Requests().size(), 1u);
   }
 }
 
@@ -125,22 +128,22 @@ TEST(EngineCheck, RedirectsAreFollowedAtMostTenTimesAndTheirHostIsKept) {
   RunFixture f;
   f.ScriptGoogle("red", 0,
                  {"HTTP/1.0 302 Found\r\nLocation: http://mirror.google.com/first\r\n\r\n"});
-  f.fetcher.answers["mirror.google.com /first"] = {RunFixture::GooglePage(Urls(1, 10))};
-  f.fetcher.fallback = {"HTTP/1.0 302 Found\r\nLocation: http://loop.google.com/again\r\n\r\n"};
-  EXPECT_TRUE(CheckEngine(f.services, "red", "Google").succeeded);
-  ASSERT_GE(f.fetcher.requests.size(), 3u);
+  f.engines.answers["mirror.google.com /first"] = {RunFixture::GooglePage(Urls(1, 10))};
+  f.engines.fallback = {"HTTP/1.0 302 Found\r\nLocation: http://loop.google.com/again\r\n\r\n"};
+  EXPECT_TRUE(f.Check("red", "Google").succeeded);
+  ASSERT_GE(f.engines.Requests().size(), 3u);
   // The second page goes to the redirect's host; its endless redirects are given up.
-  EXPECT_TRUE(StartsWith(f.fetcher.requests[2], "mirror.google.com /search?q=red&start=10"));
-  EXPECT_EQ(f.fetcher.requests.size(), 2u + 1u + kMaxRedirectsPerPage);
+  EXPECT_TRUE(StartsWith(f.engines.Requests()[2], "mirror.google.com /search?q=red&start=10"));
+  EXPECT_EQ(f.engines.Requests().size(), 2u + 1u + kMaxRedirectsPerPage);
   EXPECT_EQ(f.reports.logLines.size(), 3u);
 }
 
 TEST(EngineCheck, KeywordsNeverLeadSavedPagesOutOfTheKeywordsFolder) {
   RunFixture f;
-  f.fetcher.fallback = {RunFixture::GooglePage(Urls(1, 3))};
+  f.engines.fallback = {RunFixture::GooglePage(Urls(1, 3))};
   f.project.KeywordDepth = 10;
   for (const std::string keyword : {"../../escape", "a/b\\c?d=e&f", ".."}) {
-    CheckEngine(f.services, keyword, "Google");
+    f.Check(keyword, "Google");
   }
   int files = 0;
   for (const auto& entry : fs::recursive_directory_iterator(f.folder.path())) {
@@ -154,8 +157,8 @@ TEST(EngineCheck, KeywordsNeverLeadSavedPagesOutOfTheKeywordsFolder) {
 
 TEST(EngineCheck, AnUnknownEngineOrAnUnwritablePageChangesNothingElse) {
   RunFixture f;
-  EXPECT_FALSE(CheckEngine(f.services, "red", "NoSuchEngine").succeeded);
-  EXPECT_TRUE(f.fetcher.requests.empty());
+  EXPECT_FALSE(f.Check("red", "NoSuchEngine").succeeded);
+  EXPECT_TRUE(f.engines.Requests().empty());
   EXPECT_TRUE(f.reports.logLines.empty());
 
   // A file where the keywords folder should be: the folder message, the page is
@@ -163,8 +166,8 @@ TEST(EngineCheck, AnUnknownEngineOrAnUnwritablePageChangesNothingElse) {
   f.project.KeywordDepth = 10;
   fs::create_directories(fs::path(f.KeywordsFolder("Google")).parent_path());
   { std::ofstream blocker(f.KeywordsFolder("Google")); }
-  f.fetcher.fallback = {RunFixture::GooglePage(Urls(1, 10, 2))};
-  const CheckOutcome outcome = CheckEngine(f.services, "red", "Google");
+  f.engines.fallback = {RunFixture::GooglePage(Urls(1, 10, 2))};
+  const CheckOutcome outcome = f.Check("red", "Google");
   EXPECT_TRUE(outcome.succeeded);
   EXPECT_EQ(outcome.position, 3);
   ASSERT_EQ(f.dialogs.messages.size(), 1u);

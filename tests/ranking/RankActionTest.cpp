@@ -77,7 +77,7 @@ TEST(RankAction, EachCheckRefusesWithItsMessageAndRunsNothing) {
     EXPECT_EQ(message.title, c.title) << c.text;
     EXPECT_EQ(message.buttons, c.buttons) << c.text;
     EXPECT_EQ(f.window.events.back(), c.lastEvent) << c.text;
-    EXPECT_TRUE(f.fetcher.requests.empty());
+    EXPECT_TRUE(f.engines.Requests().empty());
     EXPECT_TRUE(f.project.Rankings.empty());
   }
 }
@@ -111,7 +111,6 @@ TEST(RankAction, ARunSwitchesTheDisplayAndStopOnlySetsTheFlags) {
   f.controller.RankAction();
   EXPECT_TRUE(f.net.StopRequested);
   EXPECT_TRUE(f.net.TransferAborted);
-  EXPECT_EQ(f.fetcher.cancels, 1);
 
   ActionFixture g;  // with the top-URLs grid showing, Rank only switches back
   g.window.rankingVisible = false;
@@ -124,7 +123,7 @@ TEST(RankAction, RedoRunsOnlyTheFailedEnginesAndRestoresTheSelection) {
   f.project.SelectedEngines = {"Google", "AltaVista", "HotBot"};
   f.project.KeywordText = "red\r\nblue";
   f.controller.ReRank(kReRankFailed);  // nothing failed: nothing runs
-  EXPECT_TRUE(f.fetcher.requests.empty());
+  EXPECT_TRUE(f.engines.Requests().empty());
   EXPECT_TRUE(f.window.events.empty());
 
   f.window.failed = {"HotBot", "Google"};

@@ -10,16 +10,6 @@ namespace {
 
 const std::vector<std::string> kFive = {"Google", "AltaVista", "HotBot", "Lycos", "Yahoo"};
 
-RankingRecord OldRecord(const std::string& keyword, const std::string& engine, Integer rank) {
-  RankingRecord record;
-  record.Keyword = keyword;
-  record.Engine = engine;
-  record.Rank = rank;
-  record.Succeeded = true;
-  record.TrendText = "old";
-  return record;
-}
-
 TEST(RecordUpdate, ChangeAndTrendTextsFollowTheSignOfTheDifference) {
   struct Step {
     bool succeeded;
@@ -65,10 +55,14 @@ TEST(RunRanking, NewKeywordsReuseFreeRecordsBeforeTheListGrows) {
   EXPECT_EQ(state.LastRunKeyword, "red");
   EXPECT_TRUE(f.project.Modified);
   EXPECT_EQ(f.project.LastRunDate, f.clock.Now());
-  EXPECT_EQ(f.fetcher.timeout, std::chrono::milliseconds(5000));
+  EXPECT_EQ(f.engines.Timeout(), std::chrono::milliseconds(5000));
   EXPECT_EQ(f.reports.calls, (std::vector<std::string>{"open log", "open master", "close log",
                                                        "close master", "ranking"}));
   EXPECT_EQ(f.observer.statusTexts[0], "Searching [ Google ] engine 01 of 03");
+  EXPECT_EQ(f.observer.captions,
+            (std::vector<std::string>{"00%   00 of 03 engines done", "33%   01 of 03 engines done",
+                                      "67%   02 of 03 engines done", "100%   03 of 03 engines done",
+                                      ""}));
   ASSERT_GE(f.reports.logLines.size(), 3u);
   EXPECT_EQ(f.reports.logLines[1], "keyword");
   EXPECT_EQ(f.reports.logLines.back(), "end");
@@ -81,13 +75,16 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   f.project.KeywordText = "red\r\nblue";
   for (const std::string& engine : kFive) f.project.Rankings.push_back(OldRecord("red", engine, 7));
   const auto before = f.project.Rankings;
-  int fetches = 0;
-  f.fetcher.onRequest = [&] {
-    if (++fetches == 3) f.net.StopRequested = f.net.TransferAborted = true;  // inside engine 2
+  f.engines.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
+  f.Script("AltaVista", "red", 0, {"", true, false, false, 0, true});
+  // Stop is pressed on the run's thread, as in the window, once AltaVista waits.
+  f.dialogs.onYield = [&f] {
+    if (f.engines.Holding() == 1) RequestStop(f.net);
   };
-  f.fetcher.fallback = {RunFixture::GooglePage({"http://www.x.com/"})};
   RunState state;
-  EXPECT_EQ(RunRanking(f.services, state, {}), RunEnd::Stopped);
+  RunSettings oneAtATime;
+  oneAtATime.jobs = 1;
+  EXPECT_EQ(RunRanking(f.services, state, oneAtATime), RunEnd::Stopped);
   // "blue" was new: its five records were grown up front and stay free.
   ASSERT_EQ(f.project.Rankings.size(), 10u);
   for (int i = 5; i < 10; ++i) EXPECT_TRUE(f.project.Rankings[i].IsFree()) << i;
@@ -95,7 +92,9 @@ TEST(RunRanking, StopDuringTheSecondOfFiveEnginesKeepsTheOthersAsTheyWere) {
   EXPECT_NE(f.project.Rankings[1], before[1]);
   EXPECT_FALSE(f.project.Rankings[1].Succeeded);
   for (int i = 2; i < 5; ++i) EXPECT_EQ(f.project.Rankings[i], before[i]) << i;
+  EXPECT_EQ(f.engines.Requests().size(), 3u);  // Google's two pages, AltaVista's first
   EXPECT_EQ(state.LastRunKeyword, "red");
+  EXPECT_EQ(f.reports.logLines.back(), "aborted");
   EXPECT_EQ(f.reports.calls.back(), "ranking");
   EXPECT_FALSE(f.net.TransferAborted);
 }

@@ -3,17 +3,22 @@
 // observer recording what it was shown, and a temporary report folder.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <random>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/Date.h"
 #include "engines/EngineCatalogue.h"
 #include "engines/QueryPath.h"
 #include "net/NetworkState.h"
+#include "ranking/CheckLog.h"
+#include "ranking/EngineCheck.h"
 #include "ranking/PageFetcher.h"
 #include "ranking/ResultPaths.h"
 #include "ranking/RunObserver.h"
@@ -25,46 +30,120 @@
 namespace kestrova::test {
 
 // One scripted answer; `timedOut` and `aborted` set the client's flags as a
-// real time-out or a broken connection would.
+// real time-out or a broken connection would. `delayMs` keeps the fetch busy
+// (yielding) that long; `holdUntilStop` keeps it busy until Stop reaches it.
 struct ScriptedAnswer {
   std::string response;
   bool completed = true;
   bool timedOut = false;
   bool aborted = false;
+  int delayMs = 0;
+  bool holdUntilStop = false;
 };
 
-class ScriptedFetcher final : public PageFetcher {
+// The scripted engines every fetcher of a run answers from. The script is set
+// up before the run; what the fetchers record is guarded, as they run on the
+// check workers' threads.
+class ScriptedEngines {
  public:
-  explicit ScriptedFetcher(NetworkState& net) : net_(net) {}
-
   // Answers by "host path"; anything unscripted gets `fallback`.
   std::map<std::string, ScriptedAnswer> answers;
   ScriptedAnswer fallback{"", true};
-  std::vector<std::string> requests;  // "host path" in order
-  std::function<void()> onRequest;
-  std::chrono::milliseconds timeout{0};
-  int cancels = 0;
+  // Called with the fetching worker's flags as each fetch begins.
+  std::function<void(NetworkState&)> onRequest;
 
-  FetchedPage GetPage(const std::string& host, const std::string& path, bool) override {
-    // The client starts each fetch with clear flags.
-    net_.TimedOut = net_.StopRequested = net_.TransferAborted = false;
-    requests.push_back(host + " " + path);
-    auto found = answers.find(requests.back());
-    const ScriptedAnswer& answer = found == answers.end() ? fallback : found->second;
-    net_.TimedOut = answer.timedOut;
-    net_.TransferAborted = answer.aborted;
-    if (onRequest) onRequest();
-    // A Stop pressed during the transfer leaves it incomplete.
-    return {answer.response, answer.completed && !net_.StopRequested};
+  // "host path" in the order the fetches began.
+  std::vector<std::string> Requests() const {
+    std::lock_guard lock(mutex_);
+    return requests_;
   }
-  FetchedPage HeadPage(const std::string&, const std::string&) override { return {}; }
-  void SetTimeout(std::chrono::milliseconds value) override { timeout = value; }
-  void SetProxy(const ProxySetting&) override {}
-  void CancelTransfer() override { ++cancels; }
+  // Fetches holding until Stop, right now.
+  int Holding() const { return holding_; }
+  int Cancels() const { return cancels_; }
+  std::chrono::milliseconds Timeout() const {
+    std::lock_guard lock(mutex_);
+    return timeout_;
+  }
+  PageFetcherFactory Factory();
 
  private:
-  NetworkState& net_;
+  friend class ScriptedFetcher;
+  const ScriptedAnswer& Begin(const std::string& request) {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(request);
+    auto found = answers.find(request);
+    return found == answers.end() ? fallback : found->second;
+  }
+
+  mutable std::mutex mutex_;
+  std::vector<std::string> requests_;
+  std::chrono::milliseconds timeout_{0};
+  std::atomic<int> holding_{0}, cancels_{0};
 };
+
+// One check worker's fetcher over the scripted engines.
+class ScriptedFetcher final : public PageFetcher {
+ public:
+  ScriptedFetcher(ScriptedEngines& engines, NetworkState& net, Messenger& messenger)
+      : engines_(engines), net_(net), messenger_(messenger) {}
+
+  FetchResult GetPage(const std::string& host, const std::string& path, bool, Deadline) override {
+    // The client starts each fetch with clear flags.
+    net_.TimedOut = net_.StopRequested = net_.TransferAborted = false;
+    const ScriptedAnswer& answer = engines_.Begin(host + " " + path);
+    if (engines_.onRequest) engines_.onRequest(net_);
+    Busy(answer);
+    net_.TimedOut = net_.TimedOut || answer.timedOut;
+    net_.TransferAborted = net_.TransferAborted || answer.aborted;
+    // A Stop pressed during the transfer leaves it incomplete.
+    FetchResult result;
+    result.completed = answer.completed && !net_.StopRequested;
+    if (!net_.StopRequested) result.answer = answer.response;
+    return result;
+  }
+  FetchResult HeadPage(const std::string&, const std::string&, Deadline) override { return {}; }
+  void SetTimeout(std::chrono::milliseconds value) override {
+    std::lock_guard lock(engines_.mutex_);
+    engines_.timeout_ = value;
+  }
+  void SetProxy(const ProxySetting&) override {}
+  void CancelTransfer() override { ++engines_.cancels_; }
+
+ private:
+  // Yields as the client does while it waits, so Stop reaches the fetch.
+  void Busy(const ScriptedAnswer& answer) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(answer.delayMs);
+    if (answer.holdUntilStop) ++engines_.holding_;
+    while (!net_.StopRequested &&
+           (answer.holdUntilStop || std::chrono::steady_clock::now() < until)) {
+      messenger_.Yield();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (answer.holdUntilStop) --engines_.holding_;
+  }
+
+  ScriptedEngines& engines_;
+  NetworkState& net_;
+  Messenger& messenger_;
+};
+
+inline PageFetcherFactory ScriptedEngines::Factory() {
+  return [this](NetworkState& net, Messenger& messenger) {
+    return std::make_unique<ScriptedFetcher>(*this, net, messenger);
+  };
+}
+
+// A record an earlier run left: `keyword` on `engine` at `rank`.
+inline RankingRecord OldRecord(const std::string& keyword, const std::string& engine,
+                               Integer rank) {
+  RankingRecord record;
+  record.Keyword = keyword;
+  record.Engine = engine;
+  record.Rank = rank;
+  record.Succeeded = true;
+  record.TrendText = "old";
+  return record;
+}
 
 // Records report calls ("open log", "ranking", ...) and Keyword Log entries in order:
 // "opening", "keyword", "aborted", "end", and for a page
@@ -97,10 +176,14 @@ class RecordingReports final : public RunReports {
 class RecordingObserver final : public RunObserver {
  public:
   std::vector<std::string> statusTexts, captions, failures;
+  std::vector<std::string> written;  // "keyword/engine" of every record, in order
   void StatusText(std::string_view text) override { statusTexts.emplace_back(text); }
   void Progress(int, std::string_view caption) override { captions.emplace_back(caption); }
   void ProgressVisible(bool) override {}
   void WriteFailed(std::string_view what) override { failures.emplace_back(what); }
+  void RecordWritten(const RankingRecord& record) override {
+    written.push_back(record.Keyword + "/" + record.Engine);
+  }
 };
 
 // A whole run's surroundings over a fresh temporary report folder.
@@ -115,12 +198,28 @@ struct RunFixture {
   TempFolder folder{"kestrova-run-"};
   ProjectState project;
   NetworkState net;
-  ScriptedFetcher fetcher{net};
+  ScriptedEngines engines;
   ScriptedMessenger dialogs;
   FixedClock clock{MakeDate({2024, 3, 9, 14, 5, 6})};
   RecordingObserver observer;
   RecordingReports reports;
-  RunServices services{project, Catalogue(), net, fetcher, dialogs, clock, observer, reports};
+  RunServices services{project, Catalogue(), net,      engines.Factory(),
+                       dialogs, clock,       observer, reports};
+
+  // One engine check as a worker runs it, on this thread, with what it noted
+  // replayed as the run would; `checkNet` and `checkMessenger` are the worker's.
+  NetworkState checkNet;
+  ScriptedMessenger checkMessenger;
+  CheckOutcome Check(std::string_view keyword, std::string_view engine,
+                     const EngineCatalogue& catalogue = Catalogue()) {
+    const CheckParameters parameters = CheckParametersOf(project);
+    CheckLog log;
+    ScriptedFetcher fetcher(engines, checkNet, checkMessenger);
+    CheckServices check{catalogue, parameters, checkNet, fetcher, checkMessenger, log};
+    const CheckOutcome outcome = CheckEngine(check, keyword, engine);
+    log.Replay(reports, observer, dialogs);
+    return outcome;
+  }
 
   // A result page of the engine named "Google" listing `urls` from position 1.
   static std::string GooglePage(const std::vector<std::string>& urls) {
@@ -129,12 +228,16 @@ struct RunFixture {
     for (const std::string& url : urls) page += "<p><a href=" + url + ">" + url + "</a>\n";
     return page + "</body></HTML>";
   }
-  // Scripts engine "Google"'s page index `pageIndex` for `keyword`.
-  void ScriptGoogle(const std::string& keyword, int pageIndex, ScriptedAnswer answer) {
-    const EngineRecord& google = Catalogue().At(FindEngineIndex("Google"));
+  // Scripts engine `engine`'s page index `pageIndex` for `keyword`.
+  void Script(const std::string& engine, const std::string& keyword, int pageIndex,
+              ScriptedAnswer answer) {
+    const EngineRecord& record = Catalogue().At(FindEngineIndex(engine));
     const QueryRequest request =
-        BuildKeywordQuery(google, keyword, static_cast<Integer>(pageIndex));
-    fetcher.answers[request.Host + " " + request.Path] = std::move(answer);
+        BuildKeywordQuery(record, keyword, static_cast<Integer>(pageIndex));
+    engines.answers[request.Host + " " + request.Path] = std::move(answer);
+  }
+  void ScriptGoogle(const std::string& keyword, int pageIndex, ScriptedAnswer answer) {
+    Script("Google", keyword, pageIndex, std::move(answer));
   }
   std::string KeywordsFolder(const std::string& engine) const {
     return KeywordsFolderPath(project.ReportDirectory, project.Domain, engine);

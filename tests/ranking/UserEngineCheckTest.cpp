@@ -28,38 +28,41 @@ std::string HitsPage(const std::vector<std::string>& urls) {
 
 struct UserEngineFixture : test::RunFixture {
   CatalogueLoad load = CatalogueWithUserEngines(kEnginesFile);
-  RunServices userServices{project, load.catalogue, net,      fetcher,
-                           dialogs, clock,          observer, reports};
+  CheckOutcome CheckSearchly(std::string_view keyword) {
+    return Check(keyword, "Searchly", load.catalogue);
+  }
 };
 
 TEST(UserEngineCheck, WalksTheEnginesPagesOverItsOriginAndFindsTheDomainOnPageTwo) {
   UserEngineFixture f;
   ASSERT_TRUE(f.load.problems.empty());
-  f.net.UserAgent = "Run agent";
+  f.checkNet.UserAgent = "Run agent";
   std::vector<std::string> agents;
-  f.fetcher.onRequest = [&f, &agents] { agents.push_back(f.net.UserAgent); };
-  f.fetcher.answers[kOrigin + " /search?q=blue+shoes"] = {
+  f.engines.onRequest = [&agents](NetworkState& net) { agents.push_back(net.UserAgent); };
+  f.engines.answers[kOrigin + " /search?q=blue+shoes"] = {
       HitsPage({"http://a.test/", "http://b.test/"})};
-  f.fetcher.answers[kOrigin + " /search?q=blue+shoes&start=10"] = {
+  f.engines.answers[kOrigin + " /search?q=blue+shoes&start=10"] = {
       HitsPage({"http://c.test/", "http://d.test/", "http://www.mysite.com/shoes"})};
 
-  const CheckOutcome outcome = CheckEngine(f.userServices, "blue shoes", "Searchly");
+  const CheckOutcome outcome = f.CheckSearchly("blue shoes");
   EXPECT_TRUE(outcome.succeeded);
   EXPECT_EQ(outcome.pageFound, 2);
   EXPECT_EQ(outcome.position, 13);
   EXPECT_EQ(outcome.topUrlCount, 2);
   EXPECT_EQ(outcome.topUrls[1], "http://b.test/");
   EXPECT_EQ(agents, (std::vector<std::string>{"Searchly-Bot/2", "Searchly-Bot/2"}));
-  EXPECT_EQ(f.net.UserAgent, "Run agent");  // the run's agent again for the next engine
+  EXPECT_EQ(f.checkNet.UserAgent, "Run agent");  // the run's agent again for the next engine
 }
 
 TEST(UserEngineCheck, ATlsFailureIsTheStatusOfTheCheckAndEndsItsWalk) {
   UserEngineFixture f;
-  f.fetcher.fallback = {"", false};
-  f.fetcher.onRequest = [&f] { f.net.TlsError = "certificate not accepted: hostname mismatch"; };
-  const CheckOutcome outcome = CheckEngine(f.userServices, "blue shoes", "Searchly");
+  f.engines.fallback = {"", false};
+  f.engines.onRequest = [](NetworkState& net) {
+    net.TlsError = "certificate not accepted: hostname mismatch";
+  };
+  const CheckOutcome outcome = f.CheckSearchly("blue shoes");
   EXPECT_FALSE(outcome.succeeded);
-  EXPECT_EQ(f.fetcher.requests.size(), 1u);
+  EXPECT_EQ(f.engines.Requests().size(), 1u);
   ASSERT_GE(f.reports.logLines.size(), 1u);
   EXPECT_EQ(f.reports.logLines[0].find(std::string(texts::kColorFailed) +
                                        "|TLS error: certificate not accepted: hostname mismatch|"),
@@ -69,13 +72,14 @@ TEST(UserEngineCheck, ATlsFailureIsTheStatusOfTheCheckAndEndsItsWalk) {
 
 TEST(UserEngineCheck, ARedirectToHttpsKeepsTheSchemeForTheLaterPages) {
   UserEngineFixture f;
-  f.fetcher.answers[kOrigin + " /search?q=x"] = {
+  f.engines.answers[kOrigin + " /search?q=x"] = {
       "HTTP/1.0 302 Found\r\nLocation: https://eu.searchly.test:8443/search?q=x\r\n\r\n"};
-  f.fetcher.answers["https://eu.searchly.test:8443 /search?q=x"] = {HitsPage({"http://a.test/"})};
-  CheckEngine(f.userServices, "x", "Searchly");
-  ASSERT_GE(f.fetcher.requests.size(), 3u);
-  EXPECT_EQ(f.fetcher.requests[1], "https://eu.searchly.test:8443 /search?q=x");
-  EXPECT_EQ(f.fetcher.requests[2], "https://eu.searchly.test:8443 /search?q=x&start=10");
+  f.engines.answers["https://eu.searchly.test:8443 /search?q=x"] = {HitsPage({"http://a.test/"})};
+  f.CheckSearchly("x");
+  const std::vector<std::string> requests = f.engines.Requests();
+  ASSERT_GE(requests.size(), 3u);
+  EXPECT_EQ(requests[1], "https://eu.searchly.test:8443 /search?q=x");
+  EXPECT_EQ(requests[2], "https://eu.searchly.test:8443 /search?q=x&start=10");
 }
 
 }  // namespace

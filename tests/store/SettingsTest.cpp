@@ -39,38 +39,42 @@ TEST(Settings, AFirstLoadCreatesEveryDefault) {
       {"UseDirect", "0"},
       {"BoldRankingGrid", "0"},
       {"AgentIndex", "0"},
+      {"Jobs", "8"},
       {"CustomAgent", "Mozilla/4.0 (compatible; kestrova 01.26; Windows 95)"}};
   for (auto [name, value] : userValues) EXPECT_EQ(f.Value(kUserSettingsKey, name), value) << name;
   for (const char* slot : {"0", "1", "2", "3", "4"}) EXPECT_EQ(f.Value(kRecentFilesKey, slot), "");
   EXPECT_EQ(f.Value(kRememberKey, "FirstTimeRun"), "True");
   EXPECT_EQ(f.Value(kRememberKey, "CheckAssociation"), "True");
-  // 9 user values, 5 recent files, 2 markers, and the dial-up value we put there.
-  EXPECT_EQ(f.backend.ValueCount(), 17u);
+  // 10 user values, 5 recent files, 2 markers, and the dial-up value we put there.
+  EXPECT_EQ(f.backend.ValueCount(), 18u);
   EXPECT_EQ(f.settings.InterNet, "Dial Home");
   EXPECT_TRUE(f.settings.FirstTimeRun);
 }
 
 TEST(Settings, StoredValuesAreReadByTheirRules) {
   struct Case {
-    const char *useProxy, *bold, *agent;
+    const char *useProxy, *bold, *agent, *jobs;
     bool proxyOn;
-    int boldValue, agentValue;
+    int boldValue, agentValue, jobsValue;
   };
-  const Case cases[] = {{"-1", "1 ", "7 ", true, 1, 3},
-                        {"1 ", "5 ", "-2", false, 1, 0},
-                        {"0 ", "3 ", "2 ", false, 3, 2},
-                        {"-1 ", "-4", "x", false, 0, 0},
-                        {"TRUE", "2", "3", false, 2, 3}};
+  // Jobs: no number or below 1 is the default, past the limit the limit.
+  const Case cases[] = {{"-1", "1 ", "7 ", "1 ", true, 1, 3, 1},
+                        {"1 ", "5 ", "-2", "0 ", false, 1, 0, 8},
+                        {"0 ", "3 ", "2 ", "99", false, 3, 2, 64},
+                        {"-1 ", "-4", "x", "x", false, 0, 0, 8},
+                        {"TRUE", "2", "3", "34", false, 2, 3, 34}};
   for (const Case& c : cases) {
     SettingsFixture f;
     f.Put(kUserSettingsKey, "UseProxy", c.useProxy);
     f.Put(kUserSettingsKey, "BoldRankingGrid", c.bold);
     f.Put(kUserSettingsKey, "AgentIndex", c.agent);
+    f.Put(kUserSettingsKey, "Jobs", c.jobs);
     f.Put(kRememberKey, "FirstTimeRun", "true");  // only "True" is true
     ASSERT_TRUE(LoadSettings(f.store, f.settings));
     EXPECT_EQ(f.settings.UseProxy, c.proxyOn) << c.useProxy;
     EXPECT_EQ(f.settings.BoldRankingGrid, c.boldValue) << c.bold;
     EXPECT_EQ(f.settings.AgentIndex, c.agentValue) << c.agent;
+    EXPECT_EQ(f.settings.Jobs, c.jobsValue) << c.jobs;
     EXPECT_FALSE(f.settings.FirstTimeRun);
   }
 }
@@ -99,14 +103,15 @@ TEST(Settings, SavingWritesTheFieldsInTheirTwoCharacterForms) {
   controls.txtPortProxy = " 8080";
   controls.optAgent = {false, false, false, true};
   controls.txtUserAgentToUse = " My Agent ";
+  controls.txtJobs = " 34";
   f.settings.BoldRankingGrid = 2;
   f.settings.RecentFiles = {"/p/a.rnk", "", "", "", "/p/e.rnk"};
   f.settings.FirstTimeRun = false;
   ASSERT_TRUE(SaveSettings(f.store, f.settings, controls));
   const std::pair<const char*, const char*> saved[] = {
-      {"UseProxy", "-1"},           {"UseDirect", "0 "},  {"HttpProxy", "proxy.test"},
-      {"PortProxy", "8080"},        {"AgentIndex", "3 "}, {"BoldRankingGrid", "2 "},
-      {"CustomAgent", " My Agent "}};  // untrimmed
+      {"UseProxy", "-1"},    {"UseDirect", "0 "},          {"HttpProxy", "proxy.test"},
+      {"PortProxy", "8080"}, {"AgentIndex", "3 "},         {"BoldRankingGrid", "2 "},
+      {"Jobs", "34"},        {"CustomAgent", " My Agent "}};  // untrimmed
   for (auto [name, value] : saved) EXPECT_EQ(f.Value(kUserSettingsKey, name), value) << name;
   EXPECT_EQ(f.Value(kRecentFilesKey, "4"), "/p/e.rnk");
   EXPECT_EQ(f.Value(kRememberKey, "FirstTimeRun"), "False");
@@ -118,8 +123,10 @@ TEST(Settings, SavingWritesTheFieldsInTheirTwoCharacterForms) {
   EXPECT_EQ(f.settings.AgentIndex, 1);
   EXPECT_EQ(f.settings.CustomAgent, " My Agent ");
   controls.optAgent = {};
+  controls.txtJobs = "1";
   ReadNetworkControls(controls, f.settings);
   EXPECT_EQ(f.settings.AgentIndex, 0);
+  EXPECT_EQ(f.settings.Jobs, 1);
 }
 
 TEST(Settings, AFailingStoreShowsItsErrorAndStops) {

@@ -1,5 +1,5 @@
-// The scripted server's thread: one connection at a time, every wait sliced so
-// the destructor can stop it promptly.
+// The scripted server's threads: one accepting, one per connection, every wait
+// sliced so the destructor can stop them promptly.
 #include "support/ScriptedServer.h"
 
 #include <arpa/inet.h>
@@ -70,7 +70,16 @@ ScriptedServer::ScriptedServer(std::vector<ServerScenario> scenarios)
 ScriptedServer::~ScriptedServer() {
   stop_ = true;
   if (thread_.joinable()) thread_.join();
+  for (std::thread& player : players_) player.join();
   if (listener_ >= 0) ::close(listener_);
+}
+
+bool ScriptedServer::WaitUntilAllClosed() const {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (open_ > 0 && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+  }
+  return open_ == 0;
 }
 
 std::vector<std::string> ScriptedServer::Requests() const {
@@ -84,10 +93,16 @@ void ScriptedServer::Serve() {
     if (!WaitReady(listener_, POLLIN, kSliceMs)) continue;
     int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
-    const ServerScenario& scenario =
+    const ServerScenario scenario =
         scenarios_.empty() ? ServerScenario{} : scenarios_[std::min(served, scenarios_.size() - 1)];
     ++served;
-    Play(client, scenario);
+    const int open = ++open_;
+    for (int most = mostOpen_; open > most && !mostOpen_.compare_exchange_weak(most, open);) {
+    }
+    players_.emplace_back([this, client, scenario] {
+      Play(client, scenario);
+      --open_;
+    });
   }
 }
 

@@ -1,7 +1,8 @@
 // A scripted HTTP server on an ephemeral loopback port, for tests that need a
-// real socket. Each connection plays one named scenario (the last one repeats):
-// answer pieces with pauses between them, then a close, a reset, silence, an
-// endless body or a byte now and then. The request bytes are recorded.
+// real socket. Each connection plays one named scenario (the last one repeats)
+// on a thread of its own: answer pieces with pauses between them, then a close,
+// a reset, silence, an endless body or a byte now and then. The request bytes
+// are recorded, and how many connections are open now and were at most.
 #pragma once
 
 #include <atomic>
@@ -45,6 +46,11 @@ class ScriptedServer {
   std::uint16_t Port() const { return port_; }
   // The request bytes of every connection so far (up to the empty line).
   std::vector<std::string> Requests() const;
+  // Connections accepted and not yet over (the client gone, or the scenario done).
+  int OpenConnections() const { return open_; }
+  int MostOpenAtOnce() const { return mostOpen_; }
+  // Waits (a few seconds at most) until no connection is open; false if one still is.
+  bool WaitUntilAllClosed() const;
 
  private:
   void Serve();
@@ -59,6 +65,8 @@ class ScriptedServer {
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;
   std::vector<std::string> requests_;
+  std::atomic<int> open_{0}, mostOpen_{0};
+  std::vector<std::thread> players_;  // one per connection, joined at the end
   std::thread thread_;
 };
 
