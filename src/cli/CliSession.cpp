@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
 #include "net/UrlSplit.h"
 
@@ -13,21 +14,22 @@ CliSession::CliSession(std::string path, Dialogs& dialogs, const Clock& clock)
       topUrls(Catalogue()),
       path_(std::move(path)) {}
 
-bool CliSession::Open() {
-  if (!form.LoadProject(path_)) return false;
+Status CliSession::Open(std::ostream& err) {
+  if (Status read = OpenProjectFile(path_, project, err); !read) return read;
+  form.WriteControls();
   std::string copy = path_, name;
   SplitFileName(copy, name);
   project.ProjectFileName = name;
   ranking.SetupRankingGrid();
   topUrls.SetupTopUrlsGrid();
   RefreshKeywordList();
-  return true;
+  return Status::Ok();
 }
 
-bool CliSession::Save(std::string& error) {
-  if (!form.SaveProject(path_, &error)) return false;
-  form.MarkSaved();
-  return true;
+Status CliSession::Save() {
+  Status saved = form.SaveProject(path_);
+  if (saved) form.MarkSaved();
+  return saved;
 }
 
 bool CliSession::HasKeyword(const std::string& keyword) const {

@@ -2,10 +2,12 @@
 // window would show them, and the keyword chosen in the keyword box.
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "base/Date.h"
+#include "base/Status.h"
 #include "ranking/ProjectState.h"
 #include "ui/MainFormModel.h"
 #include "ui/RankingGrid.h"
@@ -18,10 +20,10 @@ class CliSession {
   CliSession(std::string path, Dialogs& dialogs, const Clock& clock);
 
   // Reads the project file into the form, lays out both grids and fills the
-  // keyword box from the records. False (after the message) when unreadable.
-  bool Open();
-  // Saves the form's state to the project's file; false with `error` set.
-  bool Save(std::string& error);
+  // keyword box from the records. A file that does not read is explained on `err`.
+  Status Open(std::ostream& err);
+  // Saves the form's state to the project's file.
+  Status Save();
 
   // Chooses `keyword` in the keyword box (nothing: no choice) and redraws both
   // grids as choosing it in the window does.

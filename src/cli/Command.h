@@ -4,6 +4,7 @@
 // Commands write results to `out` and messages to `err`; they never exit().
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <memory>
@@ -20,6 +21,10 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitStopped = 130;
+
+// A page read from a file (parse, analyze --file): fetched answers stop at 32000
+// bytes, and no front page worth analysing comes near this.
+inline constexpr std::size_t kLargestPageFile = 16 * 1024 * 1024;
 
 struct CliIo {
   std::ostream& out;

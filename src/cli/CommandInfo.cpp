@@ -3,10 +3,9 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "base/Files.h"
 #include "cli/Command.h"
+#include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
-#include "store/ProjectFile.h"
 
 namespace kestrova::cli {
 namespace {
@@ -94,18 +93,8 @@ CommandRegistration registration{
       sub.add_option("file", *file, "The project file (.rnk)")->required();
       sub.add_flag("--json", *json, "Print JSON instead of Name: value lines");
       return [file, json, &io] {
-        std::string bytes, error;
         ProjectState project;
-        if (!ReadWholeFile(*file, bytes, &error)) {
-          io.err << kReadErrorText << "\n" << error << "\n";
-          return kExitFailed;
-        }
-        ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
-        if (!read.ok) {
-          io.err << kReadErrorText << "\n"
-                 << *file << ":" << read.line << ": " << read.problem << "\n";
-          return kExitFailed;
-        }
+        if (!OpenProjectFile(*file, project, io.err)) return kExitFailed;
         if (*json) {
           PrintJson(io.out, project);
         } else {

@@ -23,19 +23,22 @@ struct ParseArguments {
 };
 
 bool WriteOutput(const std::string& path, const std::string& bytes, CliIo& io) {
-  std::string error;
-  if (WriteFileAtomically(path, bytes, &error)) return true;
-  io.err << "kestrova-cli parse: cannot write " << path << ": " << error << '\n';
-  return false;
+  const Status written = WriteFileAtomically(path, bytes);
+  if (!written) {
+    io.err << "kestrova-cli parse: cannot write " << path << ": " << TerminalText(written.message())
+           << '\n';
+  }
+  return written.ok();
 }
 
 int RunParse(const ParseArguments& args, CliIo& io) {
   const Integer index = FindEngineIndex(ArgText(args.engine));
   if (index < 0) throw UsageError("unknown engine: " + args.engine);
   const EngineRecord& engine = Catalogue().At(index);
-  std::string page, error;
-  if (!ReadWholeFile(args.pageFile, page, &error)) {
-    io.err << "kestrova-cli parse: cannot read " << args.pageFile << ": " << error << '\n';
+  std::string page;
+  if (const Status read = ReadWholeFile(args.pageFile, page, kLargestPageFile); !read) {
+    io.err << "kestrova-cli parse: cannot read " << args.pageFile << ": "
+           << TerminalText(read.message()) << '\n';
     return kExitFailed;
   }
   const auto pageIndex = static_cast<Integer>(args.pageIndex);

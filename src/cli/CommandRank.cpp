@@ -51,7 +51,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
   const std::unique_ptr<Clock> clock = ClockFor(options.clock);
   CliDialogs dialogs(io.err, "rank", options.yes);
   CliSession session(options.file, dialogs, *clock);
-  if (!session.Open()) return kExitFailed;
+  if (!session.Open(io.err)) return kExitFailed;
 
   NetworkState net;
   HttpClient client(net, dialogs, [] { return std::make_unique<PosixConnection>(); });
@@ -96,9 +96,8 @@ int RunRank(const RankOptions& options, CliIo& io) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
   }
   if (session.project.Modified) {
-    std::string error;
-    if (!session.Save(error)) {
-      io.err << "kestrova-cli rank: " << TerminalText(error) << "\n";
+    if (const Status saved = session.Save(); !saved) {
+      io.err << "kestrova-cli rank: " << TerminalText(saved.message()) << "\n";
       return kExitFailed;
     }
   }

@@ -28,7 +28,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   }
   CliDialogs dialogs(io.err, "report", false);
   CliSession session(options.file, dialogs, *clock);
-  if (!session.Open()) return kExitFailed;
+  if (!session.Open(io.err)) return kExitFailed;
   const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
   if (options.keywordGiven) {
     session.Select(ArgText(options.keyword));
@@ -37,7 +37,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   }
 
   const ProjectState& project = session.project;
-  ReportStatus status;
+  Status status;
   std::string name;
   if (options.master) {
     name = "Master.html";
@@ -50,7 +50,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
     status = ViewRankingReport(session.ranking, project, session.selected, *clock, dialogs);
   }
   if (!status) {
-    io.err << "kestrova-cli report: " << TerminalText(status.error) << "\n";
+    io.err << "kestrova-cli report: " << TerminalText(status.message()) << "\n";
     return kExitFailed;
   }
   io.out << TerminalText(project.ReportDirectory + "/" + name) << "\n";

@@ -28,7 +28,7 @@ int RunShow(const ShowOptions& options, CliIo& io) {
   SystemClock clock;
   CliDialogs dialogs(io.err, "show", false);
   CliSession session(options.file, dialogs, clock);
-  if (!session.Open()) return kExitFailed;
+  if (!session.Open(io.err)) return kExitFailed;
   const auto& keywords = session.form.cmbKeyWords[kKeywordBox].items;
   std::string keyword;
   if (options.keywordGiven) {

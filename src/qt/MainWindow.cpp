@@ -117,9 +117,8 @@ bool MainWindow::OpenProject(const std::string& path) {
 bool MainWindow::SaveProject() {
   if (path_.empty()) return SaveProjectAs();
   TakeEdits();
-  std::string error;
-  if (!form_.SaveProject(path_, &error)) {
-    dialogs_.ShowMessage(error, form_.productName, MessageButtons::Ok, MessageIcon::Stop);
+  if (const Status saved = form_.SaveProject(path_); !saved) {
+    dialogs_.ShowMessage(saved.message(), form_.productName, MessageButtons::Ok, MessageIcon::Stop);
     return false;
   }
   form_.MarkSaved();

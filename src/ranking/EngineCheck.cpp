@@ -1,7 +1,6 @@
 #include "ranking/EngineCheck.h"
 
-#include <fstream>
-
+#include "base/Files.h"
 #include "base/ProductInfo.h"
 #include "base/Text.h"
 #include "engines/QueryPath.h"
@@ -101,13 +100,6 @@ void Evaluate(RunServices& services, const EngineRecord& engine, PageWalk& walk,
   SetStatus(walk, texts::kStatusSuccess, texts::kColorSuccess);
 }
 
-bool WriteSavedPage(const std::string& path, const std::string& page) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << page << texts::kCrLf;
-  file.close();
-  return static_cast<bool>(file);
-}
-
 void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& walk,
                 std::string& page, std::string_view keyword, Integer pageIndex) {
   if (page.empty()) page = NoResultsPage(walk.color, walk.status, engine.Name);
@@ -117,7 +109,7 @@ void SaveAndLog(RunServices& services, const EngineRecord& engine, PageWalk& wal
                            std::string(keyword), engine.Name, engine.ResultsStartTexts[0],
                            services.project.HighlightKeywords == 1});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
-  if (!WriteSavedPage(savedPath, page)) services.observer.WriteFailed(savedPath);
+  if (!WriteFileInPlace(savedPath, {page, texts::kCrLf})) services.observer.WriteFailed(savedPath);
   services.reports.KeywordLogPage(
       {walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name});
 }

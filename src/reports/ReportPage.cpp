@@ -61,7 +61,7 @@ void WriteHTMLClose(ReportFile& report) {
   report.WriteLine("</HTML>");
 }
 
-ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context) {
+Status CloseReportFile(ReportFile& report, const ReportContext& context) {
   if (report.IsOpen()) {
     WritePageFooter(report, context);
     WriteHTMLClose(report);

@@ -35,6 +35,6 @@ void WritePageFooter(ReportFile& report, const ReportContext& context);
 void WriteHTMLClose(ReportFile& report);
 // Footer, closing tags, then the file is closed; the status tells whether
 // every line reached the disk.
-ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context);
+Status CloseReportFile(ReportFile& report, const ReportContext& context);
 
 }  // namespace kestrova

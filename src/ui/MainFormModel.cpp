@@ -111,15 +111,15 @@ NetworkControls MainFormModel::NetworkFields() const {
   return fields;
 }
 
-bool MainFormModel::SaveProject(const std::string& path, std::string* error) {
+Status MainFormModel::SaveProject(const std::string& path) {
   ReadControls();
-  return WriteProjectFile(path, project, error);
+  return WriteProjectFile(path, project);
 }
 
-bool MainFormModel::LoadProject(const std::string& path) {
-  if (!ReadProjectFile(path, project, dialogs, catalogue)) return false;
-  WriteControls();
-  return true;
+Status MainFormModel::LoadProject(const std::string& path) {
+  Status status = ReadProjectFile(path, project, dialogs, catalogue);
+  if (status) WriteControls();
+  return status;
 }
 
 }  // namespace kestrova

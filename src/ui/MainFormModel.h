@@ -9,6 +9,7 @@
 
 #include "base/Date.h"
 #include "base/ProductInfo.h"
+#include "base/Status.h"
 #include "ranking/ProjectState.h"
 #include "store/Settings.h"
 #include "ui/MainFormControls.h"
@@ -78,10 +79,10 @@ class MainFormModel {
   NetworkControls NetworkFields() const;
 
   // Saves the controls' current values to `path` (ReadControls, then the file).
-  bool SaveProject(const std::string& path, std::string* error = nullptr);
+  Status SaveProject(const std::string& path);
   // Reads `path` into the project and, when it read completely, into the controls.
   // A damaged file shows the read error and leaves the controls as they were.
-  bool LoadProject(const std::string& path);
+  Status LoadProject(const std::string& path);
 };
 
 }  // namespace kestrova

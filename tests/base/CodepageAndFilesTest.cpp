@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "base/Codepage.h"
 #include "base/Files.h"
+#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -51,13 +53,46 @@ TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
   ASSERT_TRUE(ReadWholeFile(file, bytes));
   EXPECT_EQ(bytes, std::string("sec\0nd", 6));
   // A target in a folder that does not exist fails and reports why.
-  std::string error;
-  EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "x").string(), "x", &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(ReadWholeFile((dir / "none").string(), bytes, &error));
+  const Status missingFolder = WriteFileAtomically((dir / "missing" / "x").string(), "x");
+  EXPECT_EQ(missingFolder.code(), StatusCode::WriteFailed);
+  EXPECT_NE(missingFolder.message().find("missing"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile((dir / "none").string(), bytes).code(), StatusCode::NotFound);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
       << "no temporary file is left behind";
   std::filesystem::remove_all(dir);
+}
+
+TEST(Files, OnlyRegularFilesWithinTheLimitAreRead) {
+  test::TempFolder folder;
+  const std::string pipe = folder / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::string bytes = "stale";
+  // None of these is opened for reading: a pipe would wait for a writer for
+  // ever, a device would never end.
+  for (const std::string& path :
+       {pipe, std::string("/dev/zero"), std::string("/dev/null"), folder.path()}) {
+    const Status refused = ReadWholeFile(path, bytes);
+    EXPECT_EQ(refused.code(), StatusCode::NotRegularFile) << path;
+    EXPECT_EQ(refused.message(), path + " is not a regular file");
+    EXPECT_TRUE(bytes.empty());
+  }
+  // The limit is the largest size read; one byte more is refused, and so is a
+  // link to a device.
+  const std::string file = folder / "page.html";
+  ASSERT_TRUE(WriteFileAtomically(file, std::string(1000, 'x')));
+  EXPECT_TRUE(ReadWholeFile(file, bytes, 1000));
+  EXPECT_EQ(bytes.size(), 1000u);
+  const Status tooLarge = ReadWholeFile(file, bytes, 999);
+  EXPECT_EQ(tooLarge.code(), StatusCode::TooLarge);
+  EXPECT_EQ(tooLarge.message(), file + " is larger than 999 bytes, more than it can hold");
+  EXPECT_TRUE(bytes.empty());
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.rnk");
+  EXPECT_EQ(ReadWholeFile(folder / "zero.rnk", bytes).code(), StatusCode::NotRegularFile);
+  // A sparse file is sized by what it claims, not by what it stores.
+  const std::string sparse = folder / "sparse";
+  ASSERT_TRUE(WriteFileAtomically(sparse, ""));
+  std::filesystem::resize_file(sparse, kDefaultReadLimit + 1);
+  EXPECT_NE(ReadWholeFile(sparse, bytes).message().find("larger than 64 MB"), std::string::npos);
 }
 
 }  // namespace

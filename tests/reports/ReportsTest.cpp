@@ -145,9 +145,9 @@ TEST_F(ReportsTest, AFailedWriteIsReportedAndOpensNothing) {
 
   ReportFile log = OpenLogReportFile(project, context);
   EXPECT_TRUE(log.Failed());
-  ReportStatus status = CloseReportFile(log, context);
-  EXPECT_FALSE(status.ok);
-  EXPECT_NE(status.error.find(dir + "/missing/Log.html"), std::string::npos);
+  const Status status = CloseReportFile(log, context);
+  EXPECT_EQ(status.code(), StatusCode::WriteFailed);
+  EXPECT_NE(status.message().find(dir + "/missing/Log.html"), std::string::npos);
 
   EXPECT_FALSE(ViewRankingReport(ranking, project, "seo", clock, dialogs));
   EXPECT_FALSE(ViewMasterReport(project, clock, dialogs));

@@ -62,9 +62,8 @@ int main(int argc, char** argv) {
   }
   if (!scenarioFile.empty()) {
     std::string text;
-    std::string error;
-    if (!ReadWholeFile(scenarioFile, text, &error)) {
-      std::cerr << "kestrova-sim: cannot read " << scenarioFile << ": " << error << "\n";
+    if (const Status read = ReadWholeFile(scenarioFile, text); !read) {
+      std::cerr << "kestrova-sim: " << read.message() << "\n";
       return 1;
     }
     sim::ScenarioLoad load = sim::ParseScenario(text);
@@ -76,9 +75,8 @@ int main(int argc, char** argv) {
   }
   std::string frontPage = sim::SampleFrontPage();
   if (!frontPageFile.empty()) {
-    std::string error;
-    if (!ReadWholeFile(frontPageFile, frontPage, &error)) {
-      std::cerr << "kestrova-sim: cannot read " << frontPageFile << ": " << error << "\n";
+    if (const Status read = ReadWholeFile(frontPageFile, frontPage); !read) {
+      std::cerr << "kestrova-sim: " << read.message() << "\n";
       return 1;
     }
   }
@@ -93,10 +91,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (port == 0) std::cout << server.Port() << std::endl;
-  if (!portFile.empty() &&
-      !WriteFileAtomically(portFile, std::to_string(server.Port()) + "\n", &error)) {
-    std::cerr << "kestrova-sim: cannot write " << portFile << ": " << error << "\n";
-    return 1;
+  if (!portFile.empty()) {
+    if (const Status written = WriteFileAtomically(portFile, std::to_string(server.Port()) + "\n");
+        !written) {
+      std::cerr << "kestrova-sim: " << written.message() << "\n";
+      return 1;
+    }
   }
   if (!quiet) std::fprintf(stderr, "kestrova-sim: serving on 127.0.0.1:%d\n", server.Port());
 
