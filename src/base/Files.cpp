@@ -17,6 +17,9 @@
 namespace kestrova {
 namespace {
 
+// Links followed before a save gives up, as the kernel does for a path.
+constexpr int kMostLinks = 40;
+
 bool StatIs(std::string_view path, mode_t kind) {
   std::string trimmed = TrimSpaces(path);
   if (trimmed.empty()) return false;
@@ -69,6 +72,32 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(written));
   }
   return true;
+}
+
+// The file a save of `path` must replace: the end of its chain of symbolic links
+// (which need not exist yet), so the links themselves stay as they are.
+Status FollowLinks(const std::string& path, std::string& target) {
+  namespace fs = std::filesystem;
+  target = path;
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return Status::Ok();
+    std::error_code error;
+    fs::path next = fs::read_symlink(target, error);
+    if (error) return Status::Error(StatusCode::WriteFailed, "cannot follow the link " + target);
+    if (next.is_relative()) next = fs::path(target).parent_path() / next;
+    target = next.string();
+  }
+  return Status::Error(StatusCode::WriteFailed, "too many symbolic links in " + path);
+}
+
+// Gives the new file the old one's owner (as far as allowed) and permission bits.
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+  // Ownership first: changing it may clear permission bits.
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+  ::fchmod(fd, old.st_mode & 0777);
 }
 
 }  // namespace
@@ -128,9 +157,17 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t li
 }
 
 Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string target;
+  if (Status followed = FollowLinks(path, target); !followed) return followed;
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+
   std::random_device random;
-  const std::string temp = path + ".tmp" + std::to_string(random() % 1000000);
-  FileDescriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  const std::string temp = target + ".tmp" + std::to_string(random() % 1000000);
+  // Private until it has the target's mode: a protected file's bytes are never
+  // readable by others, not even for a moment.
+  FileDescriptor file(
+      ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666));
   if (file.get() < 0) return SystemError(StatusCode::WriteFailed, "cannot create", temp);
   auto fail = [&temp](const char* what) {
     Status status = SystemError(StatusCode::WriteFailed, what, temp);
@@ -138,10 +175,11 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return status;
   };
   if (!WriteAll(file.get(), bytes)) return fail("cannot write");
+  if (replacing) KeepOwnerAndMode(file.get(), old);
   const bool synced = ::fsync(file.get()) == 0;
   if (!file.Close() || !synced) return fail("cannot flush");
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    Status status = SystemError(StatusCode::WriteFailed, "cannot replace", path);
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    Status status = SystemError(StatusCode::WriteFailed, "cannot replace", target);
     ::unlink(temp.c_str());
     return status;
   }

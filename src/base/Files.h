@@ -32,6 +32,9 @@ Status ReadWholeFile(const std::string& path, std::string& bytes,
 
 // Writes `bytes` to a temporary file beside the target, flushes it to disk and
 // renames it over the target, so a failed save never destroys the previous file.
+// A symbolic link is followed: its final target is replaced and the link stays.
+// A target that exists keeps its permission bits, and its owner and group where
+// the process may set them; a new file gets the usual mode (0666 less the umask).
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates or empties the file and writes the pieces in order, in place.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -60,6 +61,50 @@ TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
       << "no temporary file is left behind";
   std::filesystem::remove_all(dir);
+}
+
+TEST(Files, AtomicSavesKeepTheTargetsModeOwnerAndLinks) {
+  namespace fs = std::filesystem;
+  test::TempFolder folder;
+  const std::string target = folder / "private.rnk";
+  ASSERT_TRUE(WriteFileAtomically(target, "first"));
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  const bool mayChown = ::geteuid() == 0;
+  if (mayChown) ASSERT_EQ(::chown(target.c_str(), 4242, 4343), 0);
+  ASSERT_TRUE(WriteFileAtomically(target, "second"));
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u) << "a private project stays private";
+  if (mayChown) {
+    EXPECT_EQ(info.st_uid, 4242u);
+    EXPECT_EQ(info.st_gid, 4343u);
+  }
+
+  // A chain of relative links is followed to its end; the links stay links.
+  fs::create_directory(folder / "real");
+  fs::create_symlink("b.rnk", folder / "a.rnk");
+  fs::create_symlink("real/c.rnk", folder / "b.rnk");
+  ASSERT_TRUE(WriteFileAtomically(folder / "real/c.rnk", "old"));
+  ASSERT_TRUE(WriteFileAtomically(folder / "a.rnk", "through the links"));
+  EXPECT_TRUE(fs::is_symlink(folder / "a.rnk"));
+  EXPECT_TRUE(fs::is_symlink(folder / "b.rnk"));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(folder / "real/c.rnk", bytes));
+  EXPECT_EQ(bytes, "through the links");
+  // A dangling link gets its target made, with the mode a new file gets.
+  fs::create_symlink("made.rnk", folder / "dangling.rnk");
+  const mode_t mask = ::umask(022);
+  ASSERT_TRUE(WriteFileAtomically(folder / "dangling.rnk", "new"));
+  ::umask(mask);
+  EXPECT_TRUE(fs::is_symlink(folder / "dangling.rnk"));
+  ASSERT_EQ(::stat((folder / "made.rnk").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0644u);
+  // Links in a circle are no file to save to.
+  fs::create_symlink("loop2", folder / "loop1");
+  fs::create_symlink("loop1", folder / "loop2");
+  EXPECT_EQ(WriteFileAtomically(folder / "loop1", "x").code(), StatusCode::WriteFailed);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 8)
+      << "no temporary file is left behind";
 }
 
 TEST(Files, OnlyRegularFilesWithinTheLimitAreRead) {

@@ -89,6 +89,29 @@ TEST(ProjectCommands, InfoOnADamagedFileFails) {
   }
 }
 
+TEST(ProjectCommands, SavingAPrivateProjectThroughALinkKeepsTheLinkAndTheMode) {
+  test::TempFolder folder;
+  std::filesystem::create_directory(folder / "store");
+  const std::string target = folder / "store/site.rnk", link = folder / "site.rnk";
+  const std::string page = folder / "page.html";
+  ASSERT_EQ(RunCliCommand({"new", target, "--domain", "a.org"}).code, 0);
+  // It holds the upload password, only scrambled: its owner made it private.
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink("store/site.rnk", link);
+  ASSERT_TRUE(
+      WriteFileAtomically(page, "<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>k</BODY></HTML>"));
+  const auto analyzed =
+      RunCliCommand({"analyze", "--file", page, "--keyword", "k", "--project", link});
+  ASSERT_EQ(analyzed.code, 0) << analyzed.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(target, bytes));
+  EXPECT_NE(bytes.find("\"k\""), std::string::npos) << "the analysis went into the target";
+}
+
 // Every command that opens a project, with what else it needs to get that far.
 std::vector<std::vector<std::string>> ProjectOpeners(const std::string& project,
                                                      const std::string& page) {
