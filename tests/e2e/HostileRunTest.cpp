@@ -1,0 +1,100 @@
+// Ranking runs of kestrova-cli through kestrova-sim with keywords and domains a
+// hostile tester would type: every saved page gets a name of its own, and the
+// reports link to the pages that were written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "RankCliProcess.h"
+#include "SimProcess.h"
+#include "base/Files.h"
+#include "support/TempFolder.h"
+
+namespace kestrova::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kClock = "2024-03-09 14:05:06";
+
+class HostileRun : public ::testing::Test {
+ protected:
+  CliRun Cli(const std::vector<std::string>& arguments) {
+    return RunCliProcess(work_.path(), arguments);
+  }
+  void NewProject(const std::string& domain, const std::string& engines,
+                  const std::vector<std::string>& extra = {}) {
+    std::vector<std::string> arguments = {"new",       "p.rnk", "--domain",     domain,
+                                          "--engines", engines, "--depth",      "10",
+                                          "--timeout", "5",     "--report-dir", "reports"};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    const CliRun run = Cli(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+  }
+  CliRun Rank(const SimProcess& sim, const std::vector<std::string>& keywords) {
+    std::vector<std::string> arguments = {"rank",
+                                          "p.rnk",
+                                          "--yes",
+                                          "--clock",
+                                          kClock,
+                                          "--proxy",
+                                          "127.0.0.1:" + std::to_string(sim.Port())};
+    for (const std::string& keyword : keywords)
+      arguments.insert(arguments.end(), {"--keyword", keyword});
+    return Cli(arguments);
+  }
+  std::string Read(const std::string& relative) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(work_ / relative, bytes)) << relative;
+    return bytes;
+  }
+  // The targets of the links of one HTML file that lead to saved pages.
+  std::vector<std::string> SavedPageLinks(const std::string& html) {
+    std::vector<std::string> targets;
+    for (std::size_t at = 0; (at = html.find("href=\"reports/domain_", at)) != std::string::npos;) {
+      at += 6;
+      targets.push_back(html.substr(at, html.find('"', at) - at));
+    }
+    return targets;
+  }
+
+  TempFolder work_{"kestrova-hostile-"};
+};
+
+TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
+  SimProcess sim("");
+  ASSERT_NE(sim.Port(), 0);
+  NewProject("www.hostile-shop.com", "Google");
+  // Names past the file system's limit and keywords that once all saved as one file.
+  const std::string longKeyword(300, 'k');
+  const std::vector<std::string> keywords = {
+      longKeyword + "1", longKeyword + "2", ".", "..", "....", "a/b", "a\\b", "a?b", "a=b", "a&b"};
+  const CliRun run = Rank(sim, keywords);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err.find("could not write"), std::string::npos) << run.err;
+
+  const fs::path folder = work_ / "reports/domain_www.hostile-shop.com/Google/keywords";
+  std::set<std::string> saved;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    saved.insert(entry.path().filename().string());
+    EXPECT_LE(entry.path().filename().string().size(), 124u);
+  }
+  EXPECT_EQ(saved.size(), keywords.size()) << "one page per keyword, none overwritten";
+
+  // Each keyword's Ranking report links its Result to the page saved for it.
+  std::set<std::string> linked;
+  for (const std::string& keyword : keywords) {
+    const CliRun report = Cli({"report", "p.rnk", "--keyword", keyword, "--clock", kClock});
+    ASSERT_EQ(report.exitCode, 0) << report.err;
+    const std::vector<std::string> links = SavedPageLinks(Read("reports/Ranking.html"));
+    ASSERT_EQ(links.size(), 1u) << keyword;
+    std::error_code tooLong;
+    EXPECT_TRUE(fs::is_regular_file(work_ / links[0], tooLong)) << links[0];
+    linked.insert(links[0]);
+  }
+  EXPECT_EQ(linked.size(), keywords.size());
+}
+
+}  // namespace
+}  // namespace kestrova::test
