@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Files.h"
+#include "base/HtmlEscape.h"
 #include "ranking/ProjectState.h"
 #include "reports/ReportTexts.h"
 #include "ui/Dialogs.h"
@@ -40,7 +41,7 @@ ReportFile OpenRankingReport(const ReportContext& context) {
 }
 
 ReportFile OpenTopUrlsReport(const ReportContext& context, const ui::SelectedKeyword& keyword) {
-  std::string title = kTopUrlsTitlePrefix + keyword.value_or("") + "'";
+  std::string title = kTopUrlsTitlePrefix + HtmlEscape(keyword.value_or("")) + "'";
   ReportFile topUrls = CreateReport(context, kTopUrlsFile, ReportFile::Mode::Whole);
   WritePageHeader(topUrls, context, title, title);
   topUrls.WriteLine("<br>");

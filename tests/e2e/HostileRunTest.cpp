@@ -96,5 +96,41 @@ TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
   EXPECT_EQ(linked.size(), keywords.size());
 }
 
+TEST_F(HostileRun, ProjectTextNeverBecomesMarkupInReportsOrSavedPages) {
+  SimProcess sim("");
+  ASSERT_NE(sim.Port(), 0);
+  const std::string domain = "x<img src=x onerror=alert(1)>";
+  const std::string keyword = "<script>alert(1)</script>";
+  const std::string domainText = "x&lt;img src=x onerror=alert(1)&gt;";
+  const std::string keywordText = "&lt;script&gt;alert(1)&lt;/script&gt;";
+  NewProject(domain, "Google", {"--highlight"});
+  const CliRun run = Rank(sim, {keyword});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  ASSERT_EQ(Cli({"report", "p.rnk", "--top-urls", "--clock", kClock}).exitCode, 0);
+
+  const std::string log = Read("reports/Log.html");
+  EXPECT_NE(log.find("<b>Domain : </b>" + domainText + "<br>"), std::string::npos) << log;
+  EXPECT_NE(log.find("for keyword search of <b>'" + keywordText + "'</b>"), std::string::npos);
+  const std::string top = Read("reports/TopUrls.html");
+  EXPECT_NE(top.find("<TITLE>TopUrls Report for '" + keywordText + "'</TITLE>"), std::string::npos);
+  int savedPages = 0;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(work_.path())) {
+    if (entry.path().extension() != ".html") continue;
+    std::string html;
+    ASSERT_TRUE(ReadWholeFile(entry.path(), html));
+    EXPECT_EQ(html.find("<script"), std::string::npos) << entry.path();
+    EXPECT_EQ(html.find("<img"), std::string::npos) << entry.path();
+    EXPECT_EQ(html.find("&amp;lt;"), std::string::npos) << entry.path() << ": escaped twice";
+    if (entry.path().filename().string().starts_with("kywd_00_")) {
+      ++savedPages;
+      // The saved page's bar names the keyword; the highlight marks it in the list.
+      EXPECT_NE(html.find("<b>' " + keywordText + " '</b> using Google"), std::string::npos);
+      EXPECT_NE(html.find("style=\"background:ffff00\">" + keywordText + "</i></b></font>"),
+                std::string::npos);
+    }
+  }
+  EXPECT_EQ(savedPages, 1);
+}
+
 }  // namespace
 }  // namespace kestrova::test

@@ -122,6 +122,53 @@ TEST_F(ReportsTest, TopUrlsReportEscapesWhatCameFromTheNetwork) {
   EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{dir + "/TopUrls.html"});
 }
 
+TEST_F(ReportsTest, EveryTextIsEscapedExactlyOnce) {
+  // A top URL read from an href is HTML already: "&amp;" stays as it is, a raw
+  // "&" is escaped; both then link to the same address.
+  RankingRecord record = Record("Beta DE", true, 1, "---", "");
+  record.Keyword = "<script>alert(1)</script>";
+  record.TopUrls[0] = "http://a.test/?x=1&y=2";
+  record.TopUrls[1] = "http://a.test/?x=1&amp;y=2";
+  record.TopUrls[2] = "http://a.test/?q=&#34;&#x3c;&lt;&copy&nbsp";
+  project.Rankings = {record};
+  ui::TopUrlsGrid topUrls(catalogue);
+  topUrls.SetupTopUrlsGrid();
+  topUrls.DisplayTopUrlsData(project, record.Keyword);
+  ASSERT_TRUE(GenerateTopUrlsReport(topUrls, project, record.Keyword, clock));
+  const std::string top = Written("TopUrls.html");
+  const std::string link = "<a href=\"http://a.test/?x=1&amp;y=2\">http://a.test/?x=1&amp;y=2</a>";
+  const std::size_t first = top.find(link);
+  ASSERT_NE(first, std::string::npos) << top;
+  EXPECT_NE(top.find(link, first + 1), std::string::npos) << top;
+  EXPECT_EQ(top.find("&amp;amp;"), std::string::npos);
+  EXPECT_NE(top.find("?q=&#34;&#x3c;&lt;&amp;copy&amp;nbsp"), std::string::npos) << top;
+  const std::string title = "TopUrls Report for '&lt;script&gt;alert(1)&lt;/script&gt;'";
+  EXPECT_NE(top.find("<TITLE>" + title + "</TITLE>"), std::string::npos);
+  EXPECT_NE(top.find(">" + title + "</font></CENTER></H1>"), std::string::npos);
+
+  // The Log shows the project's texts as text and links each saved page by a
+  // quoted, encoded address.
+  project.ProjectFileName = "<b>p.rnk";
+  project.Domain = "x<img src=x onerror=alert(1)>";
+  project.SelectedEngines = {"A&B"};
+  project.KeywordText = "<i>seo";
+  ReportContext context = MakeReportContext(project, clock);
+  ReportFile log = OpenLogReportFile(project, context);
+  WriteKeywordLogLine(log, {"008000", "Success&nbsp;&nbsp;", dir + "/c# 100%/kywd_00_a\"b.html", 0,
+                            "<script>", "A&B"});
+  ASSERT_TRUE(CloseReportFile(log, context));
+  const std::string text = Written("Log.html");
+  for (const char* part : {"<b>File : </b>&lt;b&gt;p.rnk<br><br>\r\n",
+                           "<b>Domain : </b>x&lt;img src=x onerror=alert(1)&gt;<br>\r\n",
+                           "<LI>A&amp;B\r\n", "<LI>&lt;i&gt;seo\r\n",
+                           "<a href=\"@DIR@/c%23%20100%25/kywd_00_a%22b.html\">Actual Results 01 "
+                           "to 10</a> for keyword "
+                           "search of <b>'&lt;script&gt;'</b> in <b>A&amp;B</b><br>"}) {
+    EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+  }
+  EXPECT_EQ(text.find("<img"), std::string::npos);
+}
+
 TEST_F(ReportsTest, ParameterBlockNamesMissingFileAndKeywords) {
   project.ProjectFileName = "(none)";
   project.KeywordText = " ";
