@@ -39,6 +39,7 @@ void CliProgress::ProgressVisible(bool visible) {
 }
 
 void CliProgress::WriteFailed(std::string_view what) {
+  ++lostOutputs_;
   EndBar();
   err_ << "kestrova-cli rank: could not write " << TerminalText(std::string(what)) << "\n";
 }

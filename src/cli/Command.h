@@ -16,10 +16,12 @@
 namespace kestrova::cli {
 
 // Exit codes: 0 success, 1 the action failed or was refused, 2 bad arguments,
-// 130 stopped by the user.
+// 3 a ranking run lost some of its output (a saved page, a report) while its
+// records were kept, 130 stopped by the user.
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitOutputLost = 3;
 constexpr int kExitStopped = 130;
 
 // A page read from a file (parse, analyze --file): fetched answers stop at 32000

@@ -92,8 +92,10 @@ int RunRank(const RankOptions& options, CliIo& io) {
 
   // The report the run wrote shows the grid from before it; the one left behind
   // shows what the run found.
+  bool outputLost = progress.LostOutputs() > 0;
   if (!GenerateRankingReport(session.ranking, session.project, session.selected, *clock)) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
+    outputLost = true;
   }
   if (session.project.Modified) {
     if (const Status saved = session.Save(); !saved) {
@@ -102,6 +104,9 @@ int RunRank(const RankOptions& options, CliIo& io) {
     }
   }
   io.out << TerminalText(session.project.ReportDirectory + "/Ranking.html") << "\n";
+  // Lost output outranks a stop: the records are in, but something the person
+  // will look for is missing.
+  if (outputLost) return kExitOutputLost;
   return controller.LastRunEnd() == RunEnd::Stopped ? kExitStopped : kExitOk;
 }
 
@@ -119,6 +124,10 @@ CommandRegistration registration{
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
+      sub.footer(
+          "Exit status: 0 finished, 1 refused or the project could not be saved, 2 bad "
+          "arguments, 3 finished but a saved page or report could not be written (the "
+          "records are saved all the same), 130 stopped with Ctrl+C.");
       return [options, &io] { return RunRank(*options, io); };
     }};
 

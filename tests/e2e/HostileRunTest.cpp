@@ -132,5 +132,33 @@ TEST_F(HostileRun, ProjectTextNeverBecomesMarkupInReportsOrSavedPages) {
   EXPECT_EQ(savedPages, 1);
 }
 
+TEST_F(HostileRun, ARunThatLostOutputSavesTheProjectAndFails) {
+  SimProcess sim("");
+  ASSERT_NE(sim.Port(), 0);
+  NewProject("www.hostile-shop.com", "Google,Lycos");
+  // A file where Google's folder belongs: its page cannot be saved.
+  fs::create_directories(work_ / "reports/domain_www.hostile-shop.com");
+  ASSERT_TRUE(WriteFileAtomically(work_ / "reports/domain_www.hostile-shop.com/Google", "x"));
+  const CliRun lostPage = Rank(sim, {"rank checker"});
+  EXPECT_EQ(lostPage.exitCode, 3) << lostPage.err;
+  EXPECT_NE(lostPage.err.find("could not write"), std::string::npos) << lostPage.err;
+  const CliRun shown = Cli({"show", "p.rnk", "--keyword", "rank checker", "--format", "csv"});
+  EXPECT_NE(shown.out.find("\r\nGoogle,"), std::string::npos) << "the records were saved";
+  EXPECT_NE(shown.out.find("Success"), std::string::npos) << shown.out;
+
+  // A folder where Ranking.html belongs: the report is lost, the pages are not.
+  fs::remove(work_ / "reports/domain_www.hostile-shop.com/Google");
+  fs::remove(work_ / "reports/Ranking.html");
+  fs::create_directory(work_ / "reports/Ranking.html");
+  const CliRun lostReport = Rank(sim, {"rank checker"});
+  EXPECT_EQ(lostReport.exitCode, 3) << lostReport.err;
+  EXPECT_NE(lostReport.err.find("Ranking.html"), std::string::npos) << lostReport.err;
+
+  fs::remove_all(work_ / "reports/Ranking.html");
+  EXPECT_EQ(Rank(sim, {"rank checker"}).exitCode, 0);
+  EXPECT_NE(Cli({"rank", "--help"}).out.find("3 finished but a saved page or report could not"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace kestrova::test
