@@ -59,7 +59,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // Argument text (UTF-8 from the terminal) as the program's single-byte text.
 std::string ArgText(const std::string& utf8);
-// Program text as UTF-8 for the terminal.
+// Program text as UTF-8 for the terminal and for CSV. Text from result pages and
+// other people's projects may hold control characters ("\x1b[2J" clears the
+// screen): each is shown as its picture ("\u241B" for ESC), and the code page's
+// five unassigned bytes as "\uFFFD". TerminalText keeps line ends and tabs,
+// for texts of several lines; TerminalLine shows them too, for one field.
 std::string TerminalText(const std::string& text);
+std::string TerminalLine(const std::string& text);
+// Program text as UTF-8 exactly, for JSON, whose strings escape control characters.
+std::string JsonText(const std::string& text);
 
 }  // namespace kestrova::cli

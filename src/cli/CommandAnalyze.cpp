@@ -32,10 +32,11 @@ struct AnalyzeOptions {
   bool advice = false;
 };
 
-// A value on one line: backslashes, CR and LF written as \\, \r and \n.
+// A value on one line: backslashes, CR and LF written as \\, \r and \n, any other
+// control character shown as its picture.
 std::string OneLine(const std::string& value) {
   std::string out;
-  for (char c : TerminalText(value)) {
+  for (char c : value) {
     if (c == '\\') {
       out += "\\\\";
     } else if (c == '\r') {
@@ -46,7 +47,7 @@ std::string OneLine(const std::string& value) {
       out += c;
     }
   }
-  return out;
+  return TerminalLine(out);
 }
 
 void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {

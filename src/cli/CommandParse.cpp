@@ -56,7 +56,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
          << "position: " << position << '\n'
          << "top-url-count: " << topUrls.TopUrlCount << '\n';
   for (int slot = 1; slot <= topUrls.TopUrlCount; ++slot)
-    io.out << "top-url-" << slot << ": " << TerminalText(topUrls.Url(slot)) << '\n';
+    io.out << "top-url-" << slot << ": " << TerminalLine(topUrls.Url(slot)) << '\n';
 
   if (!args.markedFile.empty() && !WriteOutput(args.markedFile, page, io)) return kExitFailed;
   if (!args.annotatedFile.empty()) {

@@ -103,7 +103,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
       return kExitFailed;
     }
   }
-  io.out << TerminalText(session.project.ReportDirectory + "/Ranking.html") << "\n";
+  io.out << TerminalLine(session.project.ReportDirectory + "/Ranking.html") << "\n";
   // Lost output outranks a stop: the records are in, but something the person
   // will look for is missing.
   if (outputLost) return kExitOutputLost;

@@ -53,7 +53,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
     io.err << "kestrova-cli report: " << TerminalText(status.message()) << "\n";
     return kExitFailed;
   }
-  io.out << TerminalText(project.ReportDirectory + "/" + name) << "\n";
+  io.out << TerminalLine(project.ReportDirectory + "/" + name) << "\n";
   return kExitOk;
 }
 

@@ -41,7 +41,7 @@ int RunShow(const ShowOptions& options, CliIo& io) {
     keyword = keywords.front();
   }
   if (!keyword.empty()) session.Select(keyword);
-  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalText(keyword) << "\n";
+  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalLine(keyword) << "\n";
   PrintGrid(io.out, options.top ? session.topUrls.View() : session.ranking.View(), format);
   return kExitOk;
 }

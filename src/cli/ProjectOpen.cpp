@@ -17,7 +17,7 @@ std::string ProjectProblemText(const std::string& path, const Status& status) {
 Status OpenProjectFile(const std::string& path, ProjectState& project, std::ostream& err) {
   Status status = LoadProjectFile(path, project, Catalogue());
   if (!status) {
-    err << kReadErrorText << "\n" << TerminalText(ProjectProblemText(path, status)) << "\n";
+    err << kReadErrorText << "\n" << TerminalLine(ProjectProblemText(path, status)) << "\n";
   }
   return status;
 }
