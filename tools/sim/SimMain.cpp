@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
   std::string frontPageFile;
   bool quiet = false;
   bool printDemo = false;
+  sim::ServerLimits limits;
+  long stallMs = static_cast<long>(limits.writeStall.count());
   app.add_option("--port", port,
                  "TCP port on 127.0.0.1; 0 picks a free port and prints it "
                  "as the first line of standard output")
@@ -50,6 +52,14 @@ int main(int argc, char** argv) {
   app.add_option("--front-page", frontPageFile,
                  "HTML served for every host that is not a catalogue engine; default: a "
                  "built-in sample page");
+  app.add_option("--max-connections", limits.maxConnections,
+                 "Connections served at once; more wait until one ends")
+      ->check(CLI::Range(1, 100000))
+      ->capture_default_str();
+  app.add_option("--stall-ms", stallMs,
+                 "Drop a client that takes no byte of its answer for this many milliseconds")
+      ->check(CLI::Range(1L, 86400000L))
+      ->capture_default_str();
   app.add_flag("--quiet", quiet, "Do not log requests to standard error");
   app.add_flag("--print-demo-scenario", printDemo,
                "Print the built-in demo scenario as JSON and exit");
@@ -84,7 +94,8 @@ int main(int argc, char** argv) {
   sim::Responder responder(Catalogue(), std::move(scenario), std::move(frontPage));
   std::function<void(const std::string&)> log;
   if (!quiet) log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
-  sim::SimServer server(responder, log);
+  limits.writeStall = std::chrono::milliseconds(stallMs);
+  sim::SimServer server(responder, log, limits);
   std::string error;
   if (!server.Listen(port, error)) {
     std::cerr << "kestrova-sim: " << error << "\n";
