@@ -127,7 +127,7 @@ CommandRegistration registration{
       sub.footer(
           "Exit status: 0 finished, 1 refused or the project could not be saved, 2 bad "
           "arguments, 3 finished but a saved page or report could not be written (the "
-          "records are saved all the same), 130 stopped with Ctrl+C.");
+          "records are saved all the same), 130 stopped with Ctrl+C.\n");
       return [options, &io] { return RunRank(*options, io); };
     }};
 
