@@ -60,6 +60,17 @@ class ReportsTest : public ::testing::Test {
     EXPECT_EQ(actual, expected) << name;
   }
 
+  // The top-URLs grid of one "Beta DE" record of `keyword` holding `urls`.
+  void ShowTopUrls(ui::TopUrlsGrid& grid, const std::string& keyword,
+                   const std::vector<std::string>& urls) {
+    RankingRecord record = Record("Beta DE", true, 1, "---", "");
+    record.Keyword = keyword;
+    for (std::size_t slot = 0; slot < urls.size(); ++slot) record.TopUrls[slot] = urls[slot];
+    project.Rankings = {record};
+    grid.SetupTopUrlsGrid();
+    grid.DisplayTopUrlsData(project, keyword);
+  }
+
   static RankingRecord Record(const std::string& engine, bool succeeded, Integer rank,
                               const std::string& change, const std::string& trend) {
     RankingRecord record;
@@ -107,14 +118,10 @@ TEST_F(ReportsTest, ARunWritesLogMasterAndRankingByteForByte) {
 }
 
 TEST_F(ReportsTest, TopUrlsReportEscapesWhatCameFromTheNetwork) {
-  RankingRecord record = Record("Beta DE", true, 1, "---", "");
-  record.TopUrls[0] = "http://evil.test/?a=1&b=\"><script>x</script>";
-  record.TopUrls[1] = "ftp://files.test/<b>";
-  record.TopUrls[2] = "HTTP://upper.test/";
-  project.Rankings = {record};
   ui::TopUrlsGrid topUrls(catalogue);
-  topUrls.SetupTopUrlsGrid();
-  topUrls.DisplayTopUrlsData(project, "seo");
+  ShowTopUrls(topUrls, "seo",
+              {"http://evil.test/?a=1&b=\"><script>x</script>", "ftp://files.test/<b>",
+               "HTTP://upper.test/"});
 
   EXPECT_TRUE(ViewTopUrlsReport(topUrls, project, "seo", clock, dialogs));
   ExpectMatchesFile("TopUrls.html");
@@ -125,16 +132,12 @@ TEST_F(ReportsTest, TopUrlsReportEscapesWhatCameFromTheNetwork) {
 TEST_F(ReportsTest, EveryTextIsEscapedExactlyOnce) {
   // A top URL read from an href is HTML already: "&amp;" stays as it is, a raw
   // "&" is escaped; both then link to the same address.
-  RankingRecord record = Record("Beta DE", true, 1, "---", "");
-  record.Keyword = "<script>alert(1)</script>";
-  record.TopUrls[0] = "http://a.test/?x=1&y=2";
-  record.TopUrls[1] = "http://a.test/?x=1&amp;y=2";
-  record.TopUrls[2] = "http://a.test/?q=&#34;&#x3c;&lt;&copy&nbsp";
-  project.Rankings = {record};
+  const std::string keyword = "<script>alert(1)</script>";
   ui::TopUrlsGrid topUrls(catalogue);
-  topUrls.SetupTopUrlsGrid();
-  topUrls.DisplayTopUrlsData(project, record.Keyword);
-  ASSERT_TRUE(GenerateTopUrlsReport(topUrls, project, record.Keyword, clock));
+  ShowTopUrls(topUrls, keyword,
+              {"http://a.test/?x=1&y=2", "http://a.test/?x=1&amp;y=2",
+               "http://a.test/?q=&#34;&#x3c;&lt;&copy&nbsp"});
+  ASSERT_TRUE(GenerateTopUrlsReport(topUrls, project, keyword, clock));
   const std::string top = Written("TopUrls.html");
   const std::string link = "<a href=\"http://a.test/?x=1&amp;y=2\">http://a.test/?x=1&amp;y=2</a>";
   const std::size_t first = top.find(link);
