@@ -70,6 +70,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                "kestrova-cli"};
   app.set_version_flag("--version", "kestrova-cli 01.26");
   app.require_subcommand(1);
+  app.footer(
+      "Exit status: 0 success, 1 the action failed or was refused, 2 bad arguments, 3 rank "
+      "finished but lost a saved page or report (the project is saved), 130 stopped with "
+      "Ctrl+C.\n");
   CliIo io{out, err};
 
   auto commands = RegisteredCommands();
