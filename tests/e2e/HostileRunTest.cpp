@@ -1,6 +1,7 @@
-// Ranking runs of kestrova-cli through kestrova-sim with keywords and domains a
-// hostile tester would type: every saved page gets a name of its own, and the
-// reports link to the pages that were written.
+// Ranking runs of kestrova-cli through kestrova-sim with the keywords, domains
+// and files a hostile tester would use: every saved page gets a name of its own
+// and the reports link to it, no project text becomes markup, and a run that
+// lost output says so in its exit code.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,13 +34,9 @@ class HostileRun : public ::testing::Test {
     ASSERT_EQ(run.exitCode, 0) << run.err;
   }
   CliRun Rank(const SimProcess& sim, const std::vector<std::string>& keywords) {
-    std::vector<std::string> arguments = {"rank",
-                                          "p.rnk",
-                                          "--yes",
-                                          "--clock",
-                                          kClock,
-                                          "--proxy",
-                                          "127.0.0.1:" + std::to_string(sim.Port())};
+    const std::string proxy = "127.0.0.1:" + std::to_string(sim.Port());
+    std::vector<std::string> arguments = {"rank", "p.rnk",   "--yes", "--clock",
+                                          kClock, "--proxy", proxy};
     for (const std::string& keyword : keywords)
       arguments.insert(arguments.end(), {"--keyword", keyword});
     return Cli(arguments);
