@@ -85,9 +85,8 @@ int Run(const std::string& mode, const std::string& path, int repeats, bool dist
     keywords = RankingKeywords(project).size();
     for (int i = 0; i < repeats; ++i) {
       const auto start = std::chrono::steady_clock::now();
-      std::string error;
-      if (!WriteProjectFile(path, project, &error)) {
-        std::cerr << "bench_project: write failed: " << error << "\n";
+      if (const Status written = WriteProjectFile(path, project); !written) {
+        std::cerr << "bench_project: write failed: " << written.message() << "\n";
         return 1;
       }
       times.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
@@ -97,7 +96,7 @@ int Run(const std::string& mode, const std::string& path, int repeats, bool dist
       QuietMessenger messenger;
       ProjectState project;
       const auto start = std::chrono::steady_clock::now();
-      const bool ok = ReadProjectFile(path, project, messenger, catalogue);
+      const bool ok = ReadProjectFile(path, project, messenger, catalogue).ok();
       times.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
       if (!ok) {
         std::cerr << "bench_project: read failed\n";

@@ -22,15 +22,15 @@ std::string Application::ProjectsDirectory() const {
   return kestrova::ProjectsDirectory(paths);
 }
 
-bool Application::OpenForCommand(const std::string& path) {
-  if (!form.LoadProject(path)) return false;
+Status Application::OpenForCommand(const std::string& path) {
+  if (Status read = form.LoadProject(path, false); !read) return read;
   form.openPath = path;
   std::string copy = path, name;
   SplitFileName(copy, name);
   project.ProjectFileName = name;
   form.SetupGrids();
   form.AddRecordKeywords();
-  return true;
+  return Status::Ok();
 }
 
 bool Application::RankButton_Click() {

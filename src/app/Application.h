@@ -94,7 +94,8 @@ class Application {
 
   // For a command without a window: `path` becomes the open project, both
   // grids laid out and the keyword box filled from the records, nothing chosen.
-  bool OpenForCommand(const std::string& path);
+  // A file that does not read changes nothing and is not told: the caller tells it.
+  Status OpenForCommand(const std::string& path);
 
   // Where new projects put their reports, and where the project dialogs start.
   std::string DefaultReportDirectory() const;

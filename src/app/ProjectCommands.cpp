@@ -117,7 +117,7 @@ bool Application::HandleFileOpen() {
   ShowStatus(texts::kLoadingFile);
   NetworkState& net = rank.Network();
   SetBusyPointer(net, dialogs, true, true);
-  const bool read = form.LoadProject(form.openPath);
+  const bool read = form.LoadProject(form.openPath).ok();
   if (read) {
     project.ProjectFileName = NamePart(form.openPath);
     form.SetupGrids();
@@ -131,15 +131,14 @@ bool Application::HandleFileOpen() {
 
 bool Application::WriteOpenProject() {
   ShowStatus(texts::kSavingFile);
-  std::string error;
-  const bool written = form.SaveProject(form.openPath, &error);
+  const Status written = form.SaveProject(form.openPath);
   if (written) {
     form.MarkSaved();
   } else {
-    dialogs.ShowMessage(error, texts::kAppTitle, MessageButtons::Ok, MessageIcon::Stop);
+    dialogs.ShowMessage(written.message(), texts::kAppTitle, MessageButtons::Ok, MessageIcon::Stop);
   }
   ShowStatus("");
-  return written;
+  return written.ok();
 }
 
 bool Application::mnuFileSave_Click() {

@@ -4,17 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
+#include <utility>
 
 #include "base/Text.h"
 
 namespace kestrova {
 namespace {
+
+// Links followed before a save gives up, as the kernel does for a path.
+constexpr int kMostLinks = 40;
 
 bool StatIs(std::string_view path, mode_t kind) {
   std::string trimmed = TrimSpaces(path);
@@ -23,8 +27,77 @@ bool StatIs(std::string_view path, mode_t kind) {
   return ::stat(trimmed.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
 }
 
-void SetError(std::string* error, const std::string& what, const std::string& path) {
-  if (error) *error = what + " " + path + ": " + std::strerror(errno);
+Status SystemError(StatusCode code, const std::string& what, const std::string& path) {
+  return Status::Error(code, what + " " + path + ": " + std::strerror(errno));
+}
+
+std::string SizeText(std::size_t bytes) {
+  if (bytes % kMegabyte == 0) return std::to_string(bytes / kMegabyte) + " MB";
+  return std::to_string(bytes) + " bytes";
+}
+
+Status TooLarge(const std::string& path, std::size_t limit) {
+  return Status::Error(StatusCode::TooLarge,
+                       path + " is larger than " + SizeText(limit) + ", more than it can hold");
+}
+
+Status Refuse(const struct stat& info, const std::string& path, std::size_t limit) {
+  if (!S_ISREG(info.st_mode)) {
+    return Status::Error(StatusCode::NotRegularFile, path + " is not a regular file");
+  }
+  if (static_cast<unsigned long long>(info.st_size) > limit) return TooLarge(path, limit);
+  return Status::Ok();
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+// The file a save of `path` must replace: the end of its chain of symbolic links
+// (which need not exist yet), so the links themselves stay as they are.
+Status FollowLinks(const std::string& path, std::string& target) {
+  namespace fs = std::filesystem;
+  target = path;
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return Status::Ok();
+    std::error_code error;
+    fs::path next = fs::read_symlink(target, error);
+    if (error) return Status::Error(StatusCode::WriteFailed, "cannot follow the link " + target);
+    if (next.is_relative()) next = fs::path(target).parent_path() / next;
+    target = next.string();
+  }
+  return Status::Error(StatusCode::WriteFailed, "too many symbolic links in " + path);
+}
+
+// Gives the new file the old one's owner (as far as allowed) and permission bits.
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+  // Ownership first: changing it may clear permission bits.
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+  ::fchmod(fd, old.st_mode & 0777);
 }
 
 }  // namespace
@@ -36,69 +109,92 @@ bool DirExists(std::string_view path) {
   return StatIs(path, S_IFDIR);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) {
-    SetError(error, "cannot open", path);
-    return false;
+Status CheckFileToRead(const std::string& path, std::size_t limit) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    return SystemError(errno == ENOENT ? StatusCode::NotFound : StatusCode::ReadFailed,
+                       "cannot open", path);
   }
-  // One read into a buffer of the file's size; a file that is not seekable
-  // (a pipe) is read to its end instead.
-  std::streamoff size = in.tellg();
-  in.seekg(0);
-  if (size > 0) {
-    bytes.resize(static_cast<size_t>(size));
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
-  } else {
-    in.clear();
-    bytes.clear();
-  }
-  // Whatever is left: a file that grew while being read, or a pipe.
-  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    SetError(error, "cannot read", path);
-    return false;
-  }
-  return true;
+  return Refuse(info, path, limit);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  std::random_device random;
-  std::string temp = path + ".tmp" + std::to_string(random() % 1000000);
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    SetError(error, "cannot create", temp);
-    return false;
-  }
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      SetError(error, "cannot write", temp);
-      ::close(fd);
-      ::unlink(temp.c_str());
-      return false;
+Status ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
+  bytes.clear();
+  // Looked at before opening: opening a pipe would wait for a writer.
+  if (Status refused = CheckFileToRead(path, limit); !refused) return refused;
+  struct stat info {};
+  // Non-blocking and checked again on the open file, in case the path changed.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0) return SystemError(StatusCode::ReadFailed, "cannot open", path);
+  if (::fstat(file.get(), &info) != 0)
+    return SystemError(StatusCode::ReadFailed, "cannot read", path);
+  if (Status refused = Refuse(info, path, limit); !refused) return refused;
+
+  // One byte more than the file holds shows a file that grew while it was read;
+  // it is taken up to the limit and one byte past it.
+  bytes.resize(static_cast<size_t>(info.st_size) + 1);
+  size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (filled > limit) break;
+      bytes.resize(std::min(limit + 1, filled * 2));
     }
-    data += written;
-    left -= static_cast<size_t>(written);
+    ssize_t count = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) {
+      bytes.clear();
+      return SystemError(StatusCode::ReadFailed, "cannot read", path);
+    }
+    if (count == 0) break;
+    filled += static_cast<size_t>(count);
   }
-  bool synced = ::fsync(fd) == 0;
-  bool closed = ::close(fd) == 0;
-  if (!synced || !closed) {
-    SetError(error, "cannot flush", temp);
+  bytes.resize(filled);
+  if (filled > limit) {
+    bytes.clear();
+    return TooLarge(path, limit);
+  }
+  return Status::Ok();
+}
+
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string target;
+  if (Status followed = FollowLinks(path, target); !followed) return followed;
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+
+  std::random_device random;
+  const std::string temp = target + ".tmp" + std::to_string(random() % 1000000);
+  // Private until it has the target's mode: a protected file's bytes are never
+  // readable by others, not even for a moment.
+  FileDescriptor file(
+      ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666));
+  if (file.get() < 0) return SystemError(StatusCode::WriteFailed, "cannot create", temp);
+  auto fail = [&temp](const char* what) {
+    Status status = SystemError(StatusCode::WriteFailed, what, temp);
     ::unlink(temp.c_str());
-    return false;
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    SetError(error, "cannot replace", path);
+    return status;
+  };
+  if (!WriteAll(file.get(), bytes)) return fail("cannot write");
+  if (replacing) KeepOwnerAndMode(file.get(), old);
+  const bool synced = ::fsync(file.get()) == 0;
+  if (!file.Close() || !synced) return fail("cannot flush");
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    Status status = SystemError(StatusCode::WriteFailed, "cannot replace", target);
     ::unlink(temp.c_str());
-    return false;
+    return status;
   }
-  return true;
+  return Status::Ok();
+}
+
+Status WriteFileInPlace(const std::string& path, std::initializer_list<std::string_view> pieces) {
+  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (file.get() < 0) return SystemError(StatusCode::WriteFailed, "cannot create", path);
+  for (std::string_view piece : pieces) {
+    if (!WriteAll(file.get(), piece))
+      return SystemError(StatusCode::WriteFailed, "cannot write", path);
+  }
+  if (!file.Close()) return SystemError(StatusCode::WriteFailed, "cannot write", path);
+  return Status::Ok();
 }
 
 bool MakeDirectory(const std::string& path) {

@@ -28,10 +28,45 @@ const std::vector<CommandInfo>& RegisteredCommands() {
   return Registry();
 }
 
+namespace {
+
+// The code page has no characters of the control-picture block, so a picture
+// in the output always stands for a control character of the text.
+std::string VisibleControls(const std::string& text, bool keepLineBreaks) {
+  const std::string utf8 = Cp1252ToUtf8(text);
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                    static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    if (c1) {
+      out += "\xEF\xBF\xBD";  // U+FFFD: no character at all
+      ++i;
+    } else if ((c < 0x20 && !(keepLineBreaks && (c == '\n' || c == '\t'))) || c == 0x7F) {
+      const unsigned picture = c == 0x7F ? 0x21 : c;  // U+2400 + c, U+2421 for DEL
+      out += "\xE2\x90";
+      out += static_cast<char>(0x80 + picture);
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string ArgText(const std::string& utf8) {
   return Utf8ToCp1252(utf8);
 }
 std::string TerminalText(const std::string& text) {
+  return VisibleControls(text, true);
+}
+std::string TerminalLine(const std::string& text) {
+  return VisibleControls(text, false);
+}
+std::string JsonText(const std::string& text) {
   return Cp1252ToUtf8(text);
 }
 
@@ -40,6 +75,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                "kestrova-cli"};
   app.set_version_flag("--version", "kestrova-cli 01.26");
   app.require_subcommand(1);
+  app.footer(
+      "Exit status: 0 success, 1 the action failed or was refused, 2 bad arguments, 3 rank "
+      "finished but lost a saved page or report (the project is saved), 130 stopped with "
+      "Ctrl+C.\n");
   // Taken before or after the command's name.
   app.fallthrough();
   CliEngines engines(err);

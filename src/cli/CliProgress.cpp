@@ -20,7 +20,7 @@ void CliProgress::StatusText(std::string_view text) {
   if (terminal_) {
     DrawBar(0);
   } else {
-    err_ << TerminalText(status_) << "\n";
+    err_ << TerminalLine(status_) << "\n";
   }
 }
 
@@ -39,15 +39,16 @@ void CliProgress::ProgressVisible(bool visible) {
 }
 
 void CliProgress::WriteFailed(std::string_view what) {
+  ++lostOutputs_;
   EndBar();
-  err_ << "kestrova-cli rank: could not write " << TerminalText(std::string(what)) << "\n";
+  err_ << "kestrova-cli rank: could not write " << TerminalLine(std::string(what)) << "\n";
 }
 
 void CliProgress::DrawBar(int percent) {
   const int filled = std::clamp(percent, 0, 100) * kBarWidth / 100;
   // \r and erase-line redraw the bar in place.
   err_ << "\r\x1b[2K[" << std::string(filled, '#') << std::string(kBarWidth - filled, '-') << "] "
-       << caption_ << "  " << TerminalText(status_) << std::flush;
+       << caption_ << "  " << TerminalLine(status_) << std::flush;
   barShown_ = true;
 }
 

@@ -19,6 +19,9 @@ class CliProgress final : public RunObserver {
   void ProgressVisible(bool visible) override;
   void WriteFailed(std::string_view what) override;
 
+  // How many outputs the run could not write.
+  int LostOutputs() const { return lostOutputs_; }
+
  private:
   void DrawBar(int percent);
   void EndBar();
@@ -28,6 +31,7 @@ class CliProgress final : public RunObserver {
   bool barShown_ = false;
   std::string status_;
   std::string caption_;
+  int lostOutputs_ = 0;
 };
 
 }  // namespace kestrova::cli

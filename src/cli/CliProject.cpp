@@ -1,13 +1,24 @@
 #include "cli/CliProject.h"
 
+#include "cli/ProjectOpen.h"
+#include "store/ProjectFile.h"
 #include "store/SettingsPaths.h"
 
 namespace kestrova::cli {
 
 CliProject::CliProject(CliIo& io, const char* command, bool answerYes, const Clock& clock,
                        RunObserver& observer)
-    : dialogs(io.err, command, answerYes),
+    : io(io),
+      dialogs(io.err, command, answerYes),
       app(dialogs, clock, ProgramPathsFromEnvironment(), observer, io.Catalogue()) {}
+
+Status CliProject::Open(const std::string& file) {
+  Status read = app.OpenForCommand(file);
+  if (!read) {
+    io.err << kReadErrorText << "\n" << TerminalLine(ProjectProblemText(file, read)) << "\n";
+  }
+  return read;
+}
 
 void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
   const ItemList& keywords = app.form.cmbKeyWords[kKeywordBox].items;

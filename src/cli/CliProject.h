@@ -20,12 +20,14 @@ class CliProject {
   CliProject(CliIo& io, const char* command, bool answerYes, const Clock& clock,
              RunObserver& observer);
 
-  // Reads `file` as the open project; false (the problem told) when it does not read.
-  bool Open(const std::string& file) { return app.OpenForCommand(file); }
+  // Reads `file` as the open project; when it does not read, the read error
+  // and the line at fault go to stderr.
+  Status Open(const std::string& file);
   // Chooses `keyword` in the keyword box (one it lacks: nothing is chosen), or
   // its first entry when none is given, and redraws both grids for it.
   void ChooseKeyword(const std::optional<std::string>& keyword);
 
+  CliIo& io;  // first: the members below are made with it
   CliDialogs dialogs;
   Application app;
 };

@@ -4,6 +4,7 @@
 // Commands write results to `out` and messages to `err`; they never exit().
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <memory>
@@ -17,11 +18,17 @@
 namespace kestrova::cli {
 
 // Exit codes: 0 success, 1 the action failed or was refused, 2 bad arguments,
-// 130 stopped by the user.
+// 3 a ranking run lost some of its output (a saved page, a report) while its
+// records were kept, 130 stopped by the user.
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitOutputLost = 3;
 constexpr int kExitStopped = 130;
+
+// A page read from a file (parse, analyze --file): fetched answers stop at 32000
+// bytes, and no front page worth analysing comes near this.
+inline constexpr std::size_t kLargestPageFile = 16 * 1024 * 1024;
 
 class CliEngines;
 
@@ -60,7 +67,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // Argument text (UTF-8 from the terminal) as the program's single-byte text.
 std::string ArgText(const std::string& utf8);
-// Program text as UTF-8 for the terminal.
+// Program text as UTF-8 for the terminal and for CSV. Text from result pages and
+// other people's projects may hold control characters ("\x1b[2J" clears the
+// screen): each is shown as its picture ("\u241B" for ESC), and the code page's
+// five unassigned bytes as "\uFFFD". TerminalText keeps line ends and tabs,
+// for texts of several lines; TerminalLine shows them too, for one field.
 std::string TerminalText(const std::string& text);
+std::string TerminalLine(const std::string& text);
+// Program text as UTF-8 exactly, for JSON, whose strings escape control characters.
+std::string JsonText(const std::string& text);
 
 }  // namespace kestrova::cli

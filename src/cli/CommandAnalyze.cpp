@@ -12,6 +12,7 @@
 #include "base/Text.h"
 #include "cli/CliDialogs.h"
 #include "cli/Command.h"
+#include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
@@ -31,10 +32,11 @@ struct AnalyzeOptions {
   bool advice = false;
 };
 
-// A value on one line: backslashes, CR and LF written as \\, \r and \n.
+// A value on one line: backslashes, CR and LF written as \\, \r and \n, any other
+// control character shown as its picture.
 std::string OneLine(const std::string& value) {
   std::string out;
-  for (char c : TerminalText(value)) {
+  for (char c : value) {
     if (c == '\\') {
       out += "\\\\";
     } else if (c == '\r') {
@@ -45,7 +47,7 @@ std::string OneLine(const std::string& value) {
       out += c;
     }
   }
-  return out;
+  return TerminalLine(out);
 }
 
 void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {
@@ -96,21 +98,6 @@ void PrintRecord(std::ostream& out, const PageAnalysisRecord& r) {
   number("KeywordTotal", r.KeywordTotal);
 }
 
-bool LoadProject(const std::string& path, ProjectState& project, CliIo& io) {
-  std::ostream& err = io.err;
-  std::string bytes, error;
-  if (!ReadWholeFile(path, bytes, &error)) {
-    err << kReadErrorText << "\n" << error << "\n";
-    return false;
-  }
-  ProjectReadResult read = ReadProjectText(bytes, project, io.Catalogue());
-  if (!read.ok) {
-    err << kReadErrorText << "\n" << path << ":" << read.line << ": " << read.problem << "\n";
-    return false;
-  }
-  return true;
-}
-
 // Fetches and analyses the domain's front page into project.PageAnalyses.
 bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliDialogs& dialogs) {
   std::optional<ProxyAddress> proxy;
@@ -135,9 +122,10 @@ bool AnalyzeDomain(const AnalyzeOptions& options, ProjectState& project, CliDial
 // Analyses a saved page into project.PageAnalyses, as the front-page action would.
 bool AnalyzeFile(const AnalyzeOptions& options, ProjectState& project, CliDialogs& dialogs,
                  CliIo& io) {
-  std::string page, error;
-  if (!ReadWholeFile(options.file, page, &error)) {
-    io.err << "kestrova-cli analyze: cannot read " << options.file << ": " << error << "\n";
+  std::string page;
+  if (const Status read = ReadWholeFile(options.file, page, kLargestPageFile); !read) {
+    io.err << "kestrova-cli analyze: cannot read " << options.file << ": "
+           << TerminalText(read.message()) << "\n";
     return false;
   }
   AnalysisHooks hooks;
@@ -157,7 +145,7 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
     throw UsageError("--proxy needs --domain");
   }
   ProjectState project;
-  if (!options.project.empty() && !LoadProject(options.project, project, io)) {
+  if (!options.project.empty() && !OpenProjectFile(options.project, project, io)) {
     return kExitFailed;
   }
   CliDialogs dialogs(io.err, "analyze", false);
@@ -175,14 +163,17 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
   ImprovementReport report;
   report.Fill(record);
   if (options.advice) io.out << Lines(report.PlainText());
-  std::string error;
-  if (!options.html.empty() && !WriteFileAtomically(options.html, report.Html(), &error)) {
-    io.err << "kestrova-cli analyze: cannot write " << options.html << ": " << error << "\n";
-    return kExitFailed;
+  if (!options.html.empty()) {
+    if (const Status written = WriteFileAtomically(options.html, report.Html()); !written) {
+      io.err << "kestrova-cli analyze: cannot write " << options.html << ": "
+             << TerminalText(written.message()) << "\n";
+      return kExitFailed;
+    }
   }
   if (!options.project.empty()) {
-    if (!WriteProjectFile(options.project, project, &error)) {
-      io.err << "kestrova-cli analyze: cannot save " << options.project << ": " << error << "\n";
+    if (const Status saved = WriteProjectFile(options.project, project); !saved) {
+      io.err << "kestrova-cli analyze: cannot save " << options.project << ": "
+             << TerminalText(saved.message()) << "\n";
       return kExitFailed;
     }
   }

@@ -35,9 +35,10 @@ void ListEngines(const EngineCatalogue& catalogue, CliIo& io) {
 }
 
 int CheckEnginesFile(const EnginesOptions& options, CliIo& io) {
-  std::string bytes, error;
-  if (!ReadWholeFile(options.checkFile, bytes, &error)) {
-    io.err << "kestrova-cli engines: cannot read " << options.checkFile << ": " << error << "\n";
+  std::string bytes;
+  if (const Status read = ReadWholeFile(options.checkFile, bytes); !read) {
+    io.err << "kestrova-cli engines: cannot read " << options.checkFile << ": "
+           << TerminalLine(read.message()) << "\n";
     return kExitFailed;
   }
   const UserEnginesLoad load = ParseUserEngines(bytes, Catalogue());

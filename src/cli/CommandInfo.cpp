@@ -3,15 +3,18 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "base/Files.h"
 #include "cli/Command.h"
+#include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
-#include "store/ProjectFile.h"
 
 namespace kestrova::cli {
 namespace {
 
-std::vector<std::string> KeywordLines(const std::string& text) {
+// Texts for the Name: value lines show their control characters; JSON strings
+// carry them exactly (escaped).
+using Convert = std::string (*)(const std::string&);
+
+std::vector<std::string> KeywordLines(const std::string& text, Convert convert) {
   std::vector<std::string> lines;
   size_t start = 0;
   while (start <= text.size()) {
@@ -19,15 +22,15 @@ std::vector<std::string> KeywordLines(const std::string& text) {
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(TerminalText(line));
+    if (!line.empty()) lines.push_back(convert(line));
     start = end + 1;
   }
   return lines;
 }
 
-std::vector<std::string> Terminal(const std::vector<std::string>& names) {
+std::vector<std::string> Converted(const std::vector<std::string>& names, Convert convert) {
   std::vector<std::string> converted;
-  for (const std::string& name : names) converted.push_back(TerminalText(name));
+  for (const std::string& name : names) converted.push_back(convert(name));
   return converted;
 }
 
@@ -39,7 +42,7 @@ std::string Joined(const std::vector<std::string>& items) {
 
 std::string LastRun(const ProjectState& p) {
   if (p.LastRunDate == kNeverRun) return "never";
-  return TerminalText(FormatDate(p.LastRunDate, p.DatePreference));
+  return TerminalLine(FormatDate(p.LastRunDate, p.DatePreference));
 }
 
 int FreeRecords(const ProjectState& p) {
@@ -49,41 +52,41 @@ int FreeRecords(const ProjectState& p) {
 }
 
 void PrintLines(std::ostream& out, const ProjectState& p) {
-  out << "Domain: " << TerminalText(p.Domain) << "\n"
-      << "Contact email: " << TerminalText(p.ContactEmail) << "\n"
-      << "Keywords: " << Joined(KeywordLines(p.KeywordText)) << "\n"
-      << "Available engines: " << Joined(Terminal(p.AvailableEngines)) << "\n"
-      << "Selected engines: " << Joined(Terminal(p.SelectedEngines)) << "\n"
+  out << "Domain: " << TerminalLine(p.Domain) << "\n"
+      << "Contact email: " << TerminalLine(p.ContactEmail) << "\n"
+      << "Keywords: " << Joined(KeywordLines(p.KeywordText, TerminalLine)) << "\n"
+      << "Available engines: " << Joined(Converted(p.AvailableEngines, TerminalLine)) << "\n"
+      << "Selected engines: " << Joined(Converted(p.SelectedEngines, TerminalLine)) << "\n"
       << "Time-out: " << p.TimeOutSecs << "\n"
       << "Keyword depth: " << p.KeywordDepth << "\n"
       << "Search depth: " << p.SearchDepth << "\n"
       << "Last run: " << LastRun(p) << "\n"
-      << "Report directory: " << TerminalText(p.ReportDirectory) << "\n"
+      << "Report directory: " << TerminalLine(p.ReportDirectory) << "\n"
       << "Date preference: " << p.DatePreference << "\n"
       << "Highlight keywords: " << (p.HighlightKeywords == 1 ? "yes" : "no") << "\n"
       << "Ranking records: " << p.Rankings.size() << "\n"
       << "Free records: " << FreeRecords(p) << "\n"
-      << "Ranked keywords: " << Joined(Terminal(RankingKeywords(p))) << "\n";
+      << "Ranked keywords: " << Joined(Converted(RankingKeywords(p), TerminalLine)) << "\n";
 }
 
 void PrintJson(std::ostream& out, const ProjectState& p) {
   nlohmann::ordered_json json;
-  json["domain"] = TerminalText(p.Domain);
-  json["contactEmail"] = TerminalText(p.ContactEmail);
-  json["keywords"] = KeywordLines(p.KeywordText);
-  json["availableEngines"] = Terminal(p.AvailableEngines);
-  json["selectedEngines"] = Terminal(p.SelectedEngines);
+  json["domain"] = JsonText(p.Domain);
+  json["contactEmail"] = JsonText(p.ContactEmail);
+  json["keywords"] = KeywordLines(p.KeywordText, JsonText);
+  json["availableEngines"] = Converted(p.AvailableEngines, JsonText);
+  json["selectedEngines"] = Converted(p.SelectedEngines, JsonText);
   json["timeOutSecs"] = p.TimeOutSecs;
   json["keywordDepth"] = p.KeywordDepth;
   json["searchDepth"] = p.SearchDepth;
   json["lastRun"] = p.LastRunDate == kNeverRun ? nlohmann::ordered_json(nullptr)
                                                : nlohmann::ordered_json(LastRun(p));
-  json["reportDirectory"] = TerminalText(p.ReportDirectory);
+  json["reportDirectory"] = JsonText(p.ReportDirectory);
   json["datePreference"] = p.DatePreference;
   json["highlightKeywords"] = p.HighlightKeywords == 1;
   json["rankingRecords"] = p.Rankings.size();
   json["freeRecords"] = FreeRecords(p);
-  json["rankedKeywords"] = Terminal(RankingKeywords(p));
+  json["rankedKeywords"] = Converted(RankingKeywords(p), JsonText);
   out << json.dump(2) << "\n";
 }
 
@@ -94,18 +97,8 @@ CommandRegistration registration{
       sub.add_option("file", *file, "The project file (.rnk)")->required();
       sub.add_flag("--json", *json, "Print JSON instead of Name: value lines");
       return [file, json, &io] {
-        std::string bytes, error;
         ProjectState project;
-        if (!ReadWholeFile(*file, bytes, &error)) {
-          io.err << kReadErrorText << "\n" << error << "\n";
-          return kExitFailed;
-        }
-        ProjectReadResult read = ReadProjectText(bytes, project, io.Catalogue());
-        if (!read.ok) {
-          io.err << kReadErrorText << "\n"
-                 << *file << ":" << read.line << ": " << read.problem << "\n";
-          return kExitFailed;
-        }
+        if (!OpenProjectFile(*file, project, io)) return kExitFailed;
         if (*json) {
           PrintJson(io.out, project);
         } else {

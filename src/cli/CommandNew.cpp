@@ -100,9 +100,8 @@ CommandRegistration registration{
                  << " exists already (--force replaces it)\n";
           return kExitFailed;
         }
-        std::string error;
-        if (!WriteProjectFile(options->file, project, &error)) {
-          io.err << "kestrova-cli new: " << error << "\n";
+        if (const Status saved = WriteProjectFile(options->file, project); !saved) {
+          io.err << "kestrova-cli new: " << TerminalText(saved.message()) << "\n";
           return kExitFailed;
         }
         return kExitOk;

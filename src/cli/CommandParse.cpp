@@ -23,10 +23,12 @@ struct ParseArguments {
 };
 
 bool WriteOutput(const std::string& path, const std::string& bytes, CliIo& io) {
-  std::string error;
-  if (WriteFileAtomically(path, bytes, &error)) return true;
-  io.err << "kestrova-cli parse: cannot write " << path << ": " << error << '\n';
-  return false;
+  const Status written = WriteFileAtomically(path, bytes);
+  if (!written) {
+    io.err << "kestrova-cli parse: cannot write " << path << ": " << TerminalText(written.message())
+           << '\n';
+  }
+  return written.ok();
 }
 
 int RunParse(const ParseArguments& args, CliIo& io) {
@@ -34,9 +36,10 @@ int RunParse(const ParseArguments& args, CliIo& io) {
   const Integer index = FindEngineIndex(catalogue, ArgText(args.engine));
   if (index < 0) throw UsageError("unknown engine: " + args.engine);
   const EngineRecord& engine = catalogue.At(index);
-  std::string page, error;
-  if (!ReadWholeFile(args.pageFile, page, &error)) {
-    io.err << "kestrova-cli parse: cannot read " << args.pageFile << ": " << error << '\n';
+  std::string page;
+  if (const Status read = ReadWholeFile(args.pageFile, page, kLargestPageFile); !read) {
+    io.err << "kestrova-cli parse: cannot read " << args.pageFile << ": "
+           << TerminalText(read.message()) << '\n';
     return kExitFailed;
   }
   const auto pageIndex = static_cast<Integer>(args.pageIndex);
@@ -54,7 +57,7 @@ int RunParse(const ParseArguments& args, CliIo& io) {
          << "position: " << position << '\n'
          << "top-url-count: " << topUrls.TopUrlCount << '\n';
   for (int slot = 1; slot <= topUrls.TopUrlCount; ++slot)
-    io.out << "top-url-" << slot << ": " << TerminalText(topUrls.Url(slot)) << '\n';
+    io.out << "top-url-" << slot << ": " << TerminalLine(topUrls.Url(slot)) << '\n';
 
   if (!args.markedFile.empty() && !WriteOutput(args.markedFile, page, io)) return kExitFailed;
   if (!args.annotatedFile.empty()) {

@@ -33,8 +33,8 @@ CommandRegistration registration{
         if (index < 0) throw UsageError("unknown engine: " + args->engine);
         const QueryRequest request = BuildKeywordQuery(catalogue.At(index), ArgText(args->keyword),
                                                        static_cast<Integer>(args->pageIndex));
-        io.out << "host: " << TerminalText(request.Host) << '\n'
-               << "path: " << TerminalText(request.Path) << '\n'
+        io.out << "host: " << TerminalLine(request.Host) << '\n'
+               << "path: " << TerminalLine(request.Path) << '\n'
                << "post: " << (request.UsePost ? "yes" : "no") << '\n';
         return kExitOk;
       };

@@ -75,12 +75,17 @@ int RunRank(const RankOptions& options, CliIo& io) {
 
   // The report the run wrote shows the grid from before it; the one left behind
   // shows what the run found.
+  bool outputLost = progress.LostOutputs() > 0;
   if (!GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock)) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
+    outputLost = true;
   }
   // A failed save has told its problem.
   if (app.project.Modified && !app.mnuFileSave_Click()) return kExitFailed;
-  io.out << TerminalText(app.project.ReportDirectory + "/Ranking.html") << "\n";
+  io.out << TerminalLine(app.project.ReportDirectory + "/Ranking.html") << "\n";
+  // Lost output outranks a stop: the records are in, but something the person
+  // will look for is missing.
+  if (outputLost) return kExitOutputLost;
   return controller.LastRunEnd() == RunEnd::Stopped ? kExitStopped : kExitOk;
 }
 
@@ -104,6 +109,10 @@ CommandRegistration registration{
           ->check(CLI::Range(1, kMaxJobs));
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
+      sub.footer(
+          "Exit status: 0 finished, 1 refused or the project could not be saved, 2 bad "
+          "arguments, 3 finished but a saved page or report could not be written (the "
+          "records are saved all the same), 130 stopped with Ctrl+C.\n");
       return [options, &io] { return RunRank(*options, io); };
     }};
 

@@ -28,7 +28,7 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   const MainFormModel& form = opened.app.form;
   const ProjectState& project = opened.app.project;
   Dialogs& dialogs = opened.dialogs;
-  ReportStatus status;
+  Status status;
   std::string name;
   if (options.master) {
     name = "Master.html";
@@ -41,10 +41,10 @@ int RunReport(const ReportOptions& options, CliIo& io) {
     status = ViewRankingReport(form.ranking, project, form.selected, *clock, dialogs);
   }
   if (!status) {
-    io.err << "kestrova-cli report: " << TerminalText(status.error) << "\n";
+    io.err << "kestrova-cli report: " << TerminalText(status.message()) << "\n";
     return kExitFailed;
   }
-  io.out << TerminalText(project.ReportDirectory + "/" + name) << "\n";
+  io.out << TerminalLine(project.ReportDirectory + "/" + name) << "\n";
   return kExitOk;
 }
 

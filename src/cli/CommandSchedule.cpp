@@ -10,6 +10,7 @@
 #include "base/Files.h"
 #include "base/Process.h"
 #include "cli/Command.h"
+#include "cli/ProjectOpen.h"
 #include "cli/ScheduleTexts.h"
 #include "cli/SystemdUnits.h"
 #include "cli/UserSystemd.h"
@@ -76,18 +77,8 @@ std::string ListLine(const std::string& projectPath, const std::string& calendar
 }
 
 bool IsReadableProject(const std::string& path, CliIo& io) {
-  std::string bytes, error;
   ProjectState project;
-  if (!ReadWholeFile(path, bytes, &error)) {
-    io.err << "kestrova-cli schedule: " << kReadErrorText << "\n" << error << "\n";
-    return false;
-  }
-  const ProjectReadResult read = ReadProjectText(bytes, project, Catalogue());
-  if (!read.ok) {
-    io.err << "kestrova-cli schedule: " << kReadErrorText << "\n"
-           << path << ":" << read.line << ": " << read.problem << "\n";
-  }
-  return read.ok;
+  return OpenProjectFile(path, project, io).ok();
 }
 
 bool WriteUnits(const UnitFiles& files, const std::string& projectPath, const Schedule& schedule,
@@ -97,9 +88,12 @@ bool WriteUnits(const UnitFiles& files, const std::string& projectPath, const Sc
     error = "cannot create " + fs::path(files.wants).parent_path().string();
     return false;
   }
-  if (!WriteFileAtomically(files.service, ServiceUnitText(cli, projectPath), &error) ||
-      !WriteFileAtomically(files.timer, TimerUnitText(projectPath, schedule), &error)) {
-    return false;
+  for (const auto& [file, text] : {std::pair{files.service, ServiceUnitText(cli, projectPath)},
+                                   std::pair{files.timer, TimerUnitText(projectPath, schedule)}}) {
+    if (const Status written = WriteFileAtomically(file, text); !written) {
+      error = written.message();
+      return false;
+    }
   }
   // Enabled as systemctl enable does it, so the timer comes back after a reboot
   // even when no manager runs now.

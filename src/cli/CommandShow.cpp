@@ -39,7 +39,7 @@ int RunShow(const ShowOptions& options, CliIo& io) {
   }
   opened.ChooseKeyword(keyword);
   const std::string shown = form.selected.value_or("");
-  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalText(shown) << "\n";
+  if (format == GridFormat::Table) io.out << "Keyword: " << TerminalLine(shown) << "\n";
   PrintGrid(io.out, options.top ? form.topUrls.View() : form.ranking.View(), format);
   return kExitOk;
 }

@@ -24,16 +24,16 @@ CommandRegistration registration{
       group->require_option(1);
       return [args, group, &io] {
         if (group->get_option("--encode")->count() > 0) {
-          io.out << TerminalText(EncodeSearchText(ArgText(args->encode))) << '\n';
+          io.out << TerminalLine(EncodeSearchText(ArgText(args->encode))) << '\n';
         } else if (group->get_option("--decode")->count() > 0) {
-          io.out << TerminalText(DecodeUrlText(ArgText(args->decode))) << '\n';
+          io.out << TerminalLine(DecodeUrlText(ArgText(args->decode))) << '\n';
         } else if (group->get_option("--safe-name")->count() > 0) {
-          io.out << TerminalText(MakeSafeFileName(ArgText(args->safeName))) << '\n';
+          io.out << TerminalLine(MakeSafeFileName(ArgText(args->safeName))) << '\n';
         } else {
           std::string host, path;
           const bool split = SplitUrl(ArgText(args->split), host, path);
-          io.out << "host: " << TerminalText(host) << '\n'
-                 << "path: " << TerminalText(path) << '\n';
+          io.out << "host: " << TerminalLine(host) << '\n'
+                 << "path: " << TerminalLine(path) << '\n';
           if (!split) {
             io.err << "kestrova-cli url: no host found in " << args->split << '\n';
             return kExitFailed;

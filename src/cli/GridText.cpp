@@ -11,13 +11,15 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-Rows VisibleRows(const ui::Grid& grid) {
+// `convert` makes a cell UTF-8: with its control characters shown for the
+// table and CSV, exactly as it is for JSON, whose strings escape them.
+Rows VisibleRows(const ui::Grid& grid, std::string (*convert)(const std::string&)) {
   Rows rows;
   for (int r = 0; r < grid.Rows(); ++r) {
     std::vector<std::string> cells;
     bool anyText = false;
     for (int c = 0; c < grid.Cols(); ++c) {
-      cells.push_back(TerminalText(grid.Text(r, c)));
+      cells.push_back(convert(grid.Text(r, c)));
       anyText |= !grid.Text(r, c).empty();
     }
     if (anyText) rows.push_back(std::move(cells));
@@ -90,7 +92,7 @@ void PrintJson(std::ostream& out, const Rows& rows) {
 }  // namespace
 
 void PrintGrid(std::ostream& out, const ui::Grid& grid, GridFormat format) {
-  const Rows rows = VisibleRows(grid);
+  const Rows rows = VisibleRows(grid, format == GridFormat::Json ? JsonText : TerminalLine);
   switch (format) {
     case GridFormat::Table:
       return PrintTable(out, rows);

@@ -1,5 +1,6 @@
 #include "engines/SavedPageAnnotation.h"
 
+#include "base/HtmlEscape.h"
 #include "base/Numbers.h"
 #include "base/Text.h"
 
@@ -24,17 +25,20 @@ void AddHeaderBar(std::string& page, const SavedPageHeader& header) {
       "<TABLE BGCOLOR=\"#0000FF\" WIDTH=\"100%\" BORDER=\"0\" CELLPADDING=\"5\" "
       "CELLSPACING=\"0\"><TR><TD><FONT FACE=\"Arial, Helvetica\" SIZE=\"+1\" "
       "COLOR=\"#ffffff\">" +
-      header.title + " <b>' " + header.keyword + " '</b> using " + header.engineName +
-      " </FONT></TD></TR></TABLE><br><br>" + "<!-- HEADER PAGE MENU -->" +
-      "<br><hr width=50%><br><br>";
+      header.title + " <b>' " + HtmlEscape(header.keyword) + " '</b> using " +
+      HtmlEscape(header.engineName) + " </FONT></TD></TR></TABLE><br><br>" +
+      "<!-- HEADER PAGE MENU -->" + "<br><hr width=50%><br><br>";
   page.insert(static_cast<size_t>(bodyEnd), bar);
 }
 
 // Wraps every " keyword" after `after` whose space does not follow a "." in the
-// highlight font. Built in one pass (a page full of matches stays linear): the
-// inserted tags hold no space, so no match can begin inside them.
-void HighlightKeyword(std::string& page, const std::string& keyword, const std::string& after) {
-  if (keyword.empty()) return;
+// highlight font. The keyword is text, so it is looked for and written as the
+// page's HTML shows it ("AT&amp;T" for "AT&T"), never as markup. Built in one
+// pass (a page full of matches stays linear): the inserted tags hold no space,
+// so no match can begin inside them.
+void HighlightKeyword(std::string& page, const std::string& typed, const std::string& after) {
+  if (typed.empty()) return;
+  const std::string keyword = HtmlEscape(typed);
   const std::string needle = " " + keyword;
   Pos from = FindNoCase(page, after);
   if (from == 0) from = 1;

@@ -21,7 +21,8 @@ struct SavedPageHeader {
 
 // Rewrites `pageText` for saving. Text in front of the "<HTML>" tag (the HTTP
 // header lines) is dropped; a page without "<HTML>" or "<body...>" keeps that part
-// unchanged. Highlighting starts at `highlightAfter` (or the page start).
+// unchanged. Highlighting starts at `highlightAfter` (or the page start). The
+// title is HTML; the keyword and engine name are text and are escaped.
 void AnnotateSavedPage(std::string& pageText, const SavedPageHeader& header);
 
 // The bar title of a saved page: a link to the program's web page with its name,

@@ -7,12 +7,16 @@
 #include <utility>
 
 #include "base/Codepage.h"
+#include "base/Files.h"
 
 namespace kestrova {
 namespace {
 
 // The unnamed value of a key. Registry-style names never contain "@".
 constexpr std::string_view kDefaultValueName = "@";
+
+// The settings hold a few short texts; a file past this is no settings file.
+constexpr std::size_t kLargestSettingsFile = kMegabyte;
 
 QString ToQt(std::string_view text) {
   return QString::fromStdString(Cp1252ToUtf8(text));
@@ -72,19 +76,29 @@ class QtSettingsBackend final : public SettingsBackend {
  private:
   QSettings& Settings(SettingsRoot root) { return *settings_[static_cast<size_t>(root)]; }
 
+  // Moves the file out of the way for the person to look at, and starts afresh.
+  void SetAside(size_t index, const std::string& why) {
+    QString aside = files_[index] + ".damaged";
+    QFile::remove(aside);
+    settings_[index].reset();
+    QFile::rename(files_[index], aside);
+    problems_.push_back(why + " It has been kept as " + FromQt(aside) +
+                        " and the default settings are used.");
+    settings_[index] = std::make_unique<QSettings>(files_[index], QSettings::IniFormat);
+  }
+
   void Open(size_t index) {
+    // QSettings would read a pipe or a device to its end (or wait on it for
+    // ever): what is no regular file of a sensible size is not read at all.
+    const std::string path = files_[index].toStdString();
+    if (const Status check = CheckFileToRead(path, kLargestSettingsFile);
+        check.code() == StatusCode::NotRegularFile || check.code() == StatusCode::TooLarge) {
+      return SetAside(index, "The settings file " + check.message() + ".");
+    }
     settings_[index] = std::make_unique<QSettings>(files_[index], QSettings::IniFormat);
     settings_[index]->allKeys();  // the file is parsed on first use; its status follows
     if (settings_[index]->status() == QSettings::FormatError) {
-      // Keep the damaged file for the person to look at, and start afresh.
-      QString aside = files_[index] + ".damaged";
-      QFile::remove(aside);
-      settings_[index].reset();
-      QFile::rename(files_[index], aside);
-      problems_.push_back("The settings file " + FromQt(files_[index]) +
-                          " was damaged. It has been kept as " + FromQt(aside) +
-                          " and the default settings are used.");
-      settings_[index] = std::make_unique<QSettings>(files_[index], QSettings::IniFormat);
+      SetAside(index, "The settings file " + FromQt(files_[index]) + " was damaged.");
     } else if (settings_[index]->status() == QSettings::AccessError) {
       problems_.push_back("The settings file " + FromQt(files_[index]) +
                           " cannot be read; the default settings are used.");

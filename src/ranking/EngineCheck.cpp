@@ -1,7 +1,6 @@
 #include "ranking/EngineCheck.h"
 
-#include <fstream>
-
+#include "base/Files.h"
 #include "base/ProductInfo.h"
 #include "base/Text.h"
 #include "engines/QueryPath.h"
@@ -156,13 +155,6 @@ void Evaluate(CheckServices& services, const EngineRecord& engine, PageWalk& wal
   SetStatus(walk, texts::kStatusSuccess, texts::kColorSuccess);
 }
 
-bool WriteSavedPage(const std::string& path, const std::string& page) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << page << texts::kCrLf;
-  file.close();
-  return static_cast<bool>(file);
-}
-
 void SaveAndLog(CheckServices& services, const EngineRecord& engine, PageWalk& walk,
                 std::string& page, std::string_view keyword, Integer pageIndex) {
   const CheckParameters& parameters = services.parameters;
@@ -178,7 +170,7 @@ void SaveAndLog(CheckServices& services, const EngineRecord& engine, PageWalk& w
       page, {SavedPageTitle(kProductWebPage, kProductName, pageIndex), base, std::string(keyword),
              engine.Name, engine.ResultsStartTexts[0], parameters.highlightKeywords});
   const std::string savedPath = keywordsFolder + "/" + SavedPageName(pageIndex, keyword);
-  if (!WriteSavedPage(savedPath, page)) services.log.WriteFailed(savedPath);
+  if (!WriteFileInPlace(savedPath, {page, texts::kCrLf})) services.log.WriteFailed(savedPath);
   services.log.Page({walk.color, walk.status, savedPath, pageIndex, keyword, engine.Name});
 }
 

@@ -1,5 +1,6 @@
 #include "reports/GridTable.h"
 
+#include "base/HtmlEscape.h"
 #include "base/Text.h"
 #include "engines/EngineCatalogue.h"
 #include "ranking/ResultPaths.h"
@@ -14,7 +15,7 @@ constexpr int kResultCol = 8;
 void WriteHeaderRow(const ui::Grid& grid, ReportFile& report) {
   std::string hidden;
   for (int col = 0; col < grid.Cols(); ++col) {
-    if (grid.ColWidth(col) == 0) hidden += " [" + grid.Text(0, col) + "]";
+    if (grid.ColWidth(col) == 0) hidden += " [" + HtmlEscapeOnce(grid.Text(0, col)) + "]";
   }
   if (!hidden.empty()) report.WriteLine("There are hidden columns of : <br>" + hidden + "<BR><BR>");
   report.WriteLine("<table BORDER=0 CELLSPACING=0  width=\"800\" cellpadding=\"10\">");
@@ -22,7 +23,8 @@ void WriteHeaderRow(const ui::Grid& grid, ReportFile& report) {
   for (int col = 0; col < grid.Cols(); ++col) {
     if (grid.ColWidth(col) < 1) continue;
     report.WriteLine(std::string("<td width=\"90\"><b><font face=\"Arial, Helvetica\" color=") +
-                     reports::kTableHeaderColor + ">" + grid.Text(0, col) + "</font></b></td>");
+                     reports::kTableHeaderColor + ">" + HtmlEscapeOnce(grid.Text(0, col)) +
+                     "</font></b></td>");
   }
   report.WriteLine("</tr>");
   report.WriteLine("<tr>");
@@ -54,19 +56,21 @@ void WriteGridTable(const ui::Grid& grid, GridTableKind kind, const GridTableLin
     const std::string& name = grid.Text(row, 0);
     Integer index = FindEngineIndex(links.catalogue, name);
     const EngineRecord& engine = links.catalogue.At(index < 0 ? Integer{0} : index);
-    report.WriteLine("<td><a href=" + EngineHomeLink(engine) + ">" + name + "</a></td>");
+    report.WriteLine("<td><a href=" + EngineHomeLink(engine) + ">" + HtmlEscapeOnce(name) +
+                     "</a></td>");
 
     for (int col = 1; col < grid.Cols(); ++col) {
       if (grid.ColWidth(col) <= 0) continue;
       const ui::Cell& cell = grid.At(row, col);
       if (std::string known = ReportColorText(cell.color); !known.empty()) colour = known;
       bool centred = cell.alignment == ui::Alignment::Center;
-      // Cell texts may come from fetched pages (the top URLs): escaped.
-      std::string text = HtmlEscape(cell.text);
+      // Cell texts may come from fetched pages: a top URL read from an href is
+      // HTML already ("&amp;" for "&"), so only what would break the page is escaped.
+      std::string text = HtmlEscapeOnce(cell.text);
       if (kind == GridTableKind::Ranking && col == kResultCol && colour == "0080FF" &&
           !text.empty()) {
         std::string path = ResultPagePath(links.reportDirectory, links.domain, name, links.keyword);
-        text = QuotedLink(HtmlEscape(path), text);
+        text = QuotedLink(PathHref(path), text);
       }
       if (LowerCase(Left(text, 7)) == "http://") text = QuotedLink(text, text);
       report.WriteLine(std::string("<td>") + (centred ? "<center>" : "") + "<font color=#" +

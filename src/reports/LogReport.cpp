@@ -1,6 +1,7 @@
 #include "reports/LogReport.h"
 
 #include "base/Date.h"
+#include "base/HtmlEscape.h"
 #include "base/Numbers.h"
 #include "ranking/ProjectState.h"
 #include "reports/ReportTexts.h"
@@ -23,8 +24,8 @@ void WriteProjectParameters(ReportFile& report, const ProjectState& project) {
   report.WriteLine("<br><br>");
   std::string file = IsNoProjectFile(project.ProjectFileName) ? std::string(kNoProjectFile)
                                                               : project.ProjectFileName;
-  report.WriteLine("<b>File : </b>" + file + "<br><br>");
-  report.WriteLine("<b>Domain : </b>" + project.Domain + "<br>");
+  report.WriteLine("<b>File : </b>" + HtmlEscape(file) + "<br><br>");
+  report.WriteLine("<b>Domain : </b>" + HtmlEscape(project.Domain) + "<br>");
   report.WriteLine("<br>");
   report.WriteLine("<b>Check Keywords : </b>");
   report.WriteLine(project.AllKeywords == 1 ? "Yes" : "No");
@@ -33,7 +34,9 @@ void WriteProjectParameters(ReportFile& report, const ProjectState& project) {
 
   report.WriteLine("<b>Engines : </b>");
   report.WriteLine("<UL>");
-  for (const std::string& engine : project.SelectedEngines) report.WriteLine("<LI>" + engine);
+  for (const std::string& engine : project.SelectedEngines) {
+    report.WriteLine("<LI>" + HtmlEscape(engine));
+  }
   report.WriteLine("</UL><br>");
   report.WriteLine("<br>");
 
@@ -45,7 +48,7 @@ void WriteProjectParameters(ReportFile& report, const ProjectState& project) {
     size_t blank = text.find(' ', start);
     if (blank == std::string_view::npos) blank = text.size();
     if (blank > start) {
-      report.WriteLine("<LI>" + std::string(text.substr(start, blank - start)));
+      report.WriteLine("<LI>" + HtmlEscape(text.substr(start, blank - start)));
       anyField = true;
     }
     start = blank + 1;
@@ -71,11 +74,12 @@ void WriteKeywordLogAborted(ReportFile& log, const ReportContext& context) {
 void WriteKeywordLogLine(ReportFile& log, const KeywordLogPage& page) {
   long long first = static_cast<long long>(page.pageIndex) * 10 + 1;
   long long last = (static_cast<long long>(page.pageIndex) + 1) * 10;
+  // Colour and status are the check's own HTML; the rest is the project's text.
   log.WriteLine("<b><font color='" + std::string(page.colour) + "'>" + std::string(page.status) +
-                "</font></b> : <a href=" + std::string(page.filePath) + ">Actual Results " +
+                "</font></b> : <a href=\"" + PathHref(page.filePath) + "\">Actual Results " +
                 FormatDigits(first, 2) + " to " + FormatDigits(last, 2) +
-                "</a> for keyword search of <b>'" + std::string(page.keyword) + "'</b> in <b>" +
-                std::string(page.engine) + "</b><br>");
+                "</a> for keyword search of <b>'" + HtmlEscape(page.keyword) + "'</b> in <b>" +
+                HtmlEscape(page.engine) + "</b><br>");
 }
 
 void WriteKeywordLogCheckEnd(ReportFile& log) {

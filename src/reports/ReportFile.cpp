@@ -20,9 +20,8 @@ ReportFile& ReportFile::operator=(ReportFile&&) noexcept = default;
 ReportFile::~ReportFile() = default;
 
 void ReportFile::Fail(std::string what) {
-  if (!status_.ok) return;  // the first failure is the one worth telling
-  status_.ok = false;
-  status_.error = std::move(what);
+  if (!status_.ok()) return;  // the first failure is the one worth telling
+  status_ = Status::Error(StatusCode::WriteFailed, std::move(what));
 }
 
 void ReportFile::WriteLine(std::string_view text) {
@@ -38,15 +37,14 @@ void ReportFile::WriteLine(std::string_view text) {
   }
 }
 
-ReportStatus ReportFile::Finish() {
+Status ReportFile::Finish() {
   if (!open_) return status_;
   open_ = false;
   if (mode_ == Mode::Streamed) {
     if (file_ && std::fclose(file_.release()) != 0)
       Fail("cannot write " + Path() + ": " + std::strerror(errno));
   } else if (!Failed()) {
-    std::string error;
-    if (!WriteFileAtomically(Path(), text_, &error)) Fail("cannot write " + Path() + ": " + error);
+    if (Status saved = WriteFileAtomically(Path(), text_); !saved) Fail(saved.message());
     text_.clear();
   }
   return status_;

@@ -7,14 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace kestrova {
+#include "base/Status.h"
 
-// The outcome of writing a report; `error` says what went wrong.
-struct ReportStatus {
-  bool ok = true;
-  std::string error;
-  explicit operator bool() const { return ok; }
-};
+namespace kestrova {
 
 class ReportFile {
  public:
@@ -33,12 +28,12 @@ class ReportFile {
   const std::string& Name() const { return name_; }
   std::string Path() const { return directory_ + "/" + name_; }
   bool IsOpen() const { return open_; }
-  bool Failed() const { return !status_.ok; }
+  bool Failed() const { return !status_.ok(); }
 
   // Appends `text` and CR LF.
   void WriteLine(std::string_view text);
   // Closes (or commits) the file; later calls return the same status.
-  ReportStatus Finish();
+  Status Finish();
 
  private:
   void Fail(std::string what);
@@ -51,7 +46,7 @@ class ReportFile {
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::string text_;  // Whole mode
   bool open_ = true;
-  ReportStatus status_;
+  Status status_;
 };
 
 }  // namespace kestrova

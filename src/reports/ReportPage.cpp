@@ -18,6 +18,25 @@ ReportFile CreateReport(const ReportContext& context, std::string_view name,
   return ReportFile(context.reportDirectory, std::string(name), mode);
 }
 
+std::string PathHref(std::string_view path) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string href;
+  href.reserve(path.size());
+  for (unsigned char c : path) {
+    const bool plain =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+        std::string_view("-._~!$()*+,;@/").find(static_cast<char>(c)) != std::string_view::npos;
+    if (plain) {
+      href += static_cast<char>(c);
+    } else {
+      href += '%';
+      href += hex[c >> 4];
+      href += hex[c & 15];
+    }
+  }
+  return href;
+}
+
 void WritePageHeader(ReportFile& report, const ReportContext& context, std::string_view title,
                      std::string_view heading) {
   report.WriteLine("<HTML>");
@@ -41,7 +60,7 @@ void WriteSelectionLine(ReportFile& report, const ReportContext& context) {
        {Link{kMasterFile, "Master"}, Link{kLogFile, "Log"}, Link{kRankingFile, "Ranking"}}) {
     std::string path = context.reportDirectory + "/" + link.file;
     if (report.Name() == link.file || FileExists(path))
-      report.WriteLine("<a href=" + path + ">" + link.label + "</a>");
+      report.WriteLine("<a href=" + PathHref(path) + ">" + link.label + "</a>");
   }
   report.WriteLine("</center><br><br>");
 }
@@ -61,7 +80,7 @@ void WriteHTMLClose(ReportFile& report) {
   report.WriteLine("</HTML>");
 }
 
-ReportStatus CloseReportFile(ReportFile& report, const ReportContext& context) {
+Status CloseReportFile(ReportFile& report, const ReportContext& context) {
   if (report.IsOpen()) {
     WritePageFooter(report, context);
     WriteHTMLClose(report);

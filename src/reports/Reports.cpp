@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Files.h"
+#include "base/HtmlEscape.h"
 #include "ranking/ProjectState.h"
 #include "reports/ReportTexts.h"
 #include "ui/Dialogs.h"
@@ -17,7 +18,7 @@ std::string ReportPath(const ProjectState& project, const char* name) {
   return project.ReportDirectory + "/" + name;
 }
 
-ReportStatus OpenWhenWritten(ReportStatus status, const std::string& path, Dialogs& dialogs) {
+Status OpenWhenWritten(Status status, const std::string& path, Dialogs& dialogs) {
   if (status && FileExists(path)) dialogs.OpenFile(path);
   return status;
 }
@@ -40,7 +41,7 @@ ReportFile OpenRankingReport(const ReportContext& context) {
 }
 
 ReportFile OpenTopUrlsReport(const ReportContext& context, const ui::SelectedKeyword& keyword) {
-  std::string title = kTopUrlsTitlePrefix + keyword.value_or("") + "'";
+  std::string title = kTopUrlsTitlePrefix + HtmlEscape(keyword.value_or("")) + "'";
   ReportFile topUrls = CreateReport(context, kTopUrlsFile, ReportFile::Mode::Whole);
   WritePageHeader(topUrls, context, title, title);
   topUrls.WriteLine("<br>");
@@ -48,8 +49,8 @@ ReportFile OpenTopUrlsReport(const ReportContext& context, const ui::SelectedKey
   return topUrls;
 }
 
-ReportStatus GenerateRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
-                                   const ui::SelectedKeyword& keyword, const Clock& clock) {
+Status GenerateRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
+                             const ui::SelectedKeyword& keyword, const Clock& clock) {
   ReportContext context = MakeReportContext(project, clock);
   ReportFile report = OpenRankingReport(context);
   GridTableLinks links{grid.Catalogue(), project.ReportDirectory, project.Domain,
@@ -58,8 +59,8 @@ ReportStatus GenerateRankingReport(const ui::RankingGrid& grid, const ProjectSta
   return CloseReportFile(report, context);
 }
 
-ReportStatus GenerateTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
-                                   const ui::SelectedKeyword& keyword, const Clock& clock) {
+Status GenerateTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
+                             const ui::SelectedKeyword& keyword, const Clock& clock) {
   ReportContext context = MakeReportContext(project, clock);
   ReportFile report = OpenTopUrlsReport(context, keyword);
   GridTableLinks links{grid.Catalogue(), project.ReportDirectory, project.Domain,
@@ -73,31 +74,29 @@ void ViewLogReport(const ProjectState& project, Dialogs& dialogs) {
   if (FileExists(path)) dialogs.OpenFile(path);
 }
 
-ReportStatus ViewMasterReport(const ProjectState& project, const Clock& clock, Dialogs& dialogs) {
+Status ViewMasterReport(const ProjectState& project, const Clock& clock, Dialogs& dialogs) {
   ReportContext context = MakeReportContext(project, clock);
   ReportFile master = OpenMasterReportFile(context);
   return OpenWhenWritten(CloseReportFile(master, context), ReportPath(project, kMasterFile),
                          dialogs);
 }
 
-ReportStatus ViewRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
-                               const ui::SelectedKeyword& keyword, const Clock& clock,
-                               Dialogs& dialogs) {
+Status ViewRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
+                         const ui::SelectedKeyword& keyword, const Clock& clock, Dialogs& dialogs) {
   return OpenWhenWritten(GenerateRankingReport(grid, project, keyword, clock),
                          ReportPath(project, kRankingFile), dialogs);
 }
 
-ReportStatus GenerateAndViewCurrentTable(const ui::RankingGrid& grid, const ProjectState& project,
-                                         const ui::SelectedKeyword& keyword, const Clock& clock,
-                                         Dialogs& dialogs) {
+Status GenerateAndViewCurrentTable(const ui::RankingGrid& grid, const ProjectState& project,
+                                   const ui::SelectedKeyword& keyword, const Clock& clock,
+                                   Dialogs& dialogs) {
   std::string path = ReportPath(project, kRankingFile);
   if (FileExists(path)) std::remove(path.c_str());
   return ViewRankingReport(grid, project, keyword, clock, dialogs);
 }
 
-ReportStatus ViewTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
-                               const ui::SelectedKeyword& keyword, const Clock& clock,
-                               Dialogs& dialogs) {
+Status ViewTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
+                         const ui::SelectedKeyword& keyword, const Clock& clock, Dialogs& dialogs) {
   return OpenWhenWritten(GenerateTopUrlsReport(grid, project, keyword, clock),
                          ReportPath(project, kTopUrlsFile), dialogs);
 }

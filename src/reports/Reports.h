@@ -21,26 +21,24 @@ ReportFile OpenRankingReport(const ReportContext& context);
 ReportFile OpenTopUrlsReport(const ReportContext& context, const ui::SelectedKeyword& keyword);
 
 // Open, the grid's table, close: the grid exactly as it stands now.
-ReportStatus GenerateRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
-                                   const ui::SelectedKeyword& keyword, const Clock& clock);
-ReportStatus GenerateTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
-                                   const ui::SelectedKeyword& keyword, const Clock& clock);
+Status GenerateRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
+                             const ui::SelectedKeyword& keyword, const Clock& clock);
+Status GenerateTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
+                             const ui::SelectedKeyword& keyword, const Clock& clock);
 
 // View menu. Each opens its file with the desktop's handler when it is there
 // (a report that could not be written is not opened) and returns the status
 // of the writing, if any.
 void ViewLogReport(const ProjectState& project, Dialogs& dialogs);
-ReportStatus ViewMasterReport(const ProjectState& project, const Clock& clock, Dialogs& dialogs);
-ReportStatus ViewRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
-                               const ui::SelectedKeyword& keyword, const Clock& clock,
-                               Dialogs& dialogs);
+Status ViewMasterReport(const ProjectState& project, const Clock& clock, Dialogs& dialogs);
+Status ViewRankingReport(const ui::RankingGrid& grid, const ProjectState& project,
+                         const ui::SelectedKeyword& keyword, const Clock& clock, Dialogs& dialogs);
 // The grid menu's "Generate && View Report For Current Table": the old
 // Ranking.html goes first.
-ReportStatus GenerateAndViewCurrentTable(const ui::RankingGrid& grid, const ProjectState& project,
-                                         const ui::SelectedKeyword& keyword, const Clock& clock,
-                                         Dialogs& dialogs);
-ReportStatus ViewTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
-                               const ui::SelectedKeyword& keyword, const Clock& clock,
-                               Dialogs& dialogs);
+Status GenerateAndViewCurrentTable(const ui::RankingGrid& grid, const ProjectState& project,
+                                   const ui::SelectedKeyword& keyword, const Clock& clock,
+                                   Dialogs& dialogs);
+Status ViewTopUrlsReport(const ui::TopUrlsGrid& grid, const ProjectState& project,
+                         const ui::SelectedKeyword& keyword, const Clock& clock, Dialogs& dialogs);
 
 }  // namespace kestrova

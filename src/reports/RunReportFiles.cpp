@@ -18,9 +18,9 @@ bool RunReportFiles::OpenMasterReportFile() {
 
 bool RunReportFiles::Close(std::optional<ReportFile>& report) {
   if (!report) return true;
-  const ReportStatus status = CloseReportFile(*report, Context());
+  const Status status = CloseReportFile(*report, Context());
   report.reset();
-  return status.ok;
+  return status.ok();
 }
 
 bool RunReportFiles::CloseLogReportFile() {
@@ -31,7 +31,7 @@ bool RunReportFiles::CloseMasterReportFile() {
 }
 
 bool RunReportFiles::GenerateRankingReport() {
-  return kestrova::GenerateRankingReport(grid_, project_, selected_, clock_).ok;
+  return kestrova::GenerateRankingReport(grid_, project_, selected_, clock_).ok();
 }
 
 void RunReportFiles::KeywordLogOpening() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Files.h"
+#include "base/Status.h"
 #include "ranking/ProjectState.h"
 
 namespace kestrova {
@@ -20,6 +22,10 @@ inline constexpr std::string_view kProjectFileOlderFullVersion = "01.25";
 inline constexpr std::string_view kReadErrorText = "There was an error reading this file!";
 inline constexpr std::string_view kReadErrorTitle = "Read Error";
 
+// A project at the record limit with ten long top URLs per record is about
+// 27 MB; a file past this bound is no project and is not read at all.
+inline constexpr std::size_t kLargestProjectFile = 64 * kMegabyte;
+
 // The program's version as files and the user-agent text show it: major and minor
 // with two digits each, and ".rr" when the revision is 1 or more ("01.26").
 std::string FormatVersionText(int major, int minor, int revision);
@@ -28,27 +34,27 @@ std::string FormatVersionText(int major, int minor, int revision);
 std::string ProjectFileText(const ProjectState& project);
 
 // Writes the file beside `path` and renames it over, so a failed save leaves the
-// previous file as it was. False (and `error` set) when the file was not replaced.
-bool WriteProjectFile(const std::string& path, const ProjectState& project,
-                      std::string* error = nullptr);
-
-// Where reading a project stopped, for messages and tests.
-struct ProjectReadResult {
-  bool ok = false;
-  int line = 0;         // 1-based line of the first field that failed
-  std::string problem;  // short English description of the failure
-};
+// previous file as it was (see WriteFileAtomically). Fails when the file was not
+// replaced, or when a list holds more records than the file can carry.
+Status WriteProjectFile(const std::string& path, const ProjectState& project);
 
 // Replaces `project` from the bytes of a project file. Loading is set while reading.
-// On success the engine lists are completed from `catalogue`. On failure the fields
-// and lists read so far keep their new values, the rest their old ones.
-ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
-                                  const EngineCatalogue& catalogue);
+// On success the engine lists are completed from `catalogue`. On failure (BadData,
+// with the 1-based line of the first field that failed and a short description)
+// the fields and lists read so far keep their new values, the rest their old ones.
+Status ReadProjectText(std::string_view bytes, ProjectState& project,
+                       const EngineCatalogue& catalogue);
 
-// Reads the file at `path` into `project`; on any failure shows "There was an error
-// reading this file!" (title "Read Error", stop icon) and returns false.
-bool ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
-                     const EngineCatalogue& catalogue);
+// Reads the file at `path` into `project` and says nothing: the status tells
+// what went wrong (a file refused unread, or BadData with the line at fault).
+Status LoadProjectFile(const std::string& path, ProjectState& project,
+                       const EngineCatalogue& catalogue);
+
+// LoadProjectFile, and on any failure shows "There was an
+// error reading this file!" (title "Read Error", stop icon), followed by the
+// reason when the file was refused unread (not a regular file, too large).
+Status ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
+                       const EngineCatalogue& catalogue);
 
 // The password as the file keeps it, and back.
 std::string ScramblePassword(std::string_view password);

@@ -10,6 +10,10 @@ bool ProjectFieldReader::Fail(std::string problem) {
   return false;
 }
 
+void ProjectFieldReader::StartField() {
+  fieldLine_ = line_;
+}
+
 bool ProjectFieldReader::ReadLine(std::string_view& text) {
   if (pos_ >= bytes_.size()) return Fail("end of file");
   size_t end = bytes_.find('\n', pos_);
@@ -23,6 +27,7 @@ bool ProjectFieldReader::ReadLine(std::string_view& text) {
 }
 
 bool ProjectFieldReader::ReadString(std::string& out) {
+  StartField();
   while (pos_ < bytes_.size() && (bytes_[pos_] == ' ' || bytes_[pos_] == '\t')) ++pos_;
   if (pos_ >= bytes_.size()) return Fail("end of file");
   if (bytes_[pos_] != '"') return Fail("text without its opening quote");
@@ -52,6 +57,7 @@ bool ProjectFieldReader::ReadString(std::string& out) {
 }
 
 bool ProjectFieldReader::ReadWholeNumber(long long low, long long high, long long& out) {
+  StartField();
   std::string_view text;
   if (!ReadLine(text)) return false;
   std::string trimmed = TrimSpaces(text);
@@ -98,6 +104,7 @@ bool ProjectFieldReader::ReadCount(int& out) {
 }
 
 bool ProjectFieldReader::ReadBoolean(bool& out) {
+  StartField();
   std::string_view text;
   if (!ReadLine(text)) return false;
   std::string trimmed = TrimSpaces(text);
@@ -112,6 +119,7 @@ bool ProjectFieldReader::ReadBoolean(bool& out) {
 }
 
 bool ProjectFieldReader::ReadDate(Date& out) {
+  StartField();
   std::string_view text;
   if (!ReadLine(text)) return false;
   Date value;

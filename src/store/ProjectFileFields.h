@@ -24,7 +24,9 @@ class ProjectFieldReader {
   // A record count: an Integer from 0 to 32767.
   bool ReadCount(int& out);
 
-  int line() const { return line_; }  // line of the field read next (or that failed)
+  // 1-based line where the field read last begins: the one that failed, or
+  // after a success the one just read.
+  int line() const { return fieldLine_; }
   const std::string& problem() const { return problem_; }
 
  private:
@@ -34,7 +36,9 @@ class ProjectFieldReader {
 
   std::string_view bytes_;
   size_t pos_ = 0;
+  void StartField();  // notes the line where the next field begins
   int line_ = 1;
+  int fieldLine_ = 1;
   std::string problem_;
 };
 

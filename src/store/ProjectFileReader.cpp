@@ -169,31 +169,42 @@ class ProjectReader {
 
 }  // namespace
 
-ProjectReadResult ReadProjectText(std::string_view bytes, ProjectState& project,
-                                  const EngineCatalogue& catalogue) {
+Status ReadProjectText(std::string_view bytes, ProjectState& project,
+                       const EngineCatalogue& catalogue) {
   project.Loading = true;
   ProjectReader reader(bytes, project, catalogue);
-  ProjectReadResult result;
-  result.ok = reader.Read();
+  const bool ok = reader.Read();
   project.Loading = false;
-  if (result.ok) {
-    SyncEngineLists(project, catalogue);
-  } else {
-    result.line = reader.fields().line();
-    result.problem = reader.fields().problem();
-    if (result.problem.empty()) result.problem = "top URL count out of range";
+  if (!ok) {
+    std::string problem = reader.fields().problem();
+    if (problem.empty()) problem = "top URL count out of range";
+    return Status::Error(StatusCode::BadData, std::move(problem), reader.fields().line());
   }
-  return result;
+  SyncEngineLists(project, catalogue);
+  return Status::Ok();
 }
 
-bool ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
-                     const EngineCatalogue& catalogue) {
+Status LoadProjectFile(const std::string& path, ProjectState& project,
+                       const EngineCatalogue& catalogue) {
   std::string bytes;
-  bool ok = ReadWholeFile(path, bytes) && ReadProjectText(bytes, project, catalogue).ok;
-  if (!ok) {
-    messenger.ShowMessage(kReadErrorText, kReadErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
+  Status status = ReadWholeFile(path, bytes, kLargestProjectFile);
+  if (status) status = ReadProjectText(bytes, project, catalogue);
+  return status;
+}
+
+Status ReadProjectFile(const std::string& path, ProjectState& project, Messenger& messenger,
+                       const EngineCatalogue& catalogue) {
+  Status status = LoadProjectFile(path, project, catalogue);
+  if (!status) {
+    std::string text(kReadErrorText);
+    // A file refused unread says why; the person may have picked a device or a
+    // folder by mistake.
+    if (status.code() == StatusCode::NotRegularFile || status.code() == StatusCode::TooLarge) {
+      text += "\r\n\r\n" + status.message();
+    }
+    messenger.ShowMessage(text, kReadErrorTitle, MessageButtons::Ok, MessageIcon::Stop);
   }
-  return ok;
+  return status;
 }
 
 }  // namespace kestrova

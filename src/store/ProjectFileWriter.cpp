@@ -182,18 +182,18 @@ std::string ProjectFileText(const ProjectState& p) {
   return out.Take();
 }
 
-bool WriteProjectFile(const std::string& path, const ProjectState& project, std::string* error) {
+Status WriteProjectFile(const std::string& path, const ProjectState& project) {
   // A list the reader would refuse must not replace a file that can still be read.
   for (size_t size :
        {project.AvailableEngines.size(), project.SelectedEngines.size(), project.Rankings.size(),
         project.ReservedListOne.size(), project.ReservedListTwo.size(), project.PageAnalyses.size(),
         project.ReservedListThree.size()}) {
     if (size > static_cast<size_t>(kMaxRecords)) {
-      if (error) *error = "The project holds more than 32767 records in one list.";
-      return false;
+      return Status::Error(StatusCode::BadData,
+                           "The project holds more than 32767 records in one list.");
     }
   }
-  return WriteFileAtomically(path, ProjectFileText(project), error);
+  return WriteFileAtomically(path, ProjectFileText(project));
 }
 
 }  // namespace kestrova

@@ -103,11 +103,13 @@ std::string OwnUserAgentText() {
          FormatVersionText(kVersionMajor, kVersionMinor, kVersionRevision) + "; Windows 95)";
 }
 
-bool LoadSettings(SettingsStore& store, ProgramSettings& settings) {
+Status LoadSettings(SettingsStore& store, ProgramSettings& settings) {
   store.ReportBackendProblems();
-  bool user = LoadUserSettings(store, settings);
-  bool application = LoadApplicationSettings(store, settings);
-  return user && application;
+  const bool user = LoadUserSettings(store, settings);
+  const bool application = LoadApplicationSettings(store, settings);
+  if (user && application) return Status::Ok();
+  if (!store.FirstFailure()) return store.FirstFailure();
+  return Status::Error(StatusCode::WriteFailed, "The settings could not be loaded.");
 }
 
 bool SaveSettings(SettingsStore& store, ProgramSettings& settings,

@@ -67,9 +67,9 @@ int JobsFromText(std::string_view text);
 std::string OwnUserAgentText();
 
 // Loads the user settings, then the application settings. Missing values are
-// created with their defaults. False when any store operation failed (its message
-// was shown); the values not yet read keep what they held.
-bool LoadSettings(SettingsStore& store, ProgramSettings& settings);
+// created with their defaults. Fails with the first store operation that failed
+// (its message was shown); the values not yet read keep what they held.
+Status LoadSettings(SettingsStore& store, ProgramSettings& settings);
 // Takes the network fields into `settings`, saves the user settings and, when that
 // succeeded, the application settings.
 bool SaveSettings(SettingsStore& store, ProgramSettings& settings, const NetworkControls& controls);

@@ -6,6 +6,7 @@
 namespace kestrova {
 
 bool SettingsStore::Failed(const std::string& error) {
+  if (firstFailure_) firstFailure_ = Status::Error(StatusCode::WriteFailed, error);
   messenger_.ShowMessage(error, appTitle_, MessageButtons::Ok, MessageIcon::Stop);
   return false;
 }

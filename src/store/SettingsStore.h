@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Status.h"
 #include "store/SettingsBackend.h"
 
 namespace kestrova {
@@ -32,6 +33,9 @@ class SettingsStore {
   // Shows every problem the backend met while opening its files (one message each).
   void ReportBackendProblems();
 
+  // The first operation that failed since the store was made (ok when none did).
+  const Status& FirstFailure() const { return firstFailure_; }
+
  private:
   bool Failed(const std::string& error);
 
@@ -40,6 +44,7 @@ class SettingsStore {
   std::string appTitle_;
   SettingsRoot root_ = SettingsRoot::Machine;
   std::string keyPath_;
+  Status firstFailure_;
 };
 
 }  // namespace kestrova

@@ -9,6 +9,9 @@ constexpr const char* kUserEnginesLeftOut =
     "Some engines of the engines file were left out; the built-in engines and the others are "
     "ready:";
 
+// Two hundred engines with long rules fit in a small fraction of this.
+constexpr std::size_t kLargestEnginesFile = 4 * 1024 * 1024;
+
 }  // namespace
 
 std::string UserEnginesPath(const ProgramPaths& paths) {
@@ -16,12 +19,14 @@ std::string UserEnginesPath(const ProgramPaths& paths) {
 }
 
 CatalogueLoad LoadProgramCatalogue(const std::string& path, bool mustExist) {
-  std::string bytes, error;
-  if (!FileExists(path) || !ReadWholeFile(path, bytes, &error)) {
+  std::string bytes;
+  const bool exists = FileExists(path);
+  const Status read = exists ? ReadWholeFile(path, bytes, kLargestEnginesFile) : Status::Ok();
+  if (!exists || !read) {
     CatalogueLoad load = CatalogueWithUserEngines("{\"engines\": []}");
-    if (mustExist || FileExists(path))
+    if (mustExist || exists)
       load.problems.push_back(path + ": cannot read the file" +
-                              (error.empty() ? "" : ": " + error));
+                              (read ? std::string() : ": " + read.message()));
     return load;
   }
   CatalogueLoad load = CatalogueWithUserEngines(bytes);

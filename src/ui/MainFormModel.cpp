@@ -118,19 +118,21 @@ NetworkControls MainFormModel::NetworkFields() const {
   return fields;
 }
 
-bool MainFormModel::SaveProject(const std::string& path, std::string* error) {
+Status MainFormModel::SaveProject(const std::string& path) {
   ReadControls();
-  return WriteProjectFile(path, project, error);
+  return WriteProjectFile(path, project);
 }
 
-bool MainFormModel::LoadProject(const std::string& path) {
+Status MainFormModel::LoadProject(const std::string& path, bool showReadError) {
   // Read into a copy: a file that stops half way must not leave its first
   // records mixed into the open project, which a later save would write.
   ProjectState read = project;
-  if (!ReadProjectFile(path, read, dialogs, catalogue)) return false;
+  Status status = showReadError ? ReadProjectFile(path, read, dialogs, catalogue)
+                                : LoadProjectFile(path, read, catalogue);
+  if (!status) return status;
   project = std::move(read);
   WriteControls();
-  return true;
+  return status;
 }
 
 void MainFormModel::SetupGrids() {

@@ -11,6 +11,7 @@
 
 #include "base/Date.h"
 #include "base/ProductInfo.h"
+#include "base/Status.h"
 #include "ranking/ProjectState.h"
 #include "store/Settings.h"
 #include "ui/MainFormControls.h"
@@ -117,10 +118,11 @@ class MainFormModel {
   NetworkControls NetworkFields() const;
 
   // Saves the controls' current values to `path` (ReadControls, then the file).
-  bool SaveProject(const std::string& path, std::string* error = nullptr);
+  Status SaveProject(const std::string& path);
   // Reads `path` into the project and, when it read completely, into the controls.
-  // A damaged file shows the read error and changes neither project nor controls.
-  bool LoadProject(const std::string& path);
+  // A damaged file shows the read error (unless `showReadError` is false: the
+  // caller tells it) and changes neither project nor controls.
+  Status LoadProject(const std::string& path, bool showReadError = true);
 
   // Both grids laid out afresh (SetupRankingGrid, SetupTopUrlsGrid) and the
   // total label back to "00".

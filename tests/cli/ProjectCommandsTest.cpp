@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "base/Files.h"
@@ -140,6 +143,103 @@ TEST(ProjectCommands, AProjectOfAsManyKeywordsAsRecordsListsAndShowsEachOne) {
   }
   EXPECT_EQ(filled, 1);
   EXPECT_EQ(RunCliCommand({"show", file, "--keyword", "keyword 0"}).code, 1);
+}
+
+TEST(ProjectCommands, SavingAPrivateProjectThroughALinkKeepsTheLinkAndTheMode) {
+  test::TempFolder folder;
+  std::filesystem::create_directory(folder / "store");
+  const std::string target = folder / "store/site.rnk", link = folder / "site.rnk";
+  const std::string page = folder / "page.html";
+  ASSERT_EQ(RunCliCommand({"new", target, "--domain", "a.org"}).code, 0);
+  // It holds the upload password, only scrambled: its owner made it private.
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink("store/site.rnk", link);
+  ASSERT_TRUE(
+      WriteFileAtomically(page, "<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>k</BODY></HTML>"));
+  const auto analyzed =
+      RunCliCommand({"analyze", "--file", page, "--keyword", "k", "--project", link});
+  ASSERT_EQ(analyzed.code, 0) << analyzed.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(target, bytes));
+  EXPECT_NE(bytes.find("\"k\""), std::string::npos) << "the analysis went into the target";
+}
+
+// Every command that opens a project, with what else it needs to get that far.
+std::vector<std::vector<std::string>> ProjectOpeners(const std::string& project,
+                                                     const std::string& page) {
+  return {{"info", project},
+          {"show", project},
+          {"report", project},
+          {"rank", project, "--yes"},
+          {"analyze", "--file", page, "--keyword", "k", "--project", project}};
+}
+
+TEST(ProjectCommands, EveryCommandNamesTheLineOfADamagedProject) {
+  test::TempFolder folder;
+  const std::string file = folder / "p.rnk", page = folder / "page.html";
+  ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org"}).code, 0);
+  ASSERT_TRUE(WriteFileAtomically(page, "<HTML><BODY>k</BODY></HTML>"));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(file, bytes));
+  // The never-run date becomes text that is no date.
+  const std::size_t at = bytes.find("#1899-12-31#");
+  ASSERT_NE(at, std::string::npos);
+  const long line = std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n') + 1;
+  ASSERT_TRUE(WriteFileAtomically(file, bytes.replace(at, 12, "#someday#")));
+  for (const auto& args : ProjectOpeners(file, page)) {
+    const auto run = RunCliCommand(args);
+    EXPECT_EQ(run.code, 1) << args[0];
+    EXPECT_EQ(run.err.rfind("There was an error reading this file!\n", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(file + ":" + std::to_string(line) + ": "), std::string::npos)
+        << args[0] << ": " << run.err;
+    EXPECT_TRUE(run.out.empty()) << args[0];
+  }
+}
+
+TEST(ProjectCommands, WhatIsNoRegularFileIsNeverReadAsAProjectOrAPage) {
+  test::TempFolder folder;
+  const std::string pipe = folder / "pipe.rnk", huge = folder / "huge.rnk";
+  const std::string page = folder / "page.html", hugePage = folder / "huge.html";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  ASSERT_TRUE(WriteFileAtomically(page, "<HTML><BODY>k</BODY></HTML>"));
+  // Sparse: sized past what any project or page holds, yet taking no disk.
+  for (const auto& [path, size] :
+       {std::pair{huge, kLargestProjectFile + 1}, std::pair{hugePage, cli::kLargestPageFile + 1}}) {
+    ASSERT_TRUE(WriteFileAtomically(path, ""));
+    std::filesystem::resize_file(path, size);
+  }
+  struct Case {
+    std::string path, says;
+  };
+  const Case odd[] = {{huge, huge + " is larger than 64 MB"},
+                      {"/dev/null", "/dev/null is not a regular file"},
+                      {pipe, pipe + " is not a regular file"}};
+  for (const Case& c : odd) {
+    for (const auto& args : ProjectOpeners(c.path, page)) {
+      const auto run = RunCliCommand(args);
+      EXPECT_EQ(run.code, 1) << args[0] << " " << c.path;
+      EXPECT_NE(run.err.find(c.says), std::string::npos) << args[0] << ": " << run.err;
+    }
+  }
+  // The pages of parse and analyze --file.
+  const Case pages[] = {{hugePage, hugePage + " is larger than 16 MB"},
+                        {pipe, pipe + " is not a regular file"},
+                        {"/dev/zero", "/dev/zero is not a regular file"}};
+  for (const Case& c : pages) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"parse", "--engine", "Google", "--domain", "a.org", "--keyword",
+                                   "k", "--page-index", "0", c.path},
+          std::vector<std::string>{"analyze", "--file", c.path, "--keyword", "k"}}) {
+      const auto run = RunCliCommand(args);
+      EXPECT_EQ(run.code, 1) << args[0] << " " << c.path;
+      EXPECT_NE(run.err.find(c.says), std::string::npos) << args[0] << ": " << run.err;
+      EXPECT_TRUE(run.out.empty()) << args[0];
+    }
+  }
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(AnalyzeEndToEnd, TheSampleFrontPageIsMeasuredAndKeptWithTheProject) {
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile((work_ / "site.rnk").string(), bytes));
   ProjectState project;
-  ASSERT_TRUE(ReadProjectText(bytes, project, Catalogue()).ok);
+  ASSERT_TRUE(ReadProjectText(bytes, project, Catalogue()).ok());
   EXPECT_EQ(project.Domain, "www.my-site.com");
   ASSERT_EQ(project.PageAnalyses.size(), 2u);
   EXPECT_EQ(project.PageAnalyses[1].Keyword, "rank checker");

@@ -195,11 +195,11 @@ TEST_F(RankRun, ATimedOutEngineIsLoggedAndRedoRunsOnlyTheFailedOnes) {
     ASSERT_EQ(Rank(sim).exitCode, 0);
   }
   const std::string log = Read("reports/Log.html");
-  EXPECT_NE(log.find("<b><font color='FF8000'>TimedOut</font></b> : <a href=reports/domain_" +
-                     kDomain + "/HotBot/keywords/kywd_00_blue widgets.html>"),
+  EXPECT_NE(log.find("<b><font color='FF8000'>TimedOut</font></b> : <a href=\"reports/domain_" +
+                     kDomain + "/HotBot/keywords/kywd_00_blue%20widgets.html\">"),
             std::string::npos);
   // The walk went on to the second page after the time-out.
-  EXPECT_NE(log.find("HotBot/keywords/kywd_01_blue widgets.html>Actual Results 11 to 20"),
+  EXPECT_NE(log.find("HotBot/keywords/kywd_01_blue%20widgets.html\">Actual Results 11 to 20"),
             std::string::npos);
   const auto first = Show("blue widgets");
   EXPECT_EQ(first.at("HotBot")[kResult], "Failed");

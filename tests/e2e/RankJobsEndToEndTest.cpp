@@ -118,9 +118,9 @@ TEST(RankJobs, EightAtATimeLeaveEveryFileAndRecordAsOneAtATime) {
   }
   // The world did what it was set up to do.
   const std::string log = oneFiles.at("reports/Log.html");
-  for (const char* seen : {"TimedOut</font></b> : <a href=reports/domain_www.e2e-jobs.com/HotBot",
+  for (const char* seen : {"TimedOut</font></b> : <a href=\"reports/domain_www.e2e-jobs.com/HotBot",
                            "Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</font></b> : <a "
-                           "href=reports/domain_www.e2e-jobs.com/Yahoo"}) {
+                           "href=\"reports/domain_www.e2e-jobs.com/Yahoo"}) {
     EXPECT_NE(log.find(seen), std::string::npos) << seen;
   }
   for (const RankingRecord& record : a.Rankings) {

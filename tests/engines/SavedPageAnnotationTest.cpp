@@ -54,5 +54,29 @@ TEST(SavedPageAnnotation, HighlightsTheKeywordAsWordsAfterTheResultsStart) {
   }
 }
 
+TEST(SavedPageAnnotation, KeywordAndEngineAreTextNeverMarkup) {
+  // The bar shows them escaped, once.
+  std::string page = "<HTML><BODY>x</BODY></HTML>";
+  SavedPageHeader header{"T:", "h", "<script>alert(1)</script> &amp;", "A&B", "", false};
+  AnnotateSavedPage(page, header);
+  EXPECT_NE(page.find("T: <b>' &lt;script&gt;alert(1)&lt;/script&gt; &amp;amp; '</b> using "
+                      "A&amp;B </FONT>"),
+            std::string::npos)
+      << page;
+
+  // The highlight finds the keyword where the page shows it as text, and writes
+  // it as text; the same characters standing as markup are left alone.
+  header = {"T:", "h", "Tom & Jerry", "A", "Results", true};
+  std::string text = "Results: watch Tom &amp; Jerry, or <b>tom & jerry</b>";
+  AnnotateSavedPage(text, header);
+  EXPECT_EQ(text, std::string("Results: watch ") + kOpen + "Tom &amp; Jerry" + kClose +
+                      ", or <b>tom & jerry</b>");
+  header.keyword = "<b>bold";
+  std::string markup = "Results: a <b>bold word, a &lt;b&gt;bold text";
+  AnnotateSavedPage(markup, header);
+  EXPECT_EQ(markup, std::string("Results: a <b>bold word, a ") + kOpen + "&lt;b&gt;bold" + kClose +
+                        " text");
+}
+
 }  // namespace
 }  // namespace kestrova

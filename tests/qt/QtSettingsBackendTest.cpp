@@ -1,6 +1,7 @@
 #include "qt/QtSettingsBackend.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/Files.h"
 #include "store/Settings.h"
@@ -53,6 +54,26 @@ TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
   // The fresh file holds the defaults the load created.
   auto reopened = OpenQtSettingsBackend(dir);
   EXPECT_EQ(reopened->ReadValue(SettingsRoot::Machine, kRememberKey, "FirstTimeRun"), "True");
+}
+
+TEST(QtSettingsBackend, APipeOrADeviceIsSetAsideUnread) {
+  test::TempFolder folder;
+  // Read as settings, the pipe would block for ever and the device never end.
+  ASSERT_EQ(::mkfifo((folder / "machine.ini").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder / "user.ini");
+  auto backend = OpenQtSettingsBackend(folder.path());
+  test::ScriptedMessenger dialogs;
+  SettingsStore store(*backend, dialogs, "Kestrova");
+  ProgramSettings settings;
+  EXPECT_TRUE(LoadSettings(store, settings));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0].text, "The settings file " + (folder / "machine.ini") +
+                                          " is not a regular file. It has been kept as " +
+                                          (folder / "machine.ini.damaged") +
+                                          " and the default settings are used.");
+  EXPECT_EQ(settings.Domain, "www.example.com");
+  EXPECT_TRUE(std::filesystem::is_fifo(folder / "machine.ini.damaged"));
+  EXPECT_TRUE(FileExists(folder / "machine.ini"));
 }
 
 TEST(QtSettingsBackend, AnUnwritableDirectoryIsAnErrorNotACrash) {

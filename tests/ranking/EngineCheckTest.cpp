@@ -152,7 +152,7 @@ TEST(EngineCheck, KeywordsNeverLeadSavedPagesOutOfTheKeywordsFolder) {
     ++files;
   }
   EXPECT_EQ(files, 3);
-  EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_..!..!escape.html"));
+  EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/" + SavedPageName(0, "../../escape")));
 }
 
 TEST(EngineCheck, AnUnknownEngineOrAnUnwritablePageChangesNothingElse) {

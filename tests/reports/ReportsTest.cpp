@@ -56,6 +56,17 @@ class ReportsTest : public ::testing::Test {
     EXPECT_EQ(actual, expected) << name;
   }
 
+  // The top-URLs grid of one "Beta DE" record of `keyword` holding `urls`.
+  void ShowTopUrls(ui::TopUrlsGrid& grid, const std::string& keyword,
+                   const std::vector<std::string>& urls) {
+    RankingRecord record = Record("Beta DE", true, 1, "---", "");
+    record.Keyword = keyword;
+    for (std::size_t slot = 0; slot < urls.size(); ++slot) record.TopUrls[slot] = urls[slot];
+    project.Rankings = {record};
+    grid.SetupTopUrlsGrid();
+    grid.DisplayTopUrlsData(project, keyword);
+  }
+
   static RankingRecord Record(const std::string& engine, bool succeeded, Integer rank,
                               const std::string& change, const std::string& trend) {
     RankingRecord record;
@@ -103,19 +114,58 @@ TEST_F(ReportsTest, ARunWritesLogMasterAndRankingByteForByte) {
 }
 
 TEST_F(ReportsTest, TopUrlsReportEscapesWhatCameFromTheNetwork) {
-  RankingRecord record = Record("Beta DE", true, 1, "---", "");
-  record.TopUrls[0] = "http://evil.test/?a=1&b=\"><script>x</script>";
-  record.TopUrls[1] = "ftp://files.test/<b>";
-  record.TopUrls[2] = "HTTP://upper.test/";
-  project.Rankings = {record};
   ui::TopUrlsGrid topUrls(catalogue);
-  topUrls.SetupTopUrlsGrid();
-  topUrls.DisplayTopUrlsData(project, "seo");
+  ShowTopUrls(topUrls, "seo",
+              {"http://evil.test/?a=1&b=\"><script>x</script>", "ftp://files.test/<b>",
+               "HTTP://upper.test/"});
 
   EXPECT_TRUE(ViewTopUrlsReport(topUrls, project, "seo", clock, dialogs));
   ExpectMatchesFile("TopUrls.html");
   EXPECT_EQ(Written("TopUrls.html").find("<script>"), std::string::npos);
   EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{dir + "/TopUrls.html"});
+}
+
+TEST_F(ReportsTest, EveryTextIsEscapedExactlyOnce) {
+  // A top URL read from an href is HTML already: "&amp;" stays as it is, a raw
+  // "&" is escaped; both then link to the same address.
+  const std::string keyword = "<script>alert(1)</script>";
+  ui::TopUrlsGrid topUrls(catalogue);
+  ShowTopUrls(topUrls, keyword,
+              {"http://a.test/?x=1&y=2", "http://a.test/?x=1&amp;y=2",
+               "http://a.test/?q=&#34;&#x3c;&lt;&copy&nbsp"});
+  ASSERT_TRUE(GenerateTopUrlsReport(topUrls, project, keyword, clock));
+  const std::string top = Written("TopUrls.html");
+  const std::string link = "<a href=\"http://a.test/?x=1&amp;y=2\">http://a.test/?x=1&amp;y=2</a>";
+  const std::size_t first = top.find(link);
+  ASSERT_NE(first, std::string::npos) << top;
+  EXPECT_NE(top.find(link, first + 1), std::string::npos) << top;
+  EXPECT_EQ(top.find("&amp;amp;"), std::string::npos);
+  EXPECT_NE(top.find("?q=&#34;&#x3c;&lt;&amp;copy&amp;nbsp"), std::string::npos) << top;
+  const std::string title = "TopUrls Report for '&lt;script&gt;alert(1)&lt;/script&gt;'";
+  EXPECT_NE(top.find("<TITLE>" + title + "</TITLE>"), std::string::npos);
+  EXPECT_NE(top.find(">" + title + "</font></CENTER></H1>"), std::string::npos);
+
+  // The Log shows the project's texts as text and links each saved page by a
+  // quoted, encoded address.
+  project.ProjectFileName = "<b>p.rnk";
+  project.Domain = "x<img src=x onerror=alert(1)>";
+  project.SelectedEngines = {"A&B"};
+  project.KeywordText = "<i>seo";
+  ReportContext context = MakeReportContext(project, clock);
+  ReportFile log = OpenLogReportFile(project, context);
+  WriteKeywordLogLine(log, {"008000", "Success&nbsp;&nbsp;", dir + "/c# 100%/kywd_00_a\"b.html", 0,
+                            "<script>", "A&B"});
+  ASSERT_TRUE(CloseReportFile(log, context));
+  const std::string text = Written("Log.html");
+  for (const char* part : {"<b>File : </b>&lt;b&gt;p.rnk<br><br>\r\n",
+                           "<b>Domain : </b>x&lt;img src=x onerror=alert(1)&gt;<br>\r\n",
+                           "<LI>A&amp;B\r\n", "<LI>&lt;i&gt;seo\r\n",
+                           "<a href=\"@DIR@/c%23%20100%25/kywd_00_a%22b.html\">Actual Results 01 "
+                           "to 10</a> for keyword "
+                           "search of <b>'&lt;script&gt;'</b> in <b>A&amp;B</b><br>"}) {
+    EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+  }
+  EXPECT_EQ(text.find("<img"), std::string::npos);
 }
 
 TEST_F(ReportsTest, ParameterBlockNamesMissingFileAndKeywords) {
@@ -141,9 +191,9 @@ TEST_F(ReportsTest, AFailedWriteIsReportedAndOpensNothing) {
 
   ReportFile log = OpenLogReportFile(project, context);
   EXPECT_TRUE(log.Failed());
-  ReportStatus status = CloseReportFile(log, context);
-  EXPECT_FALSE(status.ok);
-  EXPECT_NE(status.error.find(dir + "/missing/Log.html"), std::string::npos);
+  const Status status = CloseReportFile(log, context);
+  EXPECT_EQ(status.code(), StatusCode::WriteFailed);
+  EXPECT_NE(status.message().find(dir + "/missing/Log.html"), std::string::npos);
 
   EXPECT_FALSE(ViewRankingReport(ranking, project, "seo", clock, dialogs));
   EXPECT_FALSE(ViewMasterReport(project, clock, dialogs));

@@ -12,9 +12,10 @@ namespace {
 
 void ReadAndCheck(const std::string& bytes) {
   ProjectState p;
-  ProjectReadResult result = ReadProjectText(bytes, p, test::SampleCatalogue());
+  const Status result = ReadProjectText(bytes, p, test::SampleCatalogue());
   ASSERT_FALSE(p.Loading);
-  ASSERT_TRUE(result.ok || !result.problem.empty());
+  ASSERT_TRUE(result.ok() || (result.code() == StatusCode::BadData && !result.message().empty() &&
+                              result.line() > 0));
   // Every kept record or name took at least one line (the engine lists gain at most
   // the catalogue's engines on top).
   const size_t kept = p.AvailableEngines.size() + p.SelectedEngines.size() + p.Rankings.size() +

@@ -37,7 +37,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-ProjectReadResult ReadText(const std::string& text, ProjectState& into) {
+Status ReadText(const std::string& text, ProjectState& into) {
   return ReadProjectText(text, into, SampleCatalogue());
 }
 
@@ -51,7 +51,7 @@ TEST(ProjectFile, EveryFieldListAndAwkwardStringSurvivesASaveAndLoad) {
   EXPECT_NE(text.find("\r\n\"a,b\"\r\n\"\"\"\"\r\n"), std::string::npos);
   ProjectState loaded;
   loaded.Loading = true;
-  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ASSERT_TRUE(ReadText(text, loaded).ok());
   EXPECT_TRUE(Stored(saved) == Stored(loaded));
   EXPECT_EQ(loaded.SearchUrl, saved.SearchUrl);
   EXPECT_EQ(loaded.Rankings, saved.Rankings);  // free records stay between used ones
@@ -100,7 +100,7 @@ TEST(ProjectFile, CarriedListsKeepTheirOwnFieldOrders) {
   EXPECT_NE(text.find("100000\r\n1\r\n1\r\n2\r\n\"H3\"\r\n\"H4\"\r\n"), std::string::npos);
   EXPECT_EQ(text.find("never written"), std::string::npos);
   ProjectState loaded;
-  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ASSERT_TRUE(ReadText(text, loaded).ok());
   analysis.UnstoredText.clear();
   EXPECT_EQ(loaded.PageAnalyses, std::vector<PageAnalysisRecord>{analysis});
   EXPECT_EQ(loaded.ReservedListOne, p.ReservedListOne);
@@ -112,7 +112,7 @@ TEST(ProjectFile, EngineListsAreCheckedAgainstTheCatalogue) {
   p.AvailableEngines = {"Gone", "Delta", "Delta", "Beta"};
   p.SelectedEngines = {"Buscador", "Beta", "Missing", "Clarin"};
   ProjectState loaded;
-  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok());
   // Buscador is Clarin's former name; unknown names and duplicates are dropped;
   // Alpha, in neither list, becomes available.
   EXPECT_EQ(loaded.SelectedEngines, (std::vector<std::string>{"Clarin", "Beta"}));
@@ -132,14 +132,14 @@ TEST(ProjectFile, OtherVersionsStopAfterTheRankings) {
   ProjectState loaded;
   loaded.ReservedListOne = {{"kept", "", 0, "", "", 0}};
   loaded.ColumnWidthTable[1][2] = 77;
-  ASSERT_TRUE(ReadText(text.substr(0, rankingsEnd), loaded).ok);
+  ASSERT_TRUE(ReadText(text.substr(0, rankingsEnd), loaded).ok());
   EXPECT_EQ(loaded.Rankings, older.Rankings);
   ASSERT_EQ(loaded.ReservedListOne.size(), 1u);
   EXPECT_EQ(loaded.ReservedListOne[0].Field1, "kept");
   EXPECT_EQ(loaded.ColumnWidthTable[1][2], 77);
 
   text.replace(0, 7, "\"01.25\"");  // carries every list
-  ASSERT_TRUE(ReadText(text, loaded).ok);
+  ASSERT_TRUE(ReadText(text, loaded).ok());
   EXPECT_TRUE(Stored(older) == Stored(loaded));
 }
 
@@ -148,7 +148,7 @@ TEST(ProjectFile, ValuesOutOfTheirRangeAreClampedOrRefused) {
   ProjectState loaded;
   for (auto [option, kept] : {std::pair{9, 2}, {-3, 0}}) {
     p.ProjectOption = static_cast<Integer>(option);
-    ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+    ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok());
     EXPECT_EQ(loaded.ProjectOption, kept);
   }
   // Top URL counts above 10, negative counts, counts beyond an Integer, bad forms.
@@ -168,7 +168,7 @@ TEST(ProjectFile, ValuesOutOfTheirRangeAreClampedOrRefused) {
     const size_t at = bad.find(from);
     ASSERT_NE(at, std::string::npos) << from;
     ProjectState state;
-    EXPECT_FALSE(ReadText(bad.replace(at, from.size(), to), state).ok) << to;
+    EXPECT_FALSE(ReadText(bad.replace(at, from.size(), to), state).ok()) << to;
   }
 }
 
@@ -176,7 +176,7 @@ TEST(ProjectFile, EveryCutOffFileIsAReadError) {
   const std::string text = ProjectFileText(SampleProject());
   for (size_t length = 0; length < text.size(); ++length) {
     ProjectState state;
-    ASSERT_FALSE(ReadText(text.substr(0, length), state).ok) << "cut at " << length;
+    ASSERT_FALSE(ReadText(text.substr(0, length), state).ok()) << "cut at " << length;
     ASSERT_FALSE(state.Loading);
   }
 }
@@ -194,12 +194,12 @@ TEST(ProjectFile, FilesOnDiskAreReplacedWholeAndFailedReadsShowTheMessage) {
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Domain, "second.example.org");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left
-  std::string error;
-  EXPECT_FALSE(WriteProjectFile(dir + "/no/such/dir/p.rnk", p, &error));
-  EXPECT_FALSE(error.empty());
+  const Status noFolder = WriteProjectFile(dir + "/no/such/dir/p.rnk", p);
+  EXPECT_EQ(noFolder.code(), StatusCode::WriteFailed);
+  EXPECT_FALSE(noFolder.message().empty());
   // A list too long to be read back is not saved over the readable file.
   p.Rankings.resize(kMaxRecords + 1);
-  EXPECT_FALSE(WriteProjectFile(path, p, &error));
+  EXPECT_EQ(WriteProjectFile(path, p).code(), StatusCode::BadData);
   ASSERT_TRUE(ReadProjectFile(path, loaded, dialogs, SampleCatalogue()));
   EXPECT_EQ(loaded.Rankings.size(), SampleProject().Rankings.size());
 
@@ -229,7 +229,7 @@ TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
   ProjectState p = SampleProject();
   for (int code = 1; code < 256; ++code) p.Password += static_cast<char>(code);
   ProjectState loaded;
-  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok);
+  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok());
   EXPECT_EQ(loaded.Password, p.Password);
   EXPECT_EQ(loaded.PageGenFileName, p.PageGenFileName);
 }

@@ -133,7 +133,9 @@ TEST(Settings, AFailingStoreShowsItsErrorAndStops) {
   SettingsFixture f;
   f.Put(kUserSettingsKey, "InterNet", "");
   f.backend.failWrites = "disk full";
-  EXPECT_FALSE(LoadSettings(f.store, f.settings));
+  const Status loaded = LoadSettings(f.store, f.settings);
+  EXPECT_EQ(loaded.code(), StatusCode::WriteFailed);
+  EXPECT_EQ(loaded.message(), "disk full");
   // Domain could not be created: nothing after it is loaded; the application
   // settings fail on their own first value.
   ASSERT_GE(f.dialogs.messages.size(), 1u);

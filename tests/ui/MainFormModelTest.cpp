@@ -1,6 +1,7 @@
 #include "ui/MainFormModel.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "FormFixture.h"
 #include "base/Files.h"
@@ -101,6 +102,21 @@ TEST(MainFormModel, ASavedProjectLoadsBackAndADamagedOneChangesNothing) {
   EXPECT_TRUE(loader.project.Rankings.empty());
   ASSERT_EQ(loader.dialogs.messages.size(), 1u);
   EXPECT_EQ(loader.dialogs.messages[0].title, "Read Error");
+
+  // What the window opens may be a pipe or a device picked by mistake: refused
+  // unread (a pipe would hang the window), with the reason under the message.
+  test::TempFolder odd;
+  const std::string pipe = odd / "pipe.rnk";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {pipe, std::string("/dev/zero"), odd.path()}) {
+    loader.dialogs.messages.clear();
+    const Status refused = loader.form.LoadProject(path);
+    EXPECT_EQ(refused.code(), StatusCode::NotRegularFile) << path;
+    ASSERT_EQ(loader.dialogs.messages.size(), 1u);
+    EXPECT_EQ(loader.dialogs.messages[0].text,
+              "There was an error reading this file!\r\n\r\n" + path + " is not a regular file");
+    EXPECT_EQ(loader.form.txtDomain.text, "typed");
+  }
 }
 
 }  // namespace

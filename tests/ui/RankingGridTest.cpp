@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "ranking/ProjectState.h"
 #include "ranking/ResultPaths.h"
 #include "support/MiniCatalogue.h"
@@ -159,7 +161,8 @@ TEST_F(RankingGridTest, MenuAndClicksOpenLinksAndPagesInsideTheReportFolder) {
   auto hint = ranking.DoubleClick({2, 8}, project, "a/../b", dialogs);
   EXPECT_EQ(ranking.DoubleClick({4, 0}, project, "a/../b", dialogs), std::nullopt);
   EXPECT_EQ(dialogs.openedUrls, std::vector<std::string>{"http://beta.test"});
-  const std::string path = "/reports/domain_example.com/Beta DE/keywords/kywd_00_a!..!b.html";
+  const std::string path =
+      "/reports/domain_example.com/Beta DE/keywords/kywd_00_a!..!b_eab86698.html";
   EXPECT_EQ(dialogs.openedFiles, std::vector<std::string>{path});
   EXPECT_EQ(hint, "Showing " + path);
   grid.SetCurrentRow(2);
@@ -174,9 +177,48 @@ TEST(ResultPaths, NoKeywordDomainOrEngineLeavesItsFolder) {
   EXPECT_EQ(ResultPagePath("/r", "example.com", "Alpha", "seo tools"),
             "/r/domain_example.com/Alpha/keywords/kywd_00_seo tools.html");
   EXPECT_EQ(ResultPagePath("/r", "a.com/x?y=1&z", "Alpha", "../../../etc/passwd"),
-            "/r/domain_a.com!x!y!1!z/Alpha/keywords/kywd_00_..!..!..!etc!passwd.html");
-  EXPECT_EQ(ResultPagePath("/r", "..", "..", "..\\x"), "/r/domain_//keywords/kywd_00_..!x.html");
-  EXPECT_EQ(SavedPageName(12, std::string("a=\0b", 4)), "kywd_12_a!!b.html");
+            "/r/domain_a.com!x!y!1!z_af168fee/Alpha/keywords/"
+            "kywd_00_..!..!..!etc!passwd_3c6fc1dd.html");
+  EXPECT_EQ(ResultPagePath("/r", "..", "..", "..\\x"),
+            "/r/domain__a3d4a70d/_a3d4a70d/keywords/kywd_00_..!x_5697f721.html");
+  EXPECT_EQ(SavedPageName(12, std::string("a=\0b", 4)), "kywd_12_a!!b_f58c5701.html");
+}
+
+TEST(ResultPaths, EveryKeywordGetsAValidNameOfItsOwn) {
+  const std::string longKeyword(300, 'k');
+  const std::vector<std::string> keywords = {"",
+                                             ".",
+                                             "..",
+                                             "....",
+                                             "a/b",
+                                             "a\\b",
+                                             "a?b",
+                                             "a=b",
+                                             "a&b",
+                                             "a!b",
+                                             "a\nb",
+                                             "a\x1b"
+                                             "b",
+                                             longKeyword + "1",
+                                             longKeyword + "2",
+                                             std::string(kLongestNamePart, 'k'),
+                                             "caf\xE9 cr\xE8me"};
+  std::set<std::string> names;
+  for (const std::string& keyword : keywords) {
+    const std::string name = SavedPageName(3276, keyword);
+    EXPECT_TRUE(names.insert(name).second) << "two keywords share " << name;
+    EXPECT_LE(name.size(), 10 + kLongestNamePart + 9 + 5) << keyword;
+    EXPECT_EQ(name.find_first_of(std::string("/\\\0\n\x1b", 5)), std::string::npos) << name;
+  }
+  // Ordinary keywords, however long the file system allows, keep their names.
+  EXPECT_EQ(SavedPageName(0, "a!b"), "kywd_00_a!b.html");
+  EXPECT_EQ(SavedPageName(0, "caf\xE9 cr\xE8me"), "kywd_00_caf\xE9 cr\xE8me.html");
+  EXPECT_EQ(SavedPageName(1, std::string(kLongestNamePart, 'k')),
+            "kywd_01_" + std::string(kLongestNamePart, 'k') + ".html");
+  EXPECT_EQ(SavedPageName(0, ""), "kywd_00_.html");
+  // A cut name keeps its first part, then the hash.
+  EXPECT_EQ(SavedPageName(0, longKeyword + "1").substr(0, 8 + kLongestNamePart + 1),
+            "kywd_00_" + std::string(kLongestNamePart, 'k') + "_");
 }
 
 }  // namespace

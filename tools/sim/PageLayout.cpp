@@ -48,6 +48,7 @@ void AppendPadding(std::string& page, long bytes) {
   page += "</FONT></P>\r\n";
 }
 
+// Page sizes from a few KB to past the client's 32000-character cap.
 long ChosenPageSize(std::uint64_t pageSeed) {
   std::uint64_t roll = MixBits(pageSeed ^ 0x51ED);
   int bucket = static_cast<int>(roll % 10);
@@ -106,17 +107,41 @@ bool HasLayout(std::string_view engineName) {
   return FindLayout(engineName) != nullptr;
 }
 
-std::string RenderResultPage(const ResultPageInput& input, long minimumBytes) {
+std::string_view PaddingPattern() {
+  return PaddingText();
+}
+
+ResultPagePieces RenderResultPagePieces(const ResultPageInput& input, long minimumBytes) {
   LayoutParts parts;
   if (LayoutFunction layout = FindLayout(input.engine->Name)) layout(input, parts);
-  std::string page = FrameTop(*input.engine, input.keywordHtml, parts.head);
-  page += parts.top;
-  page += parts.list;
-  page += parts.bottom;
-  long wanted = minimumBytes > 0 ? minimumBytes : ChosenPageSize(input.pageSeed);
+  ResultPagePieces pieces;
+  pieces.before = FrameTop(*input.engine, input.keywordHtml, parts.head);
+  pieces.before += parts.top;
+  pieces.before += parts.list;
+  pieces.before += parts.bottom;
+  const long wanted = minimumBytes > 0 ? minimumBytes : ChosenPageSize(input.pageSeed);
   constexpr long kFrameEnd = 200;
-  AppendPadding(page, wanted - static_cast<long>(page.size()) - kFrameEnd);
-  FrameBottom(*input.engine, page);
+  // About that many bytes of padding, as a block of related searches.
+  const long padding = wanted - static_cast<long>(pieces.before.size()) - kFrameEnd;
+  if (padding > 0) {
+    pieces.before += "<P><FONT SIZE=\"-1\" COLOR=\"#666666\">Related searches: ";
+    pieces.padding = static_cast<std::size_t>(padding);
+    pieces.after = "</FONT></P>\r\n";
+  }
+  FrameBottom(*input.engine, pieces.after);
+  return pieces;
+}
+
+std::string RenderResultPage(const ResultPageInput& input, long minimumBytes) {
+  ResultPagePieces pieces = RenderResultPagePieces(input, minimumBytes);
+  std::string page = std::move(pieces.before);
+  const std::string_view pattern = PaddingPattern();
+  for (std::size_t left = pieces.padding; left > 0;) {
+    const std::size_t take = std::min(left, pattern.size());
+    page.append(pattern.substr(0, take));
+    left -= take;
+  }
+  page += pieces.after;
   return page;
 }
 

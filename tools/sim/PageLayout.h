@@ -32,6 +32,17 @@ bool HasLayout(std::string_view engineName);
 // at least that size after its entries (0: a size chosen by the page seed).
 std::string RenderResultPage(const ResultPageInput& input, long minimumBytes = 0);
 
+// The same page in three pieces, so a padded page of any size can be sent
+// without being held: `before`, then `padding` bytes of PaddingPattern() repeated
+// from its start (and cut where the count ends), then `after`.
+struct ResultPagePieces {
+  std::string before;
+  std::size_t padding = 0;
+  std::string after;
+};
+ResultPagePieces RenderResultPagePieces(const ResultPageInput& input, long minimumBytes);
+std::string_view PaddingPattern();
+
 // The engine's page for a keyword without results; it holds the engine's
 // no-results text.
 std::string RenderNoResultsPage(const EngineRecord& engine, std::string_view keywordHtml);

@@ -3,10 +3,43 @@
 
 namespace kestrova::sim {
 
+ReplyStep ReplyStep::Send(std::string bytes) {
+  ReplyStep step;
+  step.bytes = std::move(bytes);
+  return step;
+}
+
+ReplyStep ReplyStep::Repeat(std::string_view pattern, std::size_t length) {
+  ReplyStep step;
+  step.kind = Kind::Repeat;
+  step.pattern = pattern;
+  step.length = pattern.empty() ? 0 : length;
+  return step;
+}
+
+ReplyStep ReplyStep::Wait(int milliseconds) {
+  ReplyStep step;
+  step.kind = Kind::Wait;
+  step.milliseconds = milliseconds;
+  return step;
+}
+
+ReplyStep ReplyStep::Close() {
+  ReplyStep step;
+  step.kind = Kind::Close;
+  return step;
+}
+
+ReplyStep ReplyStep::Reset() {
+  ReplyStep step;
+  step.kind = Kind::Reset;
+  return step;
+}
+
 Reply Reply::Complete(std::string response, int status, std::string note) {
   Reply reply;
-  reply.steps.push_back({ReplyStep::Kind::Send, std::move(response), 0});
-  reply.steps.push_back({ReplyStep::Kind::Close, {}, 0});
+  reply.steps.push_back(ReplyStep::Send(std::move(response)));
+  reply.steps.push_back(ReplyStep::Close());
   reply.status = status;
   reply.note = std::move(note);
   return reply;
@@ -19,18 +52,30 @@ Reply& Reply::Then(ReplyStep step) {
 
 std::size_t Reply::BytesSent() const {
   std::size_t total = 0;
+  for (const ReplyStep& step : steps) total += step.bytes.size() + step.length;
+  return total;
+}
+
+std::size_t Reply::BytesHeld() const {
+  std::size_t total = 0;
   for (const ReplyStep& step : steps) total += step.bytes.size();
   return total;
 }
 
+std::string HttpHead(int status, std::string_view reason, std::size_t contentLength,
+                     std::string_view extraHeaders) {
+  std::string head = "HTTP/1.0 " + std::to_string(status) + " " + std::string(reason) + "\r\n";
+  head += "Server: kestrova-sim/1.0\r\n";
+  head += extraHeaders;
+  head += "Content-Type: text/html\r\n";
+  head += "Content-Length: " + std::to_string(contentLength) + "\r\n";
+  head += "Connection: close\r\n\r\n";
+  return head;
+}
+
 std::string HttpResponse(int status, std::string_view reason, std::string_view body,
                          std::string_view extraHeaders, bool headOnly) {
-  std::string response = "HTTP/1.0 " + std::to_string(status) + " " + std::string(reason) + "\r\n";
-  response += "Server: kestrova-sim/1.0\r\n";
-  response += extraHeaders;
-  response += "Content-Type: text/html\r\n";
-  response += "Content-Length: " + std::to_string(body.size()) + "\r\n";
-  response += "Connection: close\r\n\r\n";
+  std::string response = HttpHead(status, reason, body.size(), extraHeaders);
   if (!headOnly) response += body;
   return response;
 }

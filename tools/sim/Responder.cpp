@@ -158,16 +158,15 @@ Reply Responder::AnswerEngine(const EngineQuery& query, const std::string& metho
   switch (fault->kind) {
     case FaultKind::Latency:
       reply.status = 200;
-      reply.Then({ReplyStep::Kind::Wait, {}, fault->milliseconds})
-          .Then({ReplyStep::Kind::Send, page(0), 0})
-          .Then({ReplyStep::Kind::Close, {}, 0});
+      reply.Then(ReplyStep::Wait(fault->milliseconds))
+          .Then(ReplyStep::Send(page(0)))
+          .Then(ReplyStep::Close());
       return reply;
     case FaultKind::Silence:
-      reply.Then({ReplyStep::Kind::Wait, {}, fault->milliseconds})
-          .Then({ReplyStep::Kind::Close, {}, 0});
+      reply.Then(ReplyStep::Wait(fault->milliseconds)).Then(ReplyStep::Close());
       return reply;
     case FaultKind::Reset:
-      reply.Then({ReplyStep::Kind::Reset, {}, 0});
+      reply.Then(ReplyStep::Reset());
       return reply;
     case FaultKind::Redirect: {
       std::string_view path = requestPath;
@@ -177,15 +176,31 @@ Reply Responder::AnswerEngine(const EngineQuery& query, const std::string& metho
       return RedirectReply("http://" + std::string(kMirrorPrefix) + engine.Host + std::string(path),
                            note);
     }
-    case FaultKind::Oversize:
-      return Reply::Complete(page(fault->bytes), 200, note);
+    case FaultKind::Oversize: {
+      if (scenario_.HasNoResults(engine.Name, query.encodedKeyword)) {
+        return Reply::Complete(page(0), 200, note);
+      }
+      // Streamed: a page of many megabytes is never held, however many clients
+      // ask for it at once.
+      ResultPagePieces pieces = RenderResultPagePieces(
+          PageInput(query.engineIndex, query.encodedKeyword, query.pageIndex), fault->bytes);
+      const std::size_t length = pieces.before.size() + pieces.padding + pieces.after.size();
+      std::string head = HttpHead(200, "OK", length);
+      reply.status = 200;
+      if (headOnly) return Reply::Complete(std::move(head), 200, note);
+      reply.Then(ReplyStep::Send(head + pieces.before))
+          .Then(ReplyStep::Repeat(PaddingPattern(), pieces.padding))
+          .Then(ReplyStep::Send(std::move(pieces.after)))
+          .Then(ReplyStep::Close());
+      return reply;
+    }
     case FaultKind::SecondStatus: {
       std::string second = HttpResponse(200, "OK", "<HTML><BODY>second answer</BODY></HTML>\r\n");
       reply.status = 200;
-      reply.Then({ReplyStep::Kind::Send, page(0), 0})
-          .Then({ReplyStep::Kind::Wait, {}, kSecondStatusPauseMs})
-          .Then({ReplyStep::Kind::Send, std::move(second), 0})
-          .Then({ReplyStep::Kind::Close, {}, 0});
+      reply.Then(ReplyStep::Send(page(0)))
+          .Then(ReplyStep::Wait(kSecondStatusPauseMs))
+          .Then(ReplyStep::Send(std::move(second)))
+          .Then(ReplyStep::Close());
       return reply;
     }
   }
@@ -204,6 +219,16 @@ ResultEntry Responder::EntryAt(const EngineRecord& engine, std::string_view enco
 
 std::string Responder::PageHtml(int engineIndex, std::string_view encodedKeyword, int pageIndex,
                                 long minimumBytes) const {
+  const ResultPageInput input = PageInput(engineIndex, encodedKeyword, pageIndex);
+  if (input.engine->UserDefined) {
+    const int shape = modernShapes_[static_cast<std::size_t>(engineIndex)];
+    return RenderModernPage(input, shape < 0 ? 0 : shape, minimumBytes);
+  }
+  return RenderResultPage(input, minimumBytes);
+}
+
+ResultPageInput Responder::PageInput(int engineIndex, std::string_view encodedKeyword,
+                                     int pageIndex) const {
   const EngineRecord& engine = catalogue_.At(static_cast<Integer>(engineIndex));
   ResultPageInput input;
   input.engine = &engine;
@@ -216,16 +241,12 @@ std::string Responder::PageHtml(int engineIndex, std::string_view encodedKeyword
   for (int k = 1; k <= 10; ++k) {
     input.entries.push_back(EntryAt(engine, encodedKeyword, input.keywordHtml, pageIndex * 10 + k));
   }
-  if (engine.UserDefined) {
-    const int shape = modernShapes_[static_cast<std::size_t>(engineIndex)];
-    return RenderModernPage(input, shape < 0 ? 0 : shape, minimumBytes);
-  }
-  return RenderResultPage(input, minimumBytes);
+  return input;
 }
 
-std::string Responder::ResultPageHtml(int engineIndex, std::string_view keyword,
-                                      int pageIndex) const {
-  return PageHtml(engineIndex, EncodeSearchText(keyword), pageIndex, 0);
+std::string Responder::ResultPageHtml(int engineIndex, std::string_view keyword, int pageIndex,
+                                      long minimumBytes) const {
+  return PageHtml(engineIndex, EncodeSearchText(keyword), pageIndex, minimumBytes);
 }
 
 std::string Responder::UrlAtRank(int engineIndex, std::string_view keyword, int rank) const {

@@ -8,6 +8,7 @@
 
 #include "engines/EngineCatalogue.h"
 #include "sim/EngineRouter.h"
+#include "sim/PageLayout.h"
 #include "sim/Reply.h"
 #include "sim/Scenario.h"
 #include "sim/SyntheticIndex.h"
@@ -29,9 +30,11 @@ class Responder {
   // The answer to a complete request head.
   Reply Answer(std::string_view requestHead) const;
 
-  // The HTML of result page `pageIndex` for a keyword as typed, without faults:
-  // what the engine shows (also used by tests to know what was served).
-  std::string ResultPageHtml(int engineIndex, std::string_view keyword, int pageIndex) const;
+  // The HTML of result page `pageIndex` for a keyword as typed, without faults
+  // (padded to `minimumBytes` as the oversize fault pads it): what the engine
+  // shows, also used by tests to know what was served.
+  std::string ResultPageHtml(int engineIndex, std::string_view keyword, int pageIndex,
+                             long minimumBytes = 0) const;
 
   // The URL at an overall rank of an engine's list for a keyword as typed.
   std::string UrlAtRank(int engineIndex, std::string_view keyword, int rank) const;
@@ -45,6 +48,7 @@ class Responder {
                      std::string_view requestPath, bool onMirror) const;
   std::string PageHtml(int engineIndex, std::string_view encodedKeyword, int pageIndex,
                        long minimumBytes) const;
+  ResultPageInput PageInput(int engineIndex, std::string_view encodedKeyword, int pageIndex) const;
   ResultEntry EntryAt(const EngineRecord& engine, std::string_view encodedKeyword,
                       std::string_view keywordHtml, int rank) const;
   Reply AnswerEngineOther(const EngineRecord& engine, const std::string& method,

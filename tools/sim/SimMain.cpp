@@ -43,6 +43,8 @@ int main(int argc, char** argv) {
   std::string enginesFile, tlsCertificate, tlsKey;
   bool quiet = false;
   bool printDemo = false;
+  sim::ServerLimits limits;
+  long stallMs = static_cast<long>(limits.writeStall.count());
   app.add_option("--port", port,
                  "TCP port on 127.0.0.1; 0 picks a free port and prints it "
                  "as the first line of standard output")
@@ -64,6 +66,14 @@ int main(int argc, char** argv) {
   auto* key = app.add_option("--tls-key", tlsKey, "The certificate's PEM key");
   certificate->needs(key);
   key->needs(certificate);
+  app.add_option("--max-connections", limits.maxConnections,
+                 "Connections served at once; more wait until one ends")
+      ->check(CLI::Range(1, 100000))
+      ->capture_default_str();
+  app.add_option("--stall-ms", stallMs,
+                 "Drop a client that takes no byte of its answer for this many milliseconds")
+      ->check(CLI::Range(1L, 86400000L))
+      ->capture_default_str();
   app.add_flag("--quiet", quiet, "Do not log requests to standard error");
   app.add_flag("--print-demo-scenario", printDemo,
                "Print the built-in demo scenario as JSON and exit");
@@ -76,9 +86,8 @@ int main(int argc, char** argv) {
   }
   if (!scenarioFile.empty()) {
     std::string text;
-    std::string error;
-    if (!ReadWholeFile(scenarioFile, text, &error)) {
-      std::cerr << "kestrova-sim: cannot read " << scenarioFile << ": " << error << "\n";
+    if (const Status read = ReadWholeFile(scenarioFile, text); !read) {
+      std::cerr << "kestrova-sim: " << read.message() << "\n";
       return 1;
     }
     sim::ScenarioLoad load = sim::ParseScenario(text);
@@ -90,18 +99,17 @@ int main(int argc, char** argv) {
   }
   std::string frontPage = sim::SampleFrontPage();
   if (!frontPageFile.empty()) {
-    std::string error;
-    if (!ReadWholeFile(frontPageFile, frontPage, &error)) {
-      std::cerr << "kestrova-sim: cannot read " << frontPageFile << ": " << error << "\n";
+    if (const Status read = ReadWholeFile(frontPageFile, frontPage); !read) {
+      std::cerr << "kestrova-sim: " << read.message() << "\n";
       return 1;
     }
   }
 
   EngineCatalogue catalogue = Catalogue();
   if (!enginesFile.empty()) {
-    std::string text, error;
-    if (!ReadWholeFile(enginesFile, text, &error)) {
-      std::cerr << "kestrova-sim: cannot read " << enginesFile << ": " << error << "\n";
+    std::string text;
+    if (const Status read = ReadWholeFile(enginesFile, text); !read) {
+      std::cerr << "kestrova-sim: cannot read " << enginesFile << ": " << read.message() << "\n";
       return 1;
     }
     CatalogueLoad load = CatalogueWithUserEngines(text);
@@ -120,7 +128,8 @@ int main(int argc, char** argv) {
   }
   std::function<void(const std::string&)> log;
   if (!quiet) log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
-  sim::SimServer server(responder, log);
+  limits.writeStall = std::chrono::milliseconds(stallMs);
+  sim::SimServer server(responder, log, limits);
   std::string error;
   sim::TlsTunnels tunnels(responder, log);
   if (!tlsCertificate.empty()) {
@@ -136,10 +145,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (port == 0) std::cout << server.Port() << std::endl;
-  if (!portFile.empty() &&
-      !WriteFileAtomically(portFile, std::to_string(server.Port()) + "\n", &error)) {
-    std::cerr << "kestrova-sim: cannot write " << portFile << ": " << error << "\n";
-    return 1;
+  if (!portFile.empty()) {
+    if (const Status written = WriteFileAtomically(portFile, std::to_string(server.Port()) + "\n");
+        !written) {
+      std::cerr << "kestrova-sim: " << written.message() << "\n";
+      return 1;
+    }
   }
   if (!quiet) std::fprintf(stderr, "kestrova-sim: serving on 127.0.0.1:%d\n", server.Port());
 

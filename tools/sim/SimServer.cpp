@@ -1,6 +1,7 @@
 // The epoll loop. Level-triggered; one map of live connections keyed by a
 // serial number (descriptors are reused, serials are not); one heap of timers
-// for reply pauses and for clients that never finish their request.
+// for reply pauses, clients that never finish their request and replies the
+// client has stopped taking.
 #include "sim/SimServer.h"
 
 #include <arpa/inet.h>
@@ -11,6 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -37,12 +39,24 @@ struct Connection {
   Reply reply;
   bool replying = false;
   std::size_t step = 0;
-  std::size_t sent = 0;  // bytes of the current Send step already written
+  std::size_t sent = 0;  // bytes of the current Send or Repeat step already written
   bool waiting = false;
   Clock::time_point wakeAt;
   bool wantsWrite = false;
-  bool peerDone = false;  // the client sent its end-of-file; stop polling for input
+  Clock::time_point lastSent;    // when the client last took a byte
+  Clock::time_point stallCheck;  // when its write time-out is next looked at
+  bool peerDone = false;         // the client sent its end-of-file; stop polling for input
 };
+
+enum class AcceptPause { None, Limit, Descriptors };
+
+// The next piece of a Send or Repeat step still to be written.
+std::string_view Unsent(const ReplyStep& step, std::size_t sent) {
+  if (step.kind == ReplyStep::Kind::Send) return std::string_view(step.bytes).substr(sent);
+  if (sent >= step.length) return {};
+  const std::size_t offset = sent % step.pattern.size();
+  return step.pattern.substr(offset, std::min(step.pattern.size() - offset, step.length - sent));
+}
 
 struct Timer {
   Clock::time_point at;
@@ -65,8 +79,23 @@ struct SimServer::Loop {
   std::unordered_map<std::uint64_t, Connection> connections;
   std::priority_queue<Timer, std::vector<Timer>, std::greater<>> timers;
   std::uint64_t nextId = 2;
-  bool acceptPaused = false;
+  AcceptPause acceptPaused = AcceptPause::None;
   bool stopping = false;
+
+  void Log(const std::string& line) const {
+    if (server.log_) server.log_(line);
+  }
+
+  void PauseAccepting(AcceptPause why) {
+    if (acceptPaused != AcceptPause::None) return;
+    Watch(server.listenFd_, kListenerId, 0, EPOLL_CTL_MOD);
+    acceptPaused = why;
+  }
+  void ResumeAccepting() {
+    if (acceptPaused == AcceptPause::None) return;
+    acceptPaused = AcceptPause::None;
+    Watch(server.listenFd_, kListenerId, EPOLLIN, EPOLL_CTL_MOD);
+  }
 
   void Watch(int fd, std::uint64_t id, std::uint32_t events, int op) {
     epoll_event event{};
@@ -92,16 +121,23 @@ struct SimServer::Loop {
     epoll_ctl(epollFd, EPOLL_CTL_DEL, fd, nullptr);
     close(fd);
     connections.erase(found);
+    if (acceptPaused == AcceptPause::Limit) ResumeAccepting();
   }
 
   void Accept() {
     while (true) {
+      if (connections.size() >= server.limits_.maxConnections) {
+        // The rest wait in the listen queue until a connection ends.
+        PauseAccepting(AcceptPause::Limit);
+        Log("kestrova-sim: " + std::to_string(connections.size()) +
+            " connections, the most served at once; new ones wait");
+        return;
+      }
       int fd = accept4(server.listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
       if (fd < 0) {
         if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
           // Out of descriptors: stop listening a moment instead of spinning.
-          Watch(server.listenFd_, kListenerId, 0, EPOLL_CTL_MOD);
-          acceptPaused = true;
+          PauseAccepting(AcceptPause::Descriptors);
           timers.push({Clock::now() + kAcceptPause, kListenerId});
         }
         return;
@@ -116,6 +152,10 @@ struct SimServer::Loop {
   void SetWriteInterest(std::uint64_t id, Connection& connection, bool wanted) {
     if (connection.wantsWrite == wanted) return;
     connection.wantsWrite = wanted;
+    if (wanted && connection.stallCheck <= Clock::now()) {
+      connection.stallCheck = connection.lastSent + server.limits_.writeStall;
+      timers.push({connection.stallCheck, id});
+    }
     UpdateInterest(id, connection);
   }
 
@@ -133,10 +173,10 @@ struct SimServer::Loop {
     while (connection.step < connection.reply.steps.size()) {
       const ReplyStep& step = connection.reply.steps[connection.step];
       switch (step.kind) {
-        case ReplyStep::Kind::Send: {
-          while (connection.sent < step.bytes.size()) {
-            ssize_t count = send(connection.fd, step.bytes.data() + connection.sent,
-                                 step.bytes.size() - connection.sent, MSG_NOSIGNAL);
+        case ReplyStep::Kind::Send:
+        case ReplyStep::Kind::Repeat: {
+          for (std::string_view piece; !(piece = Unsent(step, connection.sent)).empty();) {
+            ssize_t count = send(connection.fd, piece.data(), piece.size(), MSG_NOSIGNAL);
             if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
               SetWriteInterest(id, connection, true);
               return;
@@ -146,6 +186,7 @@ struct SimServer::Loop {
               return;
             }
             connection.sent += static_cast<std::size_t>(count);
+            connection.lastSent = Clock::now();
           }
           SetWriteInterest(id, connection, false);
           connection.sent = 0;
@@ -222,6 +263,7 @@ struct SimServer::Loop {
       return HandOver(id, connection, head);
     connection.reply = server.responder_.Answer(head);
     connection.replying = true;
+    connection.lastSent = Clock::now();
     if (server.log_) {
       std::string status = connection.reply.status != 0 ? std::to_string(connection.reply.status)
                                                         : std::string("---");
@@ -238,18 +280,25 @@ struct SimServer::Loop {
       Timer timer = timers.top();
       timers.pop();
       if (timer.id == kListenerId) {
-        if (acceptPaused) {
-          acceptPaused = false;
-          Watch(server.listenFd_, kListenerId, EPOLLIN, EPOLL_CTL_MOD);
-        }
+        if (acceptPaused == AcceptPause::Descriptors) ResumeAccepting();
         continue;
       }
       auto found = connections.find(timer.id);
       if (found == connections.end()) continue;
-      if (!found->second.replying) {
+      Connection& connection = found->second;
+      if (!connection.replying) {
         Close(timer.id, false);  // never sent a whole request
-      } else if (found->second.waiting && found->second.wakeAt <= now) {
+      } else if (connection.waiting && connection.wakeAt <= now) {
         Advance(timer.id);
+      } else if (connection.wantsWrite && connection.stallCheck <= now) {
+        if (now - connection.lastSent >= server.limits_.writeStall) {
+          Log("kestrova-sim: dropped a client that stopped reading (" + connection.reply.note +
+              ")");
+          Close(timer.id, true);
+        } else {
+          connection.stallCheck = connection.lastSent + server.limits_.writeStall;
+          timers.push({connection.stallCheck, timer.id});
+        }
       }
     }
   }
@@ -287,8 +336,9 @@ struct SimServer::Loop {
   }
 };
 
-SimServer::SimServer(const Responder& responder, std::function<void(const std::string&)> log)
-    : responder_(responder), log_(std::move(log)) {
+SimServer::SimServer(const Responder& responder, std::function<void(const std::string&)> log,
+                     ServerLimits limits)
+    : responder_(responder), log_(std::move(log)), limits_(limits) {
   wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 }
 

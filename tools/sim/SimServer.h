@@ -1,9 +1,13 @@
 // The simulator's network side: a single-threaded epoll loop on a loopback
 // port that reads each request head, asks the Responder, plays the reply script
 // (sends, pauses, close or reset) and closes. Memory per connection is bounded
-// and released when the connection ends.
+// (long bodies are streamed) and released when the connection ends; the number
+// of connections is capped, and a client that stops reading is dropped, so no
+// client can make the test world exhaust the machine.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -11,10 +15,19 @@
 
 namespace kestrova::sim {
 
+struct ServerLimits {
+  // Connections served at once; more wait in the listen queue until one ends.
+  std::size_t maxConnections = 512;
+  // A reply that could not send a byte for this long is given up (reset).
+  std::chrono::milliseconds writeStall{30000};
+};
+
 class SimServer {
  public:
-  // `log` receives one line per request; empty to stay quiet.
-  SimServer(const Responder& responder, std::function<void(const std::string&)> log);
+  // `log` receives one line per request and a line when a limit is met; empty
+  // to stay quiet.
+  SimServer(const Responder& responder, std::function<void(const std::string&)> log,
+            ServerLimits limits = {});
   ~SimServer();
   SimServer(const SimServer&) = delete;
   SimServer& operator=(const SimServer&) = delete;
@@ -38,6 +51,7 @@ class SimServer {
   const Responder& responder_;
   std::function<void(const std::string&)> log_;
   std::function<void(int fd, const std::string& head)> tunnelHandler_;
+  ServerLimits limits_;
   int listenFd_ = -1;
   int wakeFd_ = -1;
   int port_ = 0;

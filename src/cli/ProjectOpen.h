@@ -1,0 +1,25 @@
+// How every command opens a project file: quietly, and when the file does not
+// read, "There was an error reading this file!" on stderr with the reason or
+// the line at fault ("p.rnk:57: not a number").
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "base/Status.h"
+#include "ranking/ProjectState.h"
+
+namespace kestrova::cli {
+struct CliIo;
+}
+
+namespace kestrova::cli {
+
+// The engines named in the file are looked up in the command's catalogue.
+Status OpenProjectFile(const std::string& path, ProjectState& project, const CliIo& io);
+
+// The second line of the read error: "FILE:LINE: problem", or the reason alone
+// when no line is known (it names the file itself).
+std::string ProjectProblemText(const std::string& path, const Status& status);
+
+}  // namespace kestrova::cli
