@@ -10,6 +10,7 @@
 #include "cli/CliRankWindow.h"
 #include "cli/CliSession.h"
 #include "cli/Command.h"
+#include "history/ProjectHistory.h"
 #include "net/HttpClient.h"
 #include "net/PosixConnection.h"
 #include "ranking/HttpPageFetcher.h"
@@ -23,7 +24,7 @@ namespace {
 struct RankOptions {
   std::string file, proxy, userAgent, clock;
   std::vector<std::string> keywords;
-  bool yes = false, redo = false, userAgentGiven = false;
+  bool yes = false, redo = false, userAgentGiven = false, noHistory = false;
 };
 
 std::string JoinKeywordLines(const std::vector<std::string>& keywords) {
@@ -60,6 +61,9 @@ int RunRank(const RankOptions& options, CliIo& io) {
   RunReportFiles reports(session.project, *clock, session.ranking, session.selected);
   RunServices services{session.project, Catalogue(), net,      fetcher,
                        dialogs,         *clock,      progress, reports};
+  const auto history =
+      options.noHistory ? nullptr : OpenProjectHistory(options.file, session.project, dialogs);
+  services.history = history.get();
   const std::string keywordText =
       options.keywords.empty() ? session.project.KeywordText : JoinKeywordLines(options.keywords);
   CliRankWindow window(session, keywordText);
@@ -118,6 +122,8 @@ CommandRegistration registration{
           ->each([options](const std::string&) { options->userAgentGiven = true; });
       sub.add_flag("--yes", options->yes, "Answer Yes to every question");
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
+      sub.add_flag("--no-history", options->noHistory,
+                   "Keep this run out of the project's history");
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
       return [options, &io] { return RunRank(*options, io); };
