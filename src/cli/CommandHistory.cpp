@@ -7,7 +7,7 @@
 #include "cli/Command.h"
 #include "cli/HistoryReading.h"
 #include "cli/RowPrinter.h"
-#include "history/HistoryTexts.h"
+#include "history/KeywordHistory.h"
 
 namespace kestrova::cli {
 namespace {
@@ -40,13 +40,8 @@ int RunHistory(const HistoryOptions& options, CliIo& io) {
   RowPrinter printer(io.out, format, std::move(header));
   std::vector<std::string> cells;
   const SqliteStatus status = ForEachCheck(store, filter, [&](const CheckRow& check) {
-    cells = {check.date,
-             TerminalText(check.keyword),
-             TerminalText(check.engine),
-             std::to_string(check.rank),
-             std::to_string(check.page),
-             std::to_string(check.position),
-             std::string(check.succeeded ? history_texts::kSucceeded : history_texts::kFailed)};
+    cells = CheckCells(check);
+    for (std::string& cell : cells) cell = TerminalText(cell);
     if (options.best) {
       const auto found = best.find({check.keyword, check.engine});
       const bool any = found != best.end();

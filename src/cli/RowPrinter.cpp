@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/Csv.h"
 #include "cli/Command.h"
 
 namespace kestrova::cli {
@@ -31,21 +32,6 @@ void PrintTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
   }
 }
 
-void PutCsvField(std::ostream& out, const std::string& text) {
-  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
-                     (text.empty() || (text.front() != ' ' && text.back() != ' '));
-  if (plain) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (char c : text) {
-    if (c == '"') out << '"';
-    out << c;
-  }
-  out << '"';
-}
-
 void PutJsonString(std::ostream& out, const std::string& text) {
   out << '"';
   for (unsigned char c : text) {
@@ -66,16 +52,8 @@ void PutJsonString(std::ostream& out, const std::string& text) {
 RowPrinter::RowPrinter(std::ostream& out, GridFormat format, std::vector<std::string> header)
     : out_(out), format_(format), header_(std::move(header)) {
   if (format_ == GridFormat::Table) table_.push_back(header_);
-  if (format_ == GridFormat::Csv) Line(header_);
+  if (format_ == GridFormat::Csv) out_ << CsvLine(header_);
   if (format_ == GridFormat::Json) out_ << "[";
-}
-
-void RowPrinter::Line(const std::vector<std::string>& cells) {
-  for (std::size_t c = 0; c < cells.size(); ++c) {
-    if (c > 0) out_ << ',';
-    PutCsvField(out_, cells[c]);
-  }
-  out_ << "\r\n";
 }
 
 void RowPrinter::Row(const std::vector<std::string>& cells) {
@@ -84,7 +62,7 @@ void RowPrinter::Row(const std::vector<std::string>& cells) {
       table_.push_back(cells);
       break;
     case GridFormat::Csv:
-      Line(cells);
+      out_ << CsvLine(cells);
       break;
     case GridFormat::Json:
       out_ << (rows_ > 0 ? ",\n " : "\n ") << "{";

@@ -23,8 +23,6 @@ class RowPrinter {
   void Finish();
 
  private:
-  void Line(const std::vector<std::string>& cells);
-
   std::ostream& out_;
   GridFormat format_;
   std::vector<std::string> header_;

@@ -91,6 +91,7 @@ void MainWindow::NewProject() {
   project_.ProjectFileName = std::string(kNoProjectFile);
   SyncEngineLists(project_, Catalogue());
   path_.clear();
+  AttachHistory();
   form_.WriteControls();
   ranking_.SetupRankingGrid();
   topUrls_.SetupTopUrlsGrid();
@@ -102,6 +103,7 @@ void MainWindow::NewProject() {
 bool MainWindow::OpenProject(const std::string& path) {
   if (!form_.LoadProject(path)) return false;
   path_ = path;
+  AttachHistory();
   std::string copy = path, name;
   SplitFileName(copy, name);
   project_.ProjectFileName = name;
@@ -136,7 +138,15 @@ bool MainWindow::SaveProjectAs() {
   std::string copy = path_, name;
   SplitFileName(copy, name);
   project_.ProjectFileName = name;
-  return SaveProject();
+  if (!SaveProject()) return false;
+  AttachHistory();
+  return true;
+}
+
+void MainWindow::AttachHistory() {
+  history_.reset();
+  if (!path_.empty()) history_ = OpenProjectHistory(path_, project_, dialogs_);
+  services_.history = history_.get();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

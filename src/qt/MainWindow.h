@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "history/ProjectHistory.h"
 #include "net/HttpClient.h"
 #include "ranking/HttpPageFetcher.h"
 #include "ranking/RankAction.h"
@@ -93,6 +94,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   void AnalyzeClicked();
   void ShowImprovementReport();
   void ShutdownTasks();
+  void AttachHistory();  // the open file's history, for the runs and View > History
 
   QtDialogs& dialogs_;
   const Clock& clock_;
@@ -111,6 +113,7 @@ class MainWindow final : public QMainWindow, public RankWindow, public RunObserv
   HttpPageFetcher fetcher_;
   RunReportFiles reports_;
   RunServices services_;
+  std::unique_ptr<ProjectHistory> history_;  // null: runs are not kept
   RankController rank_;
   bool syncing_ = false;        // widgets are being filled: their signals are no edits
   bool closeAfterRun_ = false;  // closed during a run: close when it has stopped

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "qt/GridTableModel.h"
+#include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtText.h"
@@ -55,6 +56,9 @@ void MainWindow::BuildMenus() {
   file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { SaveProjectAs(); });
   file->addSeparator();
   file->addAction("E&xit", QKeySequence::Quit, this, [this] { close(); });
+  menuBar()->addMenu("&View")->addAction("&History...", this, [this] {
+    ShowHistoryWindow(history_.get(), project_, selected_, dialogs_, this);
+  });
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });
 }
