@@ -38,7 +38,7 @@ SqliteStatus ReadKeywordHistory(HistoryStore& store, const std::string& keyword,
 
 int NotFoundLevel(int deepest) {
   const int floor = std::max(deepest, 10);
-  return (floor + 9) / 10 * 10 + 1;
+  return (floor + 9) / 10 * 10 + 5;
 }
 
 std::vector<std::string> CheckColumns() {

@@ -18,7 +18,7 @@ struct EngineSeries {
 struct KeywordHistory {
   std::string keyword;
   std::vector<EngineSeries> series;
-  int notFoundLevel = 11;  // the chart's bottom line; ranks run 1 to notFoundLevel - 1
+  int notFoundLevel = 15;  // the chart's bottom line; ranks run 1 to notFoundLevel - 1
 };
 
 // Engines in `order` come first, in that order; engines the history holds but
@@ -26,8 +26,9 @@ struct KeywordHistory {
 SqliteStatus ReadKeywordHistory(HistoryStore& store, const std::string& keyword,
                                 const std::vector<std::string>& order, KeywordHistory& history);
 
-// The bottom line for charts whose deepest rank is `deepest`: the next multiple
-// of ten at or above it (at least 10), plus one.
+// The bottom line for charts whose deepest rank is `deepest`: half a step of
+// ten below the next multiple of ten at or above it (at least 10), so "not
+// found" stands apart from the last rank label.
 int NotFoundLevel(int deepest);
 
 // The columns of a check as "history" prints them: date, keyword, engine, rank,

@@ -97,7 +97,7 @@ HistoryWindow::HistoryWindow(KeywordHistory history, Dialogs& dialogs, QWidget* 
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Checked);
   }
-  engines_->setMaximumWidth(160);
+  engines_->setMaximumWidth(200);
   connect(engines_, &QListWidget::itemChanged, this, [this] { ShowChosen(); });
 
   table_ = new QTableWidget(0, kTableColumns.size(), this);
@@ -119,6 +119,7 @@ HistoryWindow::HistoryWindow(KeywordHistory history, Dialogs& dialogs, QWidget* 
   splitter->addWidget(chartView_);
   splitter->addWidget(table_);
   splitter->setStretchFactor(1, 1);
+  splitter->setSizes({140, 640, 440});
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(hover_, 1);
   buttons->addWidget(csv);
@@ -127,7 +128,7 @@ HistoryWindow::HistoryWindow(KeywordHistory history, Dialogs& dialogs, QWidget* 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter, 1);
   layout->addLayout(buttons);
-  resize(1180, 560);
+  resize(1240, 600);
   ShowChosen();
 }
 

@@ -96,9 +96,9 @@ TEST_F(ThreeRuns, TheViewHasASeriesPerEngineInTheChosenOrder) {
   EXPECT_EQ(view.series[1].engine, "Google");
   EXPECT_EQ(view.series[2].engine, "Lycos");  // not chosen: after the chosen ones
   EXPECT_EQ(view.series[1].checks.size(), 3u);
-  EXPECT_EQ(view.notFoundLevel, 31);  // below the deepest rank, 30
-  EXPECT_EQ(NotFoundLevel(0), 11);
-  EXPECT_EQ(NotFoundLevel(31), 41);
+  EXPECT_EQ(view.notFoundLevel, 35);  // below the deepest rank, 30
+  EXPECT_EQ(NotFoundLevel(0), 15);
+  EXPECT_EQ(NotFoundLevel(31), 45);
 }
 
 TEST(HistoryDates, RecordAndIsoFormsReadOnlyWhatTheyShould) {
