@@ -70,8 +70,8 @@ int Write(const std::string& dir, int runs) {
     std::vector<RankingRecord> records;
     for (const char* keyword : kKeywords) {
       for (int e = 0; e <= Catalogue().LastEngineIndex; ++e) {
-        records.push_back(Check(keyword, Catalogue().At(static_cast<Integer>(e)).Name, run,
-                                RunDate(run)));
+        records.push_back(
+            Check(keyword, Catalogue().At(static_cast<Integer>(e)).Name, run, RunDate(run)));
       }
     }
     const auto start = std::chrono::steady_clock::now();
@@ -82,10 +82,10 @@ int Write(const std::string& dir, int runs) {
                      .count());
   }
   std::sort(ms.begin(), ms.end());
-  std::printf("{\"checks_per_run\": %d, \"runs\": %d, \"median_ms\": %.3f, \"min_ms\": %.3f, "
-              "\"max_ms\": %.3f}\n",
-              3 * (Catalogue().LastEngineIndex + 1), runs, ms[ms.size() / 2], ms.front(),
-              ms.back());
+  std::printf(
+      "{\"checks_per_run\": %d, \"runs\": %d, \"median_ms\": %.3f, \"min_ms\": %.3f, "
+      "\"max_ms\": %.3f}\n",
+      3 * (Catalogue().LastEngineIndex + 1), runs, ms[ms.size() / 2], ms.front(), ms.back());
   return messenger.messages == 0 ? 0 : 1;
 }
 

@@ -59,13 +59,16 @@ echo
 python3 - "$work" <<'PY'
 import glob, json, re, statistics, sys
 work = sys.argv[1]
-def figures(prefix):
+def figures(prefix, cpu=None):
     wall, peak = [], []
     for name in glob.glob(f"{work}/{prefix}-*.time"):
         text = open(name).read()
         m = re.search(r"Elapsed \(wall clock\) time.*: (?:(\d+):)?(\d+)\.(\d+)", text)
         wall.append(int(m.group(1) or 0) * 60 + float(f"{m.group(2)}.{m.group(3)}"))
         peak.append(int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", text).group(1)))
+        if cpu is not None:
+            cpu.append(sum(float(re.search(rf"{what} time \(seconds\): ([\d.]+)", text).group(1))
+                           for what in ("User", "System")))
     return wall, peak
 def show(label, values, unit, scale=1.0):
     values = [v * scale for v in values]
@@ -73,11 +76,16 @@ def show(label, values, unit, scale=1.0):
 write = json.load(open(f"{work}/write.json"))
 print(f"history writes of one run ({write['checks_per_run']} checks): "
       f"{write['median_ms']:.1f} ms ({write['min_ms']:.1f}-{write['max_ms']:.1f})")
-without, without_peak = figures("without")
-with_, with_peak = figures("with")
-show("whole run without history", without, "s")
-show("whole run with history", with_, "s")
-print(f"with / without, medians: {statistics.median(with_) / statistics.median(without):.3f}")
+without_cpu, with_cpu = [], []
+without, without_peak = figures("without", without_cpu)
+with_, with_peak = figures("with", with_cpu)
+show("whole run without history, wall", without, "s")
+show("whole run with history, wall", with_, "s")
+print(f"with / without, wall medians: {statistics.median(with_) / statistics.median(without):.3f}")
+show("whole run without history, CPU (user + system)", without_cpu, "s")
+show("whole run with history, CPU (user + system)", with_cpu, "s")
+print(f"with / without, CPU medians: "
+      f"{statistics.median(with_cpu) / statistics.median(without_cpu):.3f}")
 show("peak memory without history", without_peak, "MB", 1 / 1024)
 show("peak memory with history", with_peak, "MB", 1 / 1024)
 read, read_peak = figures("read")

@@ -22,8 +22,8 @@ void RemoveWithJournal(const std::string& path) {
 HistoryFailure FailureOf(const SqliteStatus& status) {
   if (status.busy()) return HistoryFailure::Locked;
   if (status.code == SQLITE_CANTOPEN || status.code == SQLITE_READONLY ||
-      status.code == SQLITE_PERM || status.code == SQLITE_IOERR) {
-    return HistoryFailure::CannotCreate;
+      status.code == SQLITE_PERM) {
+    return HistoryFailure::NoAccess;
   }
   return HistoryFailure::NotAHistory;
 }
@@ -80,7 +80,7 @@ HistoryFailure HistoryStore::OpenExisting(const std::string& path, HistoryAccess
   if (access == HistoryAccess::ForRun) {
     if (db_.IsReadOnly()) {
       status = {SQLITE_READONLY, "the file is write-protected"};
-      return HistoryFailure::Locked;
+      return HistoryFailure::NoAccess;
     }
     std::string verdict;
     status = db_.QueryText("PRAGMA quick_check", verdict);
@@ -105,7 +105,6 @@ HistoryOpenResult HistoryStore::Open(const std::string& path, HistoryAccess acce
       result.detail = status.message;
       return result;
     }
-    result.created = true;
   }
   std::unique_ptr<HistoryStore> store(new HistoryStore());
   result.failure = store->OpenExisting(path, access, status);

@@ -21,7 +21,7 @@ namespace kestrova {
 // damaged file is refused before the run starts; readers only read.
 enum class HistoryAccess { ForRun, ForReading };
 
-enum class HistoryFailure { None, NotAHistory, Newer, Locked, CannotCreate };
+enum class HistoryFailure { None, NotAHistory, Newer, Locked, NoAccess, CannotCreate };
 
 class HistoryStore;
 
@@ -32,7 +32,6 @@ struct HistoryOpenResult {
   std::unique_ptr<HistoryStore> store;  // null on failure
   HistoryFailure failure = HistoryFailure::None;
   std::string detail;  // SQLite's words for the failure
-  bool created = false;
 };
 
 class HistoryStore {

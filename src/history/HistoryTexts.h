@@ -26,6 +26,7 @@ inline constexpr const char* kWriteFailedTail =
 inline constexpr const char* kNotAHistory = "it is damaged or not a rank history";
 inline constexpr const char* kNewerSchema = "it was written by a newer version of the program";
 inline constexpr const char* kLocked = "another program is using it";
+inline constexpr const char* kNoAccess = "the program may not read or write it";
 inline constexpr const char* kCannotCreate = "it cannot be created";
 
 // Texts of the runs table.

@@ -13,6 +13,8 @@ std::string Reason(HistoryFailure failure) {
       return history_texts::kNewerSchema;
     case HistoryFailure::Locked:
       return history_texts::kLocked;
+    case HistoryFailure::NoAccess:
+      return history_texts::kNoAccess;
     case HistoryFailure::CannotCreate:
       return history_texts::kCannotCreate;
     case HistoryFailure::None:

@@ -263,7 +263,9 @@ void ShowHistoryWindow(ProjectHistory* history, const ProjectState& project,
     return;
   }
   // One History view at a time: a new one replaces the old.
-  if (auto* old = parent->findChild<HistoryWindow*>("frmHistory")) old->close();
+  if (auto* old = parent ? parent->findChild<HistoryWindow*>("frmHistory") : nullptr) {
+    old->close();
+  }
   auto* window = new HistoryWindow(std::move(shown), dialogs, parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();

@@ -9,26 +9,16 @@
 #include "engines/EngineCatalogue.h"
 #include "history/ProjectHistory.h"
 #include "store/ProjectFile.h"
+#include "support/CheckRecords.h"
 #include "support/ScriptedMessenger.h"
 #include "support/TempFolder.h"
 
 namespace kestrova::test {
 namespace {
 
-RankingRecord Record(const std::string& keyword, const std::string& engine, Integer rank,
-                     const std::string& checkedAt, std::vector<std::string> urls = {}) {
-  RankingRecord record;
-  record.Keyword = keyword;
-  record.Engine = engine;
-  record.Domain = record.CheckedDomain = "www.example.com";
-  record.Succeeded = true;
-  record.Rank = rank;
-  record.Page = rank > 0 ? 1 : 0;
-  record.PagePosition = rank;
-  record.CheckedAt = checkedAt;
-  record.TopUrlCount = static_cast<Integer>(urls.size());
-  for (std::size_t i = 0; i < urls.size(); ++i) record.TopUrls[i] = urls[i];
-  return record;
+RankingRecord Record(const std::string& keyword, const std::string& engine, int rank,
+                     const std::string& checkedAt, const std::vector<std::string>& urls = {}) {
+  return CheckRecord(keyword, engine, rank, checkedAt, urls);
 }
 
 // A project with two records ("caf\xE9" on Google and Lycos, checked 1 March),
@@ -65,7 +55,7 @@ TEST_F(HistoryCommands, HistoryPrintsOneRowPerCheckInItsColumns) {
             "2024-03-01T10:00:00,caf\xC3\xA9,Google,4,1,4,Success\r\n"
             "2024-03-01T10:00:05,caf\xC3\xA9,Lycos,0,0,0,Success\r\n"
             "2024-03-08T09:00:00,caf\xC3\xA9,Google,2,1,2,Success\r\n"
-            "2024-03-08T09:00:03,tea,Google,11,1,11,Success\r\n");
+            "2024-03-08T09:00:03,tea,Google,11,2,1,Success\r\n");
 
   auto best = RunCliCommand({"history", file_, "--format", "csv", "--best", "--keyword",
                              "caf\xC3\xA9", "--since", "2024-03-01 10:00:01"});
@@ -86,7 +76,7 @@ TEST_F(HistoryCommands, HistoryPrintsOneRowPerCheckInItsColumns) {
   ASSERT_EQ(table.code, 0) << table.err;
   EXPECT_EQ(table.out,
             "date                 keyword  engine  rank  page  position  result\n"
-            "2024-03-08T09:00:03  tea      Google  11    1     11        Success\n");
+            "2024-03-08T09:00:03  tea      Google  11    2     1         Success\n");
 }
 
 TEST_F(HistoryCommands, SerpPrintsEveryStoredSlotWithItsDomain) {

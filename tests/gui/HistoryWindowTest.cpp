@@ -20,23 +20,15 @@
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
 #include "store/ProjectFile.h"
+#include "support/CheckRecords.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
-RankingRecord Record(const std::string& engine, Integer rank, const std::string& checkedAt) {
-  RankingRecord record;
-  record.Keyword = "blue widgets";
-  record.Engine = engine;
-  record.Domain = record.CheckedDomain = "www.example.com";
-  record.Succeeded = true;
-  record.Rank = rank;
-  record.Page = rank > 0 ? 1 : 0;
-  record.PagePosition = rank;
-  record.CheckedAt = checkedAt;
-  return record;
+RankingRecord Record(const std::string& engine, int rank, const std::string& checkedAt) {
+  return test::CheckRecord("blue widgets", engine, rank, checkedAt);
 }
 
 // Google 5, 3, 1 and Lycos 8, not found, 2 on three dates.

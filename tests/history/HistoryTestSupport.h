@@ -7,28 +7,14 @@
 #include "history/HistoryQueries.h"
 #include "history/ProjectHistory.h"
 #include "ranking/ProjectState.h"
+#include "support/CheckRecords.h"
 
 namespace kestrova::test {
 
-inline RankingRecord Check(const std::string& keyword, const std::string& engine, Integer rank,
+inline RankingRecord Check(const std::string& keyword, const std::string& engine, int rank,
                            const std::string& checkedAt = "03/09/2024 02:05:06 PM",
-                           std::vector<std::string> urls = {}) {
-  RankingRecord record;
-  record.Keyword = keyword;
-  record.Engine = engine;
-  record.Domain = record.CheckedDomain = "www.example.com";
-  record.Succeeded = rank >= 0;
-  record.Rank = rank > 0 ? rank : 0;
-  record.Page = rank > 0 ? static_cast<Integer>((rank - 1) / 10 + 1) : 0;
-  record.PagePosition = rank > 0 ? static_cast<Integer>((rank - 1) % 10 + 1) : 0;
-  record.CheckedAt = checkedAt;
-  record.TrendText = rank >= 0 ? "Unchanged with SUPER ranking" : "Re-run";
-  record.ChangeText = rank >= 0 ? "---" : "";
-  record.TopUrlCount = static_cast<Integer>(urls.size());
-  for (std::size_t i = 0; i < urls.size() && i < record.TopUrls.size(); ++i) {
-    record.TopUrls[i] = urls[i];
-  }
-  return record;
+                           const std::vector<std::string>& urls = {}) {
+  return CheckRecord(keyword, engine, rank, checkedAt, urls);
 }
 
 inline std::vector<CheckRow> AllChecks(HistoryStore& store, const CheckFilter& filter = {}) {

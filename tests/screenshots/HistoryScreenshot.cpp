@@ -4,23 +4,15 @@
 #include <QTimer>
 
 #include "qt/HistoryWindow.h"
+#include "support/CheckRecords.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
 
-RankingRecord Record(const std::string& engine, Integer rank, const std::string& checkedAt) {
-  RankingRecord record;
-  record.Keyword = "blue widgets";
-  record.Engine = engine;
-  record.Domain = record.CheckedDomain = "www.example-shop.com";
-  record.Succeeded = true;
-  record.Rank = rank;
-  record.Page = rank > 0 ? static_cast<Integer>((rank - 1) / 10 + 1) : 0;
-  record.PagePosition = rank > 0 ? static_cast<Integer>((rank - 1) % 10 + 1) : 0;
-  record.CheckedAt = checkedAt;
-  return record;
+RankingRecord Record(const std::string& engine, int rank, const std::string& checkedAt) {
+  return test::CheckRecord("blue widgets", engine, rank, checkedAt);
 }
 
 }  // namespace
