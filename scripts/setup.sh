@@ -3,6 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config clang-format qt6-base-dev libcli11-dev
           nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev nginx-light tinyproxy curl
+          # the rank history, its charts, and the window under a screen of its own
+          libsqlite3-dev qt6-charts-dev xvfb xdotool imagemagick
           # user engines: XPath result rules and HTTPS
           libxml2-dev libssl-dev openssl
           # the desktop files, the manual pages and the Debian package with its checks

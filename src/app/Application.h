@@ -5,6 +5,7 @@
 // model; every question and file dialog goes through the Dialogs seam.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/RankSession.h"
 #include "base/Date.h"
 #include "engines/EngineCatalogue.h"
+#include "history/ProjectHistory.h"
 #include "store/FileAssociation.h"
 #include "store/Settings.h"
 #include "store/SettingsPaths.h"
@@ -48,6 +50,10 @@ class Application {
   ProjectState project;
   MainFormModel form;
   RankSession rank;
+  // The open file's history, kept by every run (null: runs keep only the
+  // latest records). `keepHistory` false leaves it closed.
+  std::unique_ptr<ProjectHistory> history;
+  bool keepHistory = true;
 
   // Start-up and shutdown (StartUp.cpp).
   // Loads the settings, then the main window's load: the recent-files menu,
@@ -96,6 +102,12 @@ class Application {
   // grids laid out and the keyword box filled from the records, nothing chosen.
   // A file that does not read changes nothing and is not told: the caller tells it.
   Status OpenForCommand(const std::string& path);
+
+  // Opens the history of the open file (made from its records when it has
+  // none) for the runs and the History view; a damaged one is told and left
+  // alone. The window does this with every project it opens; a command that
+  // ranks does it itself.
+  void AttachHistory();
 
   // Where new projects put their reports, and where the project dialogs start.
   std::string DefaultReportDirectory() const;

@@ -2,11 +2,13 @@
 // asked before changes would be thrown away.
 #include "app/AppTexts.h"
 #include "app/Application.h"
+
 #include "app/NewProject.h"
 #include "app/RecentFiles.h"
 #include "base/Files.h"
 #include "base/Text.h"
 #include "engines/EngineCatalogue.h"
+#include "history/ProjectHistory.h"
 #include "net/BusyPointer.h"
 #include "net/UrlSplit.h"
 #include "store/ProjectFile.h"
@@ -34,6 +36,7 @@ void Application::StartProject(const std::string& domain) {
   project = NewProjectState(domain, DefaultReportDirectory());
   SyncEngineLists(project, form.catalogue);
   form.openPath = std::string(kNoProjectFile);
+  AttachHistory();
   form.WriteControls();
   form.SetupGrids();
   form.LoadKeywordCombos({});
@@ -123,6 +126,7 @@ bool Application::HandleFileOpen() {
     form.SetupGrids();
     form.LoadKeywordCombos(rank.Controller().State().LastRunKeyword);
     form.MarkSaved();  // the caption names the file just read
+    AttachHistory();
   }
   SetBusyPointer(net, dialogs, false);
   ShowStatus("");
@@ -173,6 +177,8 @@ bool Application::mnuFileSaveAs_Click() {
     return false;
   }
   MakeMostRecent(path);
+  // The history follows the project to its new file, started from its records.
+  AttachHistory();
   return true;
 }
 
@@ -196,6 +202,15 @@ void Application::FixnDisplayMenuFiles() {
 void Application::MakeMostRecent(const std::string& path) {
   NewMenuFilenameToAdd(path);
   FixnDisplayMenuFiles();
+}
+
+void Application::AttachHistory() {
+  rank.SetHistory(nullptr);
+  history.reset();
+  if (keepHistory && !IsNoProjectFile(form.openPath)) {
+    history = OpenProjectHistory(form.openPath, project, dialogs);
+  }
+  rank.SetHistory(history.get());
 }
 
 }  // namespace kestrova

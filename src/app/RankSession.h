@@ -33,6 +33,8 @@ class RankSession final : public RankWindow, public RunObserver {
   RankController& Controller() { return rank_; }
   const RankController& Controller() const { return rank_; }
   HttpClient& Client() { return client_; }
+  // Where every check is kept as well; null: only the latest records.
+  void SetHistory(RunHistory* history) { services_.history = history; }
   NetworkState& Network() { return net_; }
 
   // What the run takes instead of the keyword box, the user-agent field and

@@ -17,7 +17,7 @@ namespace {
 struct RankOptions {
   std::string file, proxy, userAgent, clock, caFile;
   std::vector<std::string> keywords;
-  bool yes = false, redo = false, userAgentGiven = false;
+  bool yes = false, redo = false, userAgentGiven = false, noHistory = false;
   int jobs = kDefaultJobs;
 };
 
@@ -43,6 +43,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
   Application& app = opened.app;
   RankSession& rank = app.rank;
   rank.tls = {options.caFile};
+  if (!options.noHistory) app.AttachHistory();
   const std::string keywordText =
       options.keywords.empty() ? app.project.KeywordText : JoinKeywordLines(options.keywords);
   rank.keywordText = keywordText;
@@ -107,6 +108,8 @@ CommandRegistration registration{
       sub.add_option("--jobs", options->jobs,
                      "How many engines to check at once (default 8; 1 checks one at a time)")
           ->check(CLI::Range(1, kMaxJobs));
+      sub.add_flag("--no-history", options->noHistory,
+                   "Keep this run out of the project's history");
       // Fixes the time of the run, so reports and records can be compared byte for byte.
       sub.add_option("--clock", options->clock)->group("");
       sub.footer(

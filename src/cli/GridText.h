@@ -3,13 +3,11 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
 
+#include "cli/RowPrinter.h"
 #include "ui/Grid.h"
 
 namespace kestrova::cli {
-
-enum class GridFormat { Table, Csv, Json };
 
 void PrintGrid(std::ostream& out, const ui::Grid& grid, GridFormat format);
 

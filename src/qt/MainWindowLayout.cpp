@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "qt/GridTableModel.h"
+#include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/QtText.h"
 
@@ -61,6 +62,9 @@ void MainWindow::BuildMenus() {
   file->addAction("E&xit", QKeySequence::Quit, this, [this] {
     Do([this] { app_.mnuFileExit_Click(); });
     close();
+  });
+  menuBar()->addMenu("&View")->addAction("&History...", this, [this] {
+    ShowHistoryWindow(app_.history.get(), app_.project, form_.selected, app_.dialogs, this);
   });
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });

@@ -13,7 +13,7 @@ const std::string kCliPath = std::string(KESTROVA_BINARY_DIR) + "/src/cli/kestro
 }  // namespace
 
 CliRun RunCliProcess(const std::string& workFolder, const std::vector<std::string>& arguments,
-                     const std::string& interruptWhen) {
+                     const std::string& interruptWhen, int signal) {
   CliRun run;
   int out[2], err[2];
   if (pipe(out) != 0 || pipe(err) != 0) return run;
@@ -53,7 +53,7 @@ CliRun RunCliProcess(const std::string& workFolder, const std::vector<std::strin
     }
     if (!interrupted && !interruptWhen.empty() &&
         run.err.find(interruptWhen) != std::string::npos) {
-      kill(pid, SIGINT);
+      kill(pid, signal);
       interrupted = true;
     }
   }

@@ -1,0 +1,29 @@
+#include "cli/HistoryReading.h"
+
+#include "cli/Command.h"
+#include "engines/EngineCatalogue.h"
+#include "history/HistoryDates.h"
+#include "store/ProjectFile.h"
+
+namespace kestrova::cli {
+
+bool OpenHistoryForReading(const std::string& file, Dialogs& dialogs, HistoryReading& reading) {
+  if (!ReadProjectFile(file, reading.project, dialogs, Catalogue())) return false;
+  reading.history = OpenProjectHistory(file, reading.project, dialogs, HistoryAccess::ForReading);
+  return reading.history != nullptr;
+}
+
+CheckFilter ChecksFilter(const std::string* keyword, const std::string* engine,
+                         const std::string* since) {
+  CheckFilter filter;
+  if (keyword) filter.keyword = ArgText(*keyword);
+  if (engine) filter.engine = ArgText(*engine);
+  if (since) {
+    const auto parts = ParseIsoDate(*since);
+    if (!parts) throw UsageError("--since must be YYYY-MM-DD or \"YYYY-MM-DD HH:MM:SS\"");
+    filter.since = IsoDateText(*parts);
+  }
+  return filter;
+}
+
+}  // namespace kestrova::cli
