@@ -120,8 +120,8 @@ bool ProgramOnPath(const std::string& name) {
   while (start <= folders.size()) {
     size_t end = folders.find(':', start);
     if (end == std::string::npos) end = folders.size();
-    std::string folder = folders.substr(start, end - start);
-    if (folder.empty()) folder = ".";
+    // An empty entry means the current folder.
+    const std::string folder = end > start ? folders.substr(start, end - start) : std::string(".");
     if (::access((folder + "/" + name).c_str(), X_OK) == 0) return true;
     start = end + 1;
   }

@@ -66,7 +66,9 @@ TEST(Files, AtomicSavesKeepTheTargetsModeOwnerAndLinks) {
   ASSERT_TRUE(WriteFileAtomically(target, "first"));
   ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
   const bool mayChown = ::geteuid() == 0;
-  if (mayChown) ASSERT_EQ(::chown(target.c_str(), 4242, 4343), 0);
+  if (mayChown) {
+    ASSERT_EQ(::chown(target.c_str(), 4242, 4343), 0);
+  }
   ASSERT_TRUE(WriteFileAtomically(target, "second"));
   struct stat info {};
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
