@@ -84,6 +84,34 @@ void FollowViewWidth(Grid& grid, int twips) {
   SetScaledWidths(grid, widths, twips);
 }
 
+void FitColumnsToTexts(Grid& grid, const std::vector<int>& needed, int slack) {
+  if (!ColumnsFillWidth(grid)) return;
+  // A hidden column needs nothing: it stays hidden.
+  auto need = [&](int col) {
+    const bool known = col < static_cast<int>(needed.size()) && grid.ColWidth(col) > 0;
+    return known ? std::max(0, needed[static_cast<std::size_t>(col)]) : 0;
+  };
+  double spare = 0, missing = 0, total = 0;
+  bool tooNarrow = false;
+  for (int col = 0; col < grid.Cols(); ++col) {
+    const int width = grid.ColWidth(col);
+    total += need(col);
+    spare += std::max(0, width - need(col));
+    missing += std::max(0, need(col) - width);
+    tooNarrow = tooNarrow || need(col) - width > slack;
+  }
+  if (!tooNarrow) return;
+  RedrawPause pause(grid);
+  std::vector<double> weights;
+  for (int col = 0; col < grid.Cols(); ++col) {
+    const double room = std::max(0, grid.ColWidth(col) - need(col));
+    // With room enough, what the short columns lack comes off the spare room.
+    weights.push_back(total >= grid.Width() ? need(col)
+                                            : need(col) + room * (spare - missing) / spare);
+  }
+  SetScaledWidths(grid, weights, grid.Width());
+}
+
 namespace {
 
 void SaveSlot(const Grid& grid, std::array<Integer, kColumnWidthColumns>& slot) {

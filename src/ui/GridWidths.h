@@ -34,6 +34,14 @@ bool ColumnsFillWidth(const Grid& grid);
 // person or a command chose (which no longer add up to it) stay as they are.
 void FollowViewWidth(Grid& grid, int twips);
 
+// For a grid that fills its width: every column gets at least `needed[col]`
+// (its texts' width in the view's font), paid for by the columns with room to
+// spare, in proportion to that room; the widths still fill the grid. When the
+// texts need more than the width, the columns share it in proportion to their
+// needs. A column short by less than `slack` is left as it is, so a view that
+// measures again after every change settles.
+void FitColumnsToTexts(Grid& grid, const std::vector<int>& needed, int slack);
+
 // Widths of columns 0-20 of the ranking grid into slot 0 and of the top-URLs
 // grid into slot 1 (as far as each grid has columns); slot 2 is left alone.
 void GetColWidths(const Grid& ranking, const Grid& topUrls, ColumnWidthSlots& table);

@@ -149,5 +149,29 @@ TEST(GridWidths, ALaidOutGridFollowsItsViewUntilAPersonSetsAWidth) {
   EXPECT_EQ(grid.ColWidth(2), 3000);
 }
 
+TEST(GridWidths, NarrowColumnsTakeWhatTheirTextsNeedFromTheColumnsWithRoomToSpare) {
+  Grid grid(4, 2, 4000);
+  LayOutColumns(grid, {1, 1, 1, 1});  // 1000 each
+  FitColumnsToTexts(grid, {1300, 200, 500, 1000}, 15);
+  // 300 short; the spare 800 and 500 give 300 in proportion.
+  EXPECT_EQ(
+      (std::vector<int>{grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3)}),
+      (std::vector<int>{1300, 815, 885, 1000}));
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+  FitColumnsToTexts(grid, {1310, 200, 500, 1000}, 15);  // within the slack: settled
+  EXPECT_EQ(grid.ColWidth(0), 1300);
+
+  // Texts wider than the grid: the width is shared by need, nothing beyond it.
+  FitColumnsToTexts(grid, {4000, 2000, 1000, 1000}, 15);
+  EXPECT_EQ(grid.ColWidth(0), 2000);
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+
+  // Widths a person chose, and hidden columns, are left alone.
+  grid.SetColWidth(1, 0);
+  FitColumnsToTexts(grid, {9000, 9000, 9000, 9000}, 15);
+  EXPECT_EQ(grid.ColWidth(0), 2000);
+  EXPECT_EQ(grid.ColWidth(1), 0);
+}
+
 }  // namespace
 }  // namespace kestrova::ui
