@@ -1,11 +1,13 @@
 // The main window over a project ranked on every engine, shown until it is
 // closed (or for a minute), for the screenshot harness. "menu" opens the
 // ranking grid's pop-up menu over a failed engine's Result; "highlight" shows
-// the top-URLs grid with one URL highlighted on the engines that list it.
+// the top-URLs grid with one URL highlighted on the engines that list it;
+// "expanded" shows that grid after Expand, its URLs whole.
 #include <QApplication>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <cstring>
+#include <string>
 
 #include "base/Grade.h"
 #include "engines/EngineCatalogue.h"
@@ -74,7 +76,7 @@ ProjectState RankedProject(const std::string& reports) {
 
 int main(int argc, char** argv) {
   using namespace kestrova;
-  const bool highlight = argc > 1 && std::strcmp(argv[1], "highlight") == 0;
+  const std::string mode = argc > 1 ? argv[1] : "menu";
   QApplication app(argc, argv);
   test::TempFolder folder("kestrova-screenshot-");
   const std::string path = folder / "shop.rnk";
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
 
   QTimer::singleShot(400, &window, [&] {
     MainFormModel& form = window.App().form;
-    if (highlight) {
+    if (mode != "menu") {
       auto* topUrls = window.findChild<TopUrlsGridView*>();
       window.findChild<QTabWidget*>()->setCurrentWidget(topUrls);
       topUrls->setFocus();
@@ -97,6 +99,7 @@ int main(int argc, char** argv) {
       form.grdTopUrls_Click();
       form.sbStatusBar[2] = "Double-click for " + form.topUrls.View().Text(2, 9);
       form.ShowNow();
+      if (mode == "expanded") window.findChild<QPushButton*>("cmdExpandTopUrls")->click();
     } else {
       auto* ranking = window.findChild<RankingGridView*>();
       ranking->setFocus();
