@@ -12,6 +12,7 @@
 #include "base/Files.h"
 #include "e2e/SimProcess.h"
 #include "qt/GridTableModel.h"
+#include "ranking/ResultPaths.h"
 #include "ui/GridWidths.h"
 
 namespace kestrova::test {
@@ -96,6 +97,14 @@ TEST_F(GridViews, HeaderClicksSortAndTheMenuSortsHidesAndUnhides) {
   Choose("mnuGridMenuJumpToResults");  // no saved result page: nothing opens
   EXPECT_EQ(w.dialogs.openedUrls, std::vector<std::string>{home});
   EXPECT_TRUE(w.dialogs.openedFiles.empty());
+  // Once a run has saved it, the page of the engine right-clicked opens.
+  const std::string page =
+      ResultPagePath(w.Reports(), "www.example.com", Catalogue().At(0).Name, "rank checker");
+  ASSERT_TRUE(MakeDirectories(page.substr(0, page.rfind('/'))));
+  ASSERT_TRUE(WriteFileAtomically(page, "<HTML>"));
+  RightClick(Row(0), 5);
+  Choose("mnuGridMenuJumpToResults");
+  EXPECT_EQ(w.dialogs.openedFiles, std::vector<std::string>{page});
 }
 
 TEST_F(GridViews, ThePointerShowsHintsAndTheKeyboardOpensTheMenuAndTheLinks) {
