@@ -41,4 +41,9 @@ inline constexpr const char* kCouldNotWrite = "Could not write ";
 inline constexpr const char* kAssociateAsk = "Do you wish to associate \".rnk\" with Kestrova";
 inline constexpr const char* kAssociateTitle = "Change File Association";
 
+// Viewing reports: a Log report no run has written yet (panel 3, then its
+// path), and a report that could not be written (a message, then the reason).
+inline constexpr const char* kNoLogReport = "No run has written a Log report yet: ";
+inline constexpr const char* kReportNotWritten = "The report could not be written.\r\n\r\n";
+
 }  // namespace kestrova::texts

@@ -12,6 +12,7 @@
 #include "net/BusyPointer.h"
 #include "net/UrlSplit.h"
 #include "store/ProjectFile.h"
+#include "ui/GridWidths.h"
 
 namespace kestrova {
 namespace {
@@ -124,6 +125,7 @@ bool Application::HandleFileOpen() {
   if (read) {
     project.ProjectFileName = NamePart(form.openPath);
     form.SetupGrids();
+    ui::SetColWidths(project.ColumnWidthTable, form.ranking.View(), form.topUrls.View());
     form.LoadKeywordCombos(rank.Controller().State().LastRunKeyword);
     form.MarkSaved();  // the caption names the file just read
     AttachHistory();
@@ -135,6 +137,9 @@ bool Application::HandleFileOpen() {
 
 bool Application::WriteOpenProject() {
   ShowStatus(texts::kSavingFile);
+  if (form.gridWidthsShown) {
+    ui::GetColWidths(form.ranking.View(), form.topUrls.View(), project.ColumnWidthTable);
+  }
   const Status written = form.SaveProject(form.openPath);
   if (written) {
     form.MarkSaved();

@@ -3,9 +3,9 @@
 #include <memory>
 #include <ostream>
 
+#include "app/ReportViews.h"
 #include "cli/CliProject.h"
 #include "cli/Command.h"
-#include "reports/Reports.h"
 
 namespace kestrova::cli {
 namespace {
@@ -25,26 +25,16 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   if (!opened.Open(options.file)) return kExitFailed;
   opened.ChooseKeyword(options.keywordGiven ? std::optional(ArgText(options.keyword))
                                             : std::nullopt);
-  const MainFormModel& form = opened.app.form;
-  const ProjectState& project = opened.app.project;
-  Dialogs& dialogs = opened.dialogs;
-  Status status;
-  std::string name;
-  if (options.master) {
-    name = "Master.html";
-    status = ViewMasterReport(project, *clock, dialogs);
-  } else if (options.topUrls) {
-    name = "TopUrls.html";
-    status = ViewTopUrlsReport(form.topUrls, project, form.selected, *clock, dialogs);
-  } else {
-    name = "Ranking.html";
-    status = ViewRankingReport(form.ranking, project, form.selected, *clock, dialogs);
-  }
+  const ReportChoice choice = options.master    ? ReportChoice::Master
+                              : options.topUrls ? ReportChoice::TopUrls
+                                                : ReportChoice::Ranking;
+  const ReportViewed viewed = ViewReport(opened.app.form, choice);
+  const Status& status = viewed.written;
   if (!status) {
     io.err << "kestrova-cli report: " << TerminalText(status.message()) << "\n";
     return kExitFailed;
   }
-  io.out << TerminalLine(project.ReportDirectory + "/" + name) << "\n";
+  io.out << TerminalLine(viewed.path) << "\n";
   return kExitOk;
 }
 

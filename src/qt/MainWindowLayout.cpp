@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,24 +15,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "qt/GridButtons.h"
 #include "qt/GridTableModel.h"
 #include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/QtText.h"
+#include "qt/ReportsMenu.h"
 
 namespace kestrova {
 namespace {
-
-QTableView* MakeGridView(GridTableModel* model, QWidget* parent) {
-  auto* view = new QTableView(parent);
-  view->setModel(model);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
-  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view->verticalHeader()->setDefaultSectionSize(ui::kDefaultRowHeight / kTwipsPerPixel + 4);
-  view->verticalHeader()->hide();
-  model->AttachView(view);
-  return view;
-}
 
 QPushButton* SmallButton(const char* text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
@@ -63,9 +53,11 @@ void MainWindow::BuildMenus() {
     Do([this] { app_.mnuFileExit_Click(); });
     close();
   });
-  menuBar()->addMenu("&View")->addAction("&History...", this, [this] {
+  QMenu* view = menuBar()->addMenu("&View");
+  view->addAction("&History...", this, [this] {
     ShowHistoryWindow(app_.history.get(), app_.project, form_.selected, app_.dialogs, this);
   });
+  AddReportActions(*view, form_, [this] { ShowStatusBar(); });  // grids: the reports
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });
 }
@@ -143,8 +135,17 @@ QWidget* MainWindow::BuildGridPane() {
   rankingModel_ = new GridTableModel(form_.ranking.View(), this);
   topUrlsModel_ = new GridTableModel(form_.topUrls.View(), this);
   grids_ = new QTabWidget(pane);
-  rankingView_ = MakeGridView(rankingModel_, grids_);
-  topUrlsView_ = MakeGridView(topUrlsModel_, grids_);
+  // grids: the two grid views, their menu and the buttons beside them.
+  const GridViewHooks hooks{[this] { ShowStatusBar(); },
+                            [this] {
+                              ShowForm();
+                              if (closeAfterRun_) close();
+                            }};
+  auto* rankingView = new RankingGridView(app_, *rankingModel_, hooks, grids_);
+  auto* topUrlsView = new TopUrlsGridView(app_, *topUrlsModel_, hooks, grids_);
+  rankingView_ = rankingView;
+  topUrlsView_ = topUrlsView;
+  grids_->setCornerWidget(new GridButtons(form_, *rankingView, *topUrlsView, grids_));
   grids_->addTab(rankingView_, "Ranking");
   grids_->addTab(topUrlsView_, "Top URLs");
   layout->addWidget(grids_, 1);

@@ -139,23 +139,6 @@ void MainWindow::ConnectEdits() {
   connect(grids_, &QTabWidget::currentChanged, this, [this] {
     if (!syncing_) form_.rankingGridVisible = grids_->currentWidget() == rankingView_;
   });
-  connect(topUrlsView_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-    ui::TopUrlsGrid& grid = form_.topUrls;
-    grid.View().SetCurrentCol(index.column());
-    grid.View().SetCurrentRow(index.row() + 1);
-    grid.ClickCurrentCell();
-    form_.lblNumTotal.caption = grid.CountText();
-    topUrlsModel_->Refresh();
-  });
-  connect(topUrlsView_, &QTableView::doubleClicked, this,
-          [this] { form_.topUrls.DoubleClick(app_.dialogs); });
-  connect(rankingView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-    const ui::GridCellRef cell{index.row() + 1, index.column()};
-    if (auto hint = form_.ranking.DoubleClick(cell, app_.project, form_.selected, app_.dialogs)) {
-      form_.sbStatusBar[2] = *hint;
-      ShowStatusBar();
-    }
-  });
 }
 
 }  // namespace kestrova

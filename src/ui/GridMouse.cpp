@@ -29,6 +29,18 @@ GridCellRef DetermineRowCol(const Grid& grid, int x, int y) {
   return cell;
 }
 
+GridPoint PointInCell(const Grid& grid, GridCellRef cell) {
+  GridPoint point;
+  for (int col = grid.LeftCol(); col < cell.col; ++col) point.x += grid.ColWidth(col);
+  for (int row = grid.TopRow() - grid.FixedRows(); row < cell.row; ++row) {
+    point.y += grid.RowHeight(row);
+  }
+  // Half way in, rounded up: never the edge shared with the cell before.
+  point.x += (grid.ColWidth(cell.col) + 1) / 2;
+  point.y += (grid.RowHeight(cell.row) + 1) / 2;
+  return point;
+}
+
 GridCellRef MouseDown(Grid& grid, int x, int y) {
   GridCellRef cell = DetermineRowCol(grid, x, y);
   grid.SetCurrentCol(cell.col);

@@ -21,6 +21,17 @@ struct GridCellRef {
 // data row as its own index. A point beyond the last column or row gives 0.
 GridCellRef DetermineRowCol(const Grid& grid, int x, int y);
 
+// A point in twips that DetermineRowCol finds in `cell`: the middle of the
+// cell, counted from the first visible column and from the row above the top
+// visible row (the header, when `cell.row` is TopRow() - 1). A view that
+// names the cell under the pointer itself tells the grid's handlers this
+// point, so both always agree on the cell. A column of width 0 has no point.
+struct GridPoint {
+  int x = 0;
+  int y = 0;
+};
+GridPoint PointInCell(const Grid& grid, GridCellRef cell);
+
 enum class MouseButton { Left, Right, Middle };
 
 // A press: finds the cell and makes it current (column, then row).

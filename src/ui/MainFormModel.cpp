@@ -144,6 +144,8 @@ void MainFormModel::SetupGrids() {
 void MainFormModel::RedrawGrids() {
   ranking.DisplayRankingData(project, selected);
   topUrls.DisplayTopUrlsData(project, selected);
+  // Showing a keyword's URLs starts the count again, as the grid's own does.
+  if (selected) lblNumTotal.caption = topUrls.CountText();
 }
 
 }  // namespace kestrova

@@ -81,6 +81,14 @@ class MainFormModel {
   ui::TopUrlsGrid topUrls;
   ui::SelectedKeyword selected;
   bool rankingGridVisible = true;
+  // Shared by both grids for the window's life: the header-click sorts, and
+  // the cell found by the last press or pointer move (LastGridCell).
+  ui::HeaderSortTable headerSorts;
+  ui::GridCellRef lastGridCell;
+  // True where a window shows the grids: their widths are then a person's,
+  // taken into the project when it is saved. Without one (the command line)
+  // the project keeps the widths its file had.
+  bool gridWidthsShown = false;
 
   // The open project file's full path: "" before any file was opened, "(none)"
   // after New and Clear all rankings.
@@ -173,6 +181,15 @@ class MainFormModel {
 
   // Both grids drawn again for the chosen keyword (a run's records as they come).
   void RedrawGrids();
+
+  // Grid buttons and events (MainFormGrids.cpp).
+  // Column widths of whichever grid shows: the top-URLs grid when it shows
+  // and the ranking grid does not, else the ranking grid; it gets the focus.
+  void cmdCollapseTopUrls_Click();
+  void cmdExpandTopUrls_Click();
+  ui::Grid& VisibleGrid();
+  // A click on the top-URLs grid's current cell: the highlight and its count.
+  void grdTopUrls_Click();
 };
 
 }  // namespace kestrova

@@ -5,6 +5,7 @@
 #include "base/Text.h"
 #include "engines/EngineCatalogue.h"
 #include "ranking/ProjectState.h"
+#include "ui/GridWidths.h"
 
 namespace kestrova::ui {
 namespace {
@@ -61,14 +62,10 @@ void RankingGrid::SetupRankingGrid() {
   grid_.ClearTexts();
   grid_.SetCurrentRow(0);
 
-  double w = ToIntegerSaturated(grid_.Width() / 12.0);
-  auto width = [](double twips) { return static_cast<int>(RoundHalfEven(twips)); };
-  grid_.SetColWidth(0, width(2 * w + 0.3 * w));
-  grid_.SetColWidth(1, width(w + 0.3 * w));
-  grid_.SetColWidth(2, width(w + 0.3 * w));
-  for (int col : {3, 4, 5, 6, 8}) grid_.SetColWidth(col, width(w));
-  grid_.SetColWidth(7, width(w + 0.25 * w));
-  grid_.SetColWidth(9, width(3 * w + 0.87 * w));
+  // Units of a twelfth of the width: 2.3 for the engine, 1.3 for language and
+  // country, 1.25 for the grade, 3.87 for the summary, 1 for the others. They
+  // add up to more than twelve, so they are scaled to fill the width.
+  LayOutColumns(grid_, {2.3, 1.3, 1.3, 1, 1, 1, 1, 1.25, 1, 3.87});
 
   for (int col = 0; col < kRankingGridCols; ++col) {
     Cell& header = *grid_.Edit(0, col);

@@ -5,6 +5,7 @@
 #include "engines/EngineCatalogue.h"
 #include "ranking/ProjectState.h"
 #include "ui/Dialogs.h"
+#include "ui/GridWidths.h"
 
 namespace kestrova::ui {
 namespace {
@@ -23,11 +24,12 @@ void TopUrlsGrid::SetupTopUrlsGrid() {
   grid_.ClearTexts();
   grid_.SetCurrentRow(0);
 
-  double w = ToIntegerSaturated(grid_.Width() / 12.0);
-  grid_.SetColWidth(0, static_cast<int>(RoundHalfEven(2 * w + 0.3 * w)));
+  // The engine 2.3 units, each place one, all scaled to fill the width.
+  std::vector<double> shares(kTopUrlsGridCols, 1.0);
+  shares[0] = 2.3;
+  LayOutColumns(grid_, shares);
   grid_.SetText(0, 0, "Search Engine");
   for (int col = 1; col < kTopUrlsGridCols; ++col) {
-    grid_.SetColWidth(col, static_cast<int>(w));
     Cell& header = *grid_.Edit(0, col);
     header.alignment = Alignment::Center;
     header.text = FormatDigits(col, 2);

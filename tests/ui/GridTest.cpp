@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/GridMouse.h"
+#include "ui/GridWidths.h"
 
 namespace kestrova::ui {
 namespace {
@@ -79,6 +80,25 @@ TEST(GridMouse, HitTestNamesTheHeaderByTheTopRowAndOutsidePointsByZero) {
   EXPECT_EQ(DetermineRowCol(grid, 10, 250), (GridCellRef{3, 1}));
 }
 
+TEST(GridMouse, ThePointOfEveryCellHitsThatCellScrolledOrNot) {
+  Grid grid(4, 6, 12000);
+  const std::vector<int> widths = {1, 2, 0, 999};  // the narrowest, an even one, a hidden one
+  for (int col = 0; col < 4; ++col) grid.SetColWidth(col, widths[static_cast<size_t>(col)]);
+  grid.SetRowHeight(2, 1);
+  for (int top : {1, 3}) {
+    grid.SetTopRow(top);
+    grid.SetLeftCol(top - 1);
+    for (int row = top - 1; row < grid.Rows(); ++row) {
+      for (int col = grid.LeftCol(); col < grid.Cols(); ++col) {
+        if (grid.ColWidth(col) == 0) continue;
+        const GridPoint point = PointInCell(grid, {row, col});
+        EXPECT_EQ(DetermineRowCol(grid, point.x, point.y), (GridCellRef{row, col}))
+            << "top " << top << " row " << row << " col " << col;
+      }
+    }
+  }
+}
+
 TEST(GridMouse, FirstHeaderClickSortsDescendingThenClicksAlternate) {
   Grid grid = NumberedGrid({"2", "10", "1"});
   for (int col = 0; col < 2; ++col) grid.SetColWidth(col, 1000);
@@ -97,6 +117,60 @@ TEST(GridMouse, FirstHeaderClickSortsDescendingThenClicksAlternate) {
   EXPECT_TRUE(MouseUp(grid, table, 1500, 10));
   EXPECT_EQ(Column(grid, 1), (std::vector<std::string>{"2", "1", "0"}));
   EXPECT_EQ(table.Direction(25), 0);
+}
+
+TEST(GridWidths, ALaidOutGridFollowsItsViewUntilAPersonSetsAWidth) {
+  Grid grid(3, 2, 3000);
+  LayOutColumns(grid, {1, 1, 1.5});
+  EXPECT_EQ((std::vector<int>{grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2)}),
+            (std::vector<int>{857, 857, 1286}));
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+
+  // Wider and narrower again: still filling, still in proportion.
+  FollowViewWidth(grid, 6001);
+  EXPECT_EQ(grid.Width(), 6001);
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+  EXPECT_EQ(grid.ColWidth(2), 2572);
+  FollowViewWidth(grid, 2999);
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+  EXPECT_EQ(grid.ColWidth(0), 857);
+
+  // A column a person widens, or hides, keeps what was chosen.
+  grid.SetColWidth(1, 2000);
+  FollowViewWidth(grid, 9000);
+  EXPECT_EQ(grid.Width(), 9000);
+  EXPECT_EQ(grid.ColWidth(0), 857);
+  EXPECT_EQ(grid.ColWidth(1), 2000);
+  grid.SetColWidth(1, 0);
+  LayOutColumns(grid, {1, 1, 1});
+  grid.SetColWidth(1, 0);
+  FollowViewWidth(grid, 300);
+  EXPECT_EQ(grid.ColWidth(1), 0);
+  EXPECT_EQ(grid.ColWidth(2), 3000);
+}
+
+TEST(GridWidths, NarrowColumnsTakeWhatTheirTextsNeedFromTheColumnsWithRoomToSpare) {
+  Grid grid(4, 2, 4000);
+  LayOutColumns(grid, {1, 1, 1, 1});  // 1000 each
+  FitColumnsToTexts(grid, {1300, 200, 500, 1000}, 15);
+  // 300 short; the spare 800 and 500 give 300 in proportion.
+  EXPECT_EQ(
+      (std::vector<int>{grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3)}),
+      (std::vector<int>{1300, 815, 885, 1000}));
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+  FitColumnsToTexts(grid, {1310, 200, 500, 1000}, 15);  // within the slack: settled
+  EXPECT_EQ(grid.ColWidth(0), 1300);
+
+  // Texts wider than the grid: the width is shared by need, nothing beyond it.
+  FitColumnsToTexts(grid, {4000, 2000, 1000, 1000}, 15);
+  EXPECT_EQ(grid.ColWidth(0), 2000);
+  EXPECT_TRUE(ColumnsFillWidth(grid));
+
+  // Widths a person chose, and hidden columns, are left alone.
+  grid.SetColWidth(1, 0);
+  FitColumnsToTexts(grid, {9000, 9000, 9000, 9000}, 15);
+  EXPECT_EQ(grid.ColWidth(0), 2000);
+  EXPECT_EQ(grid.ColWidth(1), 0);
 }
 
 }  // namespace
