@@ -5,6 +5,8 @@
 #      with the history and with --no-history, alternating;
 #   3. `kestrova-cli history --format csv` of a project holding 100,000 checks.
 # REPEATS (default 5) sets the repetitions; figures are medians with min-max.
+# LATENCY=MS has the simulator add MS to every result page in step 2, as real
+# engines take 100-500 ms to answer (default 0: loopback, the history's worst case).
 # Raw output stays in build/bench/history-work/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +26,13 @@ echo "== 1: history writes of one run"
 "$bin/bench/bench_history" write "$work" 30 >"$work/write.json"
 
 echo "== 2: whole run with and without the history"
-echo '{"seed": 7}' >"$work/scenario.json"
+latency=${LATENCY:-0}
+if [ "$latency" -gt 0 ]; then
+  echo "{\"seed\": 7, \"faults\": [{\"engine\": \"*\", \"keyword\": \"*\", \"kind\": \"latency\", \"ms\": $latency}]}" \
+    >"$work/scenario.json"
+else
+  echo '{"seed": 7}' >"$work/scenario.json"
+fi
 "$sim" --port 0 --port-file "$work/sim.port" --scenario "$work/scenario.json" --quiet \
   >/dev/null 2>"$work/sim.log" &
 sim_pid=$!
@@ -37,8 +45,12 @@ rank() {  # rank LABEL [OPTIONS]
     --timeout 10 --keywords "rank checker,website ranking,site promotion" \
     --report-dir "$work/reports" >/dev/null
   rm -rf "$work/reports"
+  local start end
+  start=$(date +%s%N)
   /usr/bin/time -v -o "$work/$1.time" \
     "$cli" rank "$project" --proxy "127.0.0.1:$port" --yes "${@:2}" >"$work/$1.txt" 2>&1
+  end=$(date +%s%N)
+  echo $((end - start)) >"$work/$1.ns"
 }
 rank warm-up
 # The history grows over the runs, as a project's does.
@@ -70,6 +82,8 @@ def figures(prefix, cpu=None):
             cpu.append(sum(float(re.search(rf"{what} time \(seconds\): ([\d.]+)", text).group(1))
                            for what in ("User", "System")))
     return wall, peak
+def nanos(prefix):
+    return [int(open(n).read()) / 1e9 for n in glob.glob(f"{work}/{prefix}-*.ns")]
 def show(label, values, unit, scale=1.0):
     values = [v * scale for v in values]
     print(f"{label}: {statistics.median(values):.3g} {unit} ({min(values):.3g}-{max(values):.3g})")
@@ -77,8 +91,10 @@ write = json.load(open(f"{work}/write.json"))
 print(f"history writes of one run ({write['checks_per_run']} checks): "
       f"{write['median_ms']:.1f} ms ({write['min_ms']:.1f}-{write['max_ms']:.1f})")
 without_cpu, with_cpu = [], []
-without, without_peak = figures("without", without_cpu)
-with_, with_peak = figures("with", with_cpu)
+_, without_peak = figures("without", without_cpu)
+_, with_peak = figures("with", with_cpu)
+# GNU time counts wall time in hundredths; the shell's clock gives nanoseconds.
+without, with_ = nanos("without"), nanos("with")
 show("whole run without history, wall", without, "s")
 show("whole run with history, wall", with_, "s")
 print(f"with / without, wall medians: {statistics.median(with_) / statistics.median(without):.3f}")
