@@ -24,6 +24,7 @@ _kestrova_cli() {
   case $prev in
     --weekly) COMPREPLY=($(compgen -W 'Mon Tue Wed Thu Fri Sat Sun' -- "$cur")); return ;;
     --format) COMPREPLY=($(compgen -W 'table csv json' -- "$cur")); return ;;
+    --agent) COMPREPLY=($(compgen -W 'microsoft netscape kestrova own' -- "$cur")); return ;;
   esac
   # Options listed with a value type (--proxy TEXT) take a value: offer files.
   local help

@@ -103,6 +103,14 @@ class Application {
   // A file that does not read changes nothing and is not told: the caller tells it.
   Status OpenForCommand(const std::string& path);
 
+  // The stored network and display choices without the window's start and
+  // close (StoredChoices.cpp): loaded from `store` into the settings and shown
+  // in the form's fields as the start shows them (a failed load was told and
+  // the defaults stand), and taken back from the fields and saved as closing
+  // saves them (false when a write failed or there is no store).
+  Status LoadStoredChoices();
+  bool SaveStoredChoices();
+
   // Opens the history of the open file (made from its records when it has
   // none) for the runs and the History view; a damaged one is told and left
   // alone. The window does this with every project it opens; a command that

@@ -40,6 +40,8 @@ bool CliDialogs::Interrupted() const {
 
 MessageAnswer CliDialogs::ShowMessage(std::string_view text, std::string_view,
                                       MessageButtons buttons, MessageIcon) {
+  const bool question = buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel;
+  if (question && quietYes_) return MessageAnswer::Yes;
   // Message boxes break lines with CR LF; a terminal wants LF alone.
   const std::string lines = ReplaceAll(text, "\r\n", "\n");
   err_ << "kestrova-cli " << commandName_ << ": " << TerminalText(lines)

@@ -18,6 +18,9 @@ class CliDialogs final : public Dialogs {
   // What Ctrl+C does, run from the next Yield after it was pressed.
   void SetStopAction(std::function<void()> stop) { stop_ = std::move(stop); }
   bool Interrupted() const;
+  // For a command whose arguments already say Yes (keywords --delete,
+  // clear-rankings): every question is answered Yes without being printed.
+  void AnswerQuestionsYesQuietly() { answerYes_ = quietYes_ = true; }
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageButtons buttons,
                             MessageIcon icon) override;
@@ -36,6 +39,7 @@ class CliDialogs final : public Dialogs {
   std::ostream& err_;
   std::string commandName_;
   bool answerYes_;
+  bool quietYes_ = false;
   std::function<void()> stop_;
   int handledInterrupts_ = 0;
 };

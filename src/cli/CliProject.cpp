@@ -1,6 +1,7 @@
 #include "cli/CliProject.h"
 
 #include "cli/ProjectOpen.h"
+#include "net/UrlSplit.h"
 #include "store/ProjectFile.h"
 #include "store/SettingsPaths.h"
 
@@ -27,6 +28,14 @@ void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
   } else if (!keywords.empty()) {
     app.form.cmbKeyWords_Click(0);
   }
+}
+
+bool CliProject::SaveTo(const std::string& file) {
+  app.form.openPath = file;
+  std::string path = file, name;
+  SplitFileName(path, name);
+  app.project.ProjectFileName = name;
+  return app.mnuFileSave_Click();
 }
 
 std::unique_ptr<Clock> ClockFromOption(const std::string& option) {

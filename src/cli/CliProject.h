@@ -26,6 +26,9 @@ class CliProject {
   // Chooses `keyword` in the keyword box (one it lacks: nothing is chosen), or
   // its first entry when none is given, and redraws both grids for it.
   void ChooseKeyword(const std::optional<std::string>& keyword);
+  // File, Save to `file`, the file the command opened, even after Clear All
+  // took the project's name away. False (the problem told) when it failed.
+  bool SaveTo(const std::string& file);
 
   CliIo& io;  // first: the members below are made with it
   CliDialogs dialogs;

@@ -5,9 +5,13 @@
 #include <iostream>
 #include <memory>
 
+#include "base/Text.h"
 #include "cli/CliProgress.h"
 #include "cli/CliProject.h"
+#include "cli/CliSettings.h"
 #include "cli/Command.h"
+#include "net/HttpRequest.h"
+#include "net/ProxyAddress.h"
 #include "ranking/RunTexts.h"
 #include "reports/Reports.h"
 
@@ -17,9 +21,29 @@ namespace {
 struct RankOptions {
   std::string file, proxy, userAgent, clock, caFile;
   std::vector<std::string> keywords;
-  bool yes = false, redo = false, userAgentGiven = false, noHistory = false;
+  bool yes = false, redo = false, userAgentGiven = false, noHistory = false, noProxy = false;
   int jobs = kDefaultJobs;
+  bool jobsGiven = false;
 };
+
+// The stored choices the run would take: a proxy that is on but cannot be
+// reached, or an agent text that is not one header line, would otherwise
+// send the run directly or break its requests without a word.
+std::string StoredChoicesProblem(const MainFormModel& form, const RankOptions& options,
+                                 bool proxyGiven) {
+  if (!proxyGiven && !options.noProxy && form.chkUseProxy.value == 1) {
+    const std::string host = TrimSpaces(form.txtHttpProxy.text);
+    if (host.empty() || !ParseProxyPort(TrimSpaces(form.txtPortProxy.text))) {
+      return "the stored proxy \"" + TerminalLine(host + ":" + form.txtPortProxy.text) +
+             "\" is not HOST:PORT (kestrova-cli settings --proxy or --no-proxy mends it)";
+    }
+  }
+  if (!options.userAgentGiven && HasControlCharacters(form.txtUserAgentToUse.text)) {
+    return "the stored user agent is not one line of text (kestrova-cli settings --agent or "
+           "--user-agent mends it)";
+  }
+  return "";
+}
 
 std::string JoinKeywordLines(const std::vector<std::string>& keywords) {
   std::string text;
@@ -36,11 +60,24 @@ int RunRank(const RankOptions& options, CliIo& io) {
     proxy = ParseProxyArgument(ArgText(options.proxy));
     if (!proxy) throw UsageError("--proxy must be HOST:PORT");
   }
+  if (options.userAgentGiven && HasControlCharacters(ArgText(options.userAgent))) {
+    throw UsageError("--user-agent must be one line of text");
+  }
   const std::unique_ptr<Clock> clock = ClockFromOption(options.clock);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
   CliProject opened(io, "rank", options.yes, *clock, progress);
   if (!opened.Open(options.file)) return kExitFailed;
   Application& app = opened.app;
+  // The window's stored proxy, user agent and jobs, unless the options name others.
+  CliSettings stored(opened.dialogs, false);
+  app.store = &stored.Store();
+  app.LoadStoredChoices();
+  if (const std::string problem = StoredChoicesProblem(app.form, options, proxy.has_value());
+      !problem.empty()) {
+    io.err << "kestrova-cli rank: " << problem << "\n";
+    return kExitFailed;
+  }
+  if (options.noProxy) proxy = ProxySetting{};
   RankSession& rank = app.rank;
   rank.tls = {options.caFile};
   if (!options.noHistory) app.AttachHistory();
@@ -48,7 +85,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
       options.keywords.empty() ? app.project.KeywordText : JoinKeywordLines(options.keywords);
   rank.keywordText = keywordText;
   rank.proxy = proxy;
-  rank.jobs = options.jobs;
+  if (options.jobsGiven) rank.jobs = options.jobs;
   if (options.userAgentGiven) rank.userAgent = ArgText(options.userAgent);
   RankController& controller = rank.Controller();
   opened.dialogs.SetStopAction([&controller] { controller.Stop(); });
@@ -97,8 +134,13 @@ CommandRegistration registration{
       sub.add_option("file", options->file, "The project file (.rnk)")->required();
       sub.add_option("--keyword", options->keywords,
                      "A keyword to check instead of the project's (repeatable)");
-      sub.add_option("--proxy", options->proxy, "Send every request through HOST:PORT");
-      sub.add_option("--user-agent", options->userAgent, "User-Agent header text")
+      auto* proxy = sub.add_option(
+          "--proxy", options->proxy,
+          "Send every request through HOST:PORT (default: the proxy stored with settings)");
+      sub.add_flag("--no-proxy", options->noProxy, "Connect directly, whatever proxy is stored")
+          ->excludes(proxy);
+      sub.add_option("--user-agent", options->userAgent,
+                     "User-Agent header text (default: the one chosen with settings)")
           ->each([options](const std::string&) { options->userAgentGiven = true; });
       sub.add_option("--ca-file", options->caFile,
                      "Trust the certificate authorities of this PEM file instead of the system's "
@@ -106,8 +148,10 @@ CommandRegistration registration{
       sub.add_flag("--yes", options->yes, "Answer Yes to every question");
       sub.add_flag("--redo", options->redo, "Re-run only the engines whose Result reads Failed");
       sub.add_option("--jobs", options->jobs,
-                     "How many engines to check at once (default 8; 1 checks one at a time)")
-          ->check(CLI::Range(1, kMaxJobs));
+                     "How many engines to check at once (default: the stored choice, at first "
+                     "8; 1 checks one at a time)")
+          ->check(CLI::Range(1, kMaxJobs))
+          ->each([options](const std::string&) { options->jobsGiven = true; });
       sub.add_flag("--no-history", options->noHistory,
                    "Keep this run out of the project's history");
       // Fixes the time of the run, so reports and records can be compared byte for byte.
