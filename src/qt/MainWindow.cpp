@@ -48,7 +48,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  app_.ShutdownTasks();
+  // A changed project that could only be kept by Save As, and was not, keeps
+  // the window: closing must never lose a run's results.
+  if (!app_.ShutdownTasks()) {
+    event->ignore();
+    ShowForm();
+    return;
+  }
   event->accept();
 }
 
