@@ -21,6 +21,10 @@ namespace {
 int TypedCode(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) return 8;
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return 0;
+  // Ctrl with a letter is that letter's control code, whatever text came with it.
+  if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) {
+    return key.key() - Qt::Key_A + 1;
+  }
   const QString text = key.text();
   return text.isEmpty() ? 0 : text.at(0).unicode();
 }

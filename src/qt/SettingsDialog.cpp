@@ -30,8 +30,9 @@ QLineEdit* Field(const char* name, QWidget* parent) {
 }
 
 // A note under a field that says why its value was replaced or cannot be used.
-QLabel* Note(QWidget* parent) {
+QLabel* Note(const char* name, QWidget* parent) {
   auto* note = new QLabel(parent);
+  note->setObjectName(name);
   note->setWordWrap(true);
   note->setStyleSheet("color: palette(link);");
   note->hide();
@@ -73,7 +74,7 @@ QWidget* SettingsDialog::BuildProjectGroup() {
   auto* fields = new QFormLayout(group);
   txtTimeOut_ = Field("txtTimeOut", group);
   fields->addRow(texts::kTimeOutLabel, txtTimeOut_);
-  lblTimeOutNote_ = Note(group);
+  lblTimeOutNote_ = Note("lblTimeOutNote", group);
   fields->addRow(lblTimeOutNote_);
   connect(txtTimeOut_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Edit([&] {
@@ -138,7 +139,7 @@ QWidget* SettingsDialog::BuildConnectionGroup() {
   txtPortProxy_ = Field("txtPortProxy", group);
   txtPortProxy_->setMaximumWidth(90);
   fields->addRow(texts::kProxyPortLabel, txtPortProxy_);
-  lblProxyNote_ = Note(group);
+  lblProxyNote_ = Note("lblProxyNote", group);
   fields->addRow(lblProxyNote_);
   connect(chkUseProxy_, &QCheckBox::clicked, this,
           [this](bool on) { Edit([&] { form_.chkUseProxy.value = on ? 1 : 0; }); });
