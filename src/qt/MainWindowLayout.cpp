@@ -101,7 +101,9 @@ QWidget* MainWindow::BuildSidePane() {
   txtKeywords_->setObjectName("txtKeywords");
   txtKeywords_->setMaximumHeight(110);
   txtKeywords_->setTabChangesFocus(true);  // keyboard users must be able to leave it
-  fields->addRow(new QLabel(texts::kKeywordsGroup, pane));
+  auto* keywordsLabel = new QLabel(texts::kKeywordsGroup, pane);
+  keywordsLabel->setBuddy(txtKeywords_);  // Alt+K goes to the lines
+  fields->addRow(keywordsLabel);
   fields->addRow(txtKeywords_);
   layout->addLayout(fields);
 
@@ -118,6 +120,7 @@ QWidget* MainWindow::BuildSidePane() {
   }
   auto* moves = new QVBoxLayout;
   moves->addStretch();
+  QWidget* previous = lstSites_[kAllSites];  // Tab: All Sites, the moves, Selected Sites
   struct Move {
     const char* text;
     void (MainFormModel::*click)();
@@ -130,7 +133,10 @@ QWidget* MainWindow::BuildSidePane() {
     connect(button, &QPushButton::clicked, this,
             [this, move] { Do([this, move] { (form_.*move.click)(); }); });
     moves->addWidget(button);
+    setTabOrder(previous, button);
+    previous = button;
   }
+  setTabOrder(previous, lstSites_[kSelectedSites]);
   moves->addStretch();
   engines->addLayout(columns[0]);
   engines->addLayout(moves);

@@ -27,9 +27,12 @@ RunProgressView::RunProgressView(QWidget* parent) : QWidget(parent) {
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   keywords_ = Bar(this);
+  keywords_->setObjectName("prgKeywords");
   engines_ = Bar(this);
+  engines_->setObjectName("prgEngines");
   keywordsCaption_ = new QLabel(this);
   enginesCaption_ = new QLabel(this);
+  enginesCaption_->setObjectName("lblEnginesProgress");
   // Room for the widest caption, so it is never cut.
   enginesCaption_->setMinimumWidth(
       QFontMetrics(font()).horizontalAdvance(texts::kWidestEnginesCaption) + 8);

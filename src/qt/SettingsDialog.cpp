@@ -98,7 +98,10 @@ QWidget* SettingsDialog::BuildProjectGroup() {
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(txtReportDirectory_, 1);
   folderRow->addWidget(browse);
-  fields->addRow(texts::kReportsLabel, folderRow);
+  auto* folderLabel = new QLabel(texts::kReportsLabel, group);
+  folderLabel->setBuddy(txtReportDirectory_);
+  txtReportDirectory_->setMinimumWidth(300);  // a folder path needs room to be read
+  fields->addRow(folderLabel, folderRow);
   connect(txtReportDirectory_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Edit([&] {
       form_.txtReportDirectory.text = FromQt(text);
