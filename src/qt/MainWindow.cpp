@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSplitter>
 
 #include "qt/GridTableModel.h"
@@ -33,6 +34,7 @@ MainWindow::~MainWindow() {
   // window closed while shown, focus moving as widgets go) must not reach it.
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
   txtDomain_->removeEventFilter(this);
+  txtKeywords_->removeEventFilter(this);
   // The grids go before the models (Qt children) do.
   rankingModel_->Detach();
   topUrlsModel_->Detach();

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "qt/MainWindow.h"
@@ -75,6 +76,14 @@ void MainWindow::ShowRunState() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtKeywords_ && event->type() == QEvent::KeyPress) {
+    // Tab moves on; a tab character is still there to type with Ctrl+Tab.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier)) {
+      txtKeywords_->insertPlainText("\t");
+      return true;
+    }
+  }
   if (watched == txtDomain_ && event->type() == QEvent::KeyPress && form_.DomainLocked()) {
     const int code = TypedCode(*static_cast<QKeyEvent*>(event));
     if (code != 0 && !form_.txtDomain_KeyPress(code)) return true;  // refused, told

@@ -77,17 +77,24 @@ TEST(WindowKeywords, DeleteFreesOnlyThatKeywordsRecordsAndClearAllUnlocksTheDoma
   EXPECT_EQ(window->App().form.txtDomain.text, "www.example.com.au");
 }
 
-TEST(WindowKeywords, TabLeavesTheKeywordLines) {
+TEST(WindowKeywords, TabLeavesTheKeywordLinesAndActivationClearsTheFirstRunMarker) {
   test::TempFolder home("kestrova-gui-tab-");
-  test::GuiWindow window(home);
+  test::GuiWindow window(home, true);
   window->StartUp({});
+  EXPECT_TRUE(window->App().settings.FirstTimeRun);
   window->show();
   QApplication::setActiveWindow(&*window);
+  EXPECT_FALSE(window->App().settings.FirstTimeRun);
+
   auto& lines = window.Find<QPlainTextEdit>("txtKeywords");
   lines.setFocus();
-  QTest::keyClicks(&lines, "rank checker");
+  QTest::keyClicks(&lines, "rank");
+  QTest::keyClick(&lines, Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClicks(&lines, "checker");
+  EXPECT_EQ(lines.toPlainText(), "rank\tchecker");
+  EXPECT_EQ(QApplication::focusWidget(), &lines);
   QTest::keyClick(&lines, Qt::Key_Tab);
-  EXPECT_EQ(lines.toPlainText(), "rank checker");
+  EXPECT_EQ(lines.toPlainText(), "rank\tchecker");
   EXPECT_NE(QApplication::focusWidget(), &lines);
 }
 

@@ -1,5 +1,6 @@
 // The run's progress in the window: the engines' caption in full beside its
-// bar, and an overall bar across the keyword lines.
+// bar (inside a narrow bar it was cut and wrapped over itself), and an overall
+// bar across the keyword lines.
 #include <QLabel>
 #include <QProgressBar>
 
@@ -9,7 +10,7 @@
 namespace kestrova {
 namespace {
 
-TEST(RunProgress, ShowsEnginesAndPagesInFullAndTheWholeRunAcrossLines) {
+TEST(RunProgress, ShowsTheEnginesInFullAndTheWholeRunAcrossLines) {
   test::TempFolder home("kestrova-gui-progress-");
   test::GuiWindow window(home);
   window->StartUp({});
