@@ -36,9 +36,14 @@ Status Application::OpenForCommand(const std::string& path) {
 bool Application::RankButton_Click() {
   RankController& controller = rank.Controller();
   if (controller.State().RunInProgress) {
-    controller.RankAction();
+    // Stop, even with the top-URLs grid in view (which a Rank would only switch back).
+    controller.Stop();
     return false;
   }
+  // The window's tabs switch the grids; its Rank button always ranks, in view
+  // of the ranking grid.
+  form.rankingGridVisible = true;
+  ReadNetworkControls(form.NetworkFields(), settings);
   controller.RankAction();
   form.WriteControls();
   return true;

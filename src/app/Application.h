@@ -64,11 +64,19 @@ class Application {
   // Every activation of the main window: the first-run marker is cleared and saved.
   void Form_Activate();
   // File, Exit: "Closing down .....", the window as during a run, the pending
-  // transfer cancelled, then the shutdown tasks. True when nothing was lost.
+  // transfer cancelled, then the shutdown tasks. False when the person chose
+  // to stay: the window is idle again and should stay open.
   bool mnuFileExit_Click();
-  // Closing: the settings are saved, then a changed project as File, Save does,
-  // without asking. Runs once; true when the project was saved or unchanged.
+  // Closing: the settings are saved, then a changed project is kept. One with
+  // a file is saved as File, Save does, without asking; one without a file (or
+  // whose save failed) asks "Save Project file before closing?" with Yes (Save
+  // As), No (closes without it) and Cancel. False when the window is to stay
+  // (Cancel, or Save As cancelled or failed): nothing is lost and a later close
+  // runs the tasks again. Once they went through, true at once.
   bool ShutdownTasks();
+  // The network and display choices into the settings store now (the settings
+  // view closing, and shutdown); without a store nothing happens.
+  void SaveChoices();
 
   // The File menu (ProjectCommands.cpp).
   void mnuFileNew_Click();
@@ -88,9 +96,10 @@ class Application {
   void NewMenuFilenameToAdd(const std::string& path);
   void FixnDisplayMenuFiles();
 
-  // The Rank button: starts a run or, during one, stops it. False when it only
-  // pressed Stop (the run goes on below the caller); otherwise the controls
-  // show what the run changed, the last-run label among them.
+  // The Rank button: starts a run or, during one, stops it, whichever grid is
+  // in view. False when it only pressed Stop (the run goes on below the
+  // caller); otherwise the controls show what the run changed, the last-run
+  // label among them. The network fields reach the settings at every start.
   bool RankButton_Click();
 
   // Tools, Analyze Front Page (FrontPageAnalysis.cpp): the outcome says what
@@ -130,6 +139,7 @@ class Application {
   // NewMenuFilenameToAdd, then FixnDisplayMenuFiles.
   void MakeMostRecent(const std::string& path);
   bool WriteOpenProject();
+  bool KeepChangesOnClose();
   void ShowStatus(const char* text);
 
   bool shutDown_ = false;

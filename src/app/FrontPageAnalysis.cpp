@@ -1,7 +1,8 @@
 // Tools, Analyze Front Page: the domain's front page against the chosen keyword,
-// fetched with the run's HTTP client.
+// fetched the way a run fetches (the same proxy, user agent and time-out).
 #include "app/Application.h"
 #include "base/Text.h"
+#include "ranking/RunRanking.h"
 
 namespace kestrova {
 
@@ -13,9 +14,14 @@ std::optional<FrontPageOutcome> Application::AnalyzeFrontPage() {
   request.keywordEntries = static_cast<int>(box.items.size());
   request.keywordChosen = box.listIndex >= 0;
   request.keywordText = box.listIndex >= 0 ? box.text : std::string();
+  // A project not ranked yet has no entries in the box, but its keyword lines
+  // name what to analyse: the first of them.
+  const std::string firstLine = FirstKeywordLine(form.txtKeywords.text);
+  if (request.keywordEntries == 0 && !firstLine.empty()) {
+    request = {request.domain, 1, true, firstLine};
+  }
   form.ReadControls();
-  HttpClient& client = rank.Client();
-  if (project.TimeOutSecs > 0) client.SetTimeout(TimeoutFromSeconds(project.TimeOutSecs));
+  HttpClient& client = rank.ClientAsARunSetsIt();
   FrontPageServices services{client, dialogs, [this](const std::string& text) {
                                form.sbStatusBar[2] = text;
                                form.ShowNow();

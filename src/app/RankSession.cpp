@@ -1,6 +1,7 @@
 #include "app/RankSession.h"
 
 #include "app/AppTexts.h"
+#include "base/Text.h"
 #include "net/PosixConnection.h"
 
 namespace kestrova {
@@ -38,6 +39,20 @@ RunSettings RankSession::RunSettingsNow() {
     form_.ShowNow();
   };
   return settings;
+}
+
+HttpClient& RankSession::ClientAsARunSetsIt() {
+  const RunSettings now = RunSettingsNow();
+  net_.UserAgent = TrimSpaces(now.userAgent);
+  ApplyProxySetting(client_, now.proxy);
+  const Integer seconds = form_.project.TimeOutSecs;
+  if (seconds > 0) client_.SetTimeout(TimeoutFromSeconds(seconds));
+  return client_;
+}
+
+void RankSession::OpenPanel(int actionIndex) {
+  if (actionIndex == kEnginesAction) form_.focus = FormFocus::Engines;
+  if (actionIndex == kSettingsAction) form_.focus = FormFocus::ReportDirectory;
 }
 
 void RankSession::ShowRankingGrid() {
@@ -86,6 +101,12 @@ void RankSession::Progress(int percent, std::string_view caption) {
 
 void RankSession::ProgressVisible(bool visible) {
   frontEnd_.ProgressVisible(visible);
+}
+
+void RankSession::LineStarted(int number, int count, std::string_view line) {
+  form_.SelectOrAddKeyword(std::string(line));
+  form_.ShowNow();
+  frontEnd_.LineStarted(number, count, line);
 }
 
 void RankSession::RecordWritten(const RankingRecord& record) {

@@ -33,6 +33,9 @@ class RankSession final : public RankWindow, public RunObserver {
   RankController& Controller() { return rank_; }
   const RankController& Controller() const { return rank_; }
   HttpClient& Client() { return client_; }
+  // The client of the front-page analysis, set up as a run sets up its
+  // checks: the user agent, the proxy and the project's time-out of now.
+  HttpClient& ClientAsARunSetsIt();
   // Where every check is kept as well; null: only the latest records.
   void SetHistory(RunHistory* history) { services_.history = history; }
   NetworkState& Network() { return net_; }
@@ -54,6 +57,7 @@ class RankSession final : public RankWindow, public RunObserver {
   RunSettings RunSettingsNow() override;
   bool RankingGridVisible() const override { return form_.rankingGridVisible; }
   void ShowRankingGrid() override;
+  void OpenPanel(int actionIndex) override;
   void SetFocus(FocusTarget target) override;
   void FocusVisibleGrid() override { form_.focus = FormFocus::VisibleGrid; }
   void SetRunningDisplay(bool running, const std::string& rankCaption) override;
@@ -64,6 +68,9 @@ class RankSession final : public RankWindow, public RunObserver {
   void StatusText(std::string_view text) override;
   void Progress(int percent, std::string_view caption) override;
   void ProgressVisible(bool visible) override;
+  // The keyword box follows the run: the line being checked is chosen, so its
+  // grid fills as the engines finish.
+  void LineStarted(int number, int count, std::string_view line) override;
   void WriteFailed(std::string_view what) override;
   void RecordWritten(const RankingRecord& record) override;
 

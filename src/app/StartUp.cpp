@@ -16,9 +16,8 @@ void Application::StartUp(const std::vector<std::string>& commandLine) {
   // The main window's load.
   FixnDisplayMenuFiles();
   // The project before any is opened: the stored domain with the new-project
-  // defaults, its file name still empty.
+  // defaults, no file yet. The caption names it "(none)", as after New.
   StartProject(settings.Domain);
-  project.ProjectFileName.clear();
   form.openPath.clear();
   form.LoadDatePreference();
   form.ShowStoredChoices(settings);
@@ -69,19 +68,41 @@ bool Application::mnuFileExit_Click() {
   SetBusyPointer(net, dialogs, true, true);
   rank.Client().CancelPendingOperation();
   SetBusyPointer(net, dialogs, false);
-  return ShutdownTasks();
+  if (ShutdownTasks()) return true;
+  form.running = false;
+  ShowStatus("");
+  return false;
 }
 
 bool Application::ShutdownTasks() {
   if (shutDown_) return true;
-  shutDown_ = true;
-  if (store != nullptr) {
-    form.TakeStoredChoices(settings);
-    SaveSettings(*store, settings, form.NetworkFields());
-  }
+  SaveChoices();
   dialogs.Yield();
+  if (!KeepChangesOnClose()) return false;
+  shutDown_ = true;
+  return true;
+}
+
+void Application::SaveChoices() {
+  if (store == nullptr) return;
+  form.TakeStoredChoices(settings);
+  SaveSettings(*store, settings, form.NetworkFields());
+}
+
+bool Application::KeepChangesOnClose() {
   if (!project.Modified) return true;
-  return mnuFileSave_Click();
+  const bool hasFile = !IsNoProjectFile(form.openPath) && !IsNoProjectFile(project.ProjectFileName);
+  if (hasFile && mnuFileSave_Click()) return true;
+  // Only Save As could keep it now: a run's results must not go without a word.
+  switch (dialogs.ShowMessage(texts::kSaveBeforeClosingAsk, texts::kSaveBeforeClosingTitle,
+                              MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::Yes:
+      return mnuFileSaveAs_Click();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace kestrova

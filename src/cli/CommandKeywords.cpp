@@ -31,25 +31,6 @@ void FillKeywordBox(MainFormModel& form) {
   form.AddRecordKeywords();
 }
 
-// The keyword lines are what the next run checks: an added keyword joins
-// them, a deleted one leaves them, or the run would bring its records back.
-void AppendKeywordLine(TextBox& lines, const std::string& keyword) {
-  if (!lines.text.empty() && Right(lines.text, 2) != texts::kCrLf) lines.text += texts::kCrLf;
-  lines.text += keyword;
-}
-
-void RemoveKeywordLines(TextBox& lines, const std::string& keyword) {
-  std::string kept;
-  bool first = true;
-  for (const std::string& line : KeywordLines(lines.text)) {
-    if (line == keyword) continue;
-    if (!first) kept += texts::kCrLf;
-    kept += line;
-    first = false;
-  }
-  lines.text = kept;
-}
-
 int RunKeywords(const KeywordsOptions& options, CliIo& io) {
   for (const std::string& keyword : options.add) {
     // One line of the keyword text is one keyword.
@@ -81,7 +62,6 @@ int RunKeywords(const KeywordsOptions& options, CliIo& io) {
     const std::size_t before = box.items.size();
     form.cmdAddKeyword_Click();
     if (box.items.size() == before) return kExitFailed;  // the refusal was told
-    AppendKeywordLine(form.txtKeywords, TrimSpaces(box.text));
   }
   for (const std::string& deleted : options.remove) {
     const std::string keyword = ArgText(deleted);
@@ -93,7 +73,6 @@ int RunKeywords(const KeywordsOptions& options, CliIo& io) {
     }
     form.cmbKeyWords_Click(place);
     form.cmdDelKeyword_Click();
-    RemoveKeywordLines(form.txtKeywords, keyword);
   }
   return opened.SaveTo(options.file) ? kExitOk : kExitFailed;
 }

@@ -1,6 +1,8 @@
 #include "qt/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSplitter>
 
 #include "qt/GridTableModel.h"
@@ -25,6 +27,14 @@ MainWindow::MainWindow(Dialogs& dialogs, const Clock& clock, const ProgramPaths&
 
 MainWindow::~MainWindow() {
   form_.showNow = nullptr;
+  // Hidden while the application (a member) is still there: hiding asks the
+  // grids for their cells once more.
+  hide();
+  // The widgets go after the application (a member): their last signals (a
+  // window closed while shown, focus moving as widgets go) must not reach it.
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+  txtDomain_->removeEventFilter(this);
+  txtKeywords_->removeEventFilter(this);
   // The grids go before the models (Qt children) do.
   rankingModel_->Detach();
   topUrlsModel_->Detach();
@@ -48,7 +58,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  app_.ShutdownTasks();
+  // A changed project that could only be kept by Save As, and was not, keeps
+  // the window: closing must never lose a run's results.
+  if (!app_.ShutdownTasks()) {
+    event->ignore();
+    ShowForm();
+    return;
+  }
   event->accept();
 }
 

@@ -12,11 +12,11 @@
 
 class QAction;
 class QComboBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -24,6 +24,8 @@ class QTableView;
 namespace kestrova {
 
 class GridTableModel;
+class RunProgressView;
+class SettingsDialog;
 
 class MainWindow final : public QMainWindow, public RunObserver {
   Q_OBJECT
@@ -47,15 +49,24 @@ class MainWindow final : public QMainWindow, public RunObserver {
   void StatusText(std::string_view text) override;
   void Progress(int percent, std::string_view caption) override;
   void ProgressVisible(bool visible) override;
+  void LineStarted(int number, int count, std::string_view line) override;
   void WriteFailed(std::string_view what) override;
+
+  // Tools, Settings...: opens the settings (one at a time), window-modal.
+  SettingsDialog& OpenSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // The domain's key refusal while rankings exist.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building the window (MainWindowLayout.cpp).
   void BuildMenus();
+  void BuildKeywordsMenu();
+  void BuildRankingMenu();
+  void BuildHelpMenu();
   QWidget* BuildSidePane();
   QWidget* BuildGridPane();
   void BuildStatusBar();
@@ -65,6 +76,7 @@ class MainWindow final : public QMainWindow, public RunObserver {
   void ShowForm();
   void ShowLists();
   void ShowStatusBar();
+  void ShowRunState();
   void ApplyFocus();
   // Runs `action` on the form model or the application, then shows the result.
   template <class Action>
@@ -76,7 +88,7 @@ class MainWindow final : public QMainWindow, public RunObserver {
   // Actions (MainWindowRun.cpp).
   void RankClicked();
   void AnalyzeClicked();
-  void ShowImprovementReport();
+  void ExitClicked();
 
   Application app_;
   MainFormModel& form_;
@@ -87,15 +99,20 @@ class MainWindow final : public QMainWindow, public RunObserver {
   QPlainTextEdit* txtKeywords_ = nullptr;
   QComboBox* cmbKeyWords_ = nullptr;
   std::array<QListWidget*, 2> lstSites_{};
-  QLineEdit *txtTimeOut_ = nullptr, *txtKeywordDepth_ = nullptr, *txtReportDirectory_ = nullptr;
   QPushButton* rankButton_ = nullptr;
+  std::array<QPushButton*, 3> keywordButtons_{};  // Add, Delete, Clear All
+  QLabel* lblLastRun_ = nullptr;
+  RunProgressView* runProgress_ = nullptr;
+  SettingsDialog* settings_ = nullptr;
+  // Actions only an idle window takes; Stop only a running one.
+  std::vector<QAction*> idleActions_;
+  QAction* stopAction_ = nullptr;
   QTabWidget* grids_ = nullptr;
   QTableView *rankingView_ = nullptr, *topUrlsView_ = nullptr;
   GridTableModel *rankingModel_ = nullptr, *topUrlsModel_ = nullptr;
   std::array<QAction*, kRecentFileSlots> mnuFileName_{};
   QAction* mnuFileSeparator_ = nullptr;
   std::array<QLabel*, 3> sbStatusBar_{};
-  QProgressBar* progress_ = nullptr;
 };
 
 }  // namespace kestrova

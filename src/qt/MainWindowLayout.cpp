@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -21,6 +20,8 @@
 #include "qt/MainWindow.h"
 #include "qt/QtText.h"
 #include "qt/ReportsMenu.h"
+#include "qt/RunProgressView.h"
+#include "qt/WindowTexts.h"
 
 namespace kestrova {
 namespace {
@@ -34,32 +35,48 @@ QPushButton* SmallButton(const char* text, QWidget* parent) {
 }  // namespace
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("&New", QKeySequence::New, this,
-                  [this] { Do([this] { app_.mnuFileNew_Click(); }); });
-  file->addAction("&Open...", QKeySequence::Open, this,
-                  [this] { Do([this] { app_.mnuFileOpen_Click(); }); });
-  file->addAction("&Save", QKeySequence::Save, this,
-                  [this] { Do([this] { app_.mnuFileSave_Click(); }); });
-  file->addAction("Save &As...", QKeySequence::SaveAs, this,
-                  [this] { Do([this] { app_.mnuFileSaveAs_Click(); }); });
+  QMenu* file = menuBar()->addMenu(texts::kMenuFile);
+  idleActions_ = {file->addAction(texts::kMenuNew, QKeySequence::New, this,
+                                  [this] { Do([this] { app_.mnuFileNew_Click(); }); }),
+                  file->addAction(texts::kMenuOpen, QKeySequence::Open, this,
+                                  [this] { Do([this] { app_.mnuFileOpen_Click(); }); }),
+                  file->addAction(texts::kMenuSave, QKeySequence::Save, this,
+                                  [this] { Do([this] { app_.mnuFileSave_Click(); }); }),
+                  file->addAction(texts::kMenuSaveAs, QKeySequence::SaveAs, this,
+                                  [this] { Do([this] { app_.mnuFileSaveAs_Click(); }); })};
+  file->addSeparator();
+  // Clear All Rankings asks first, as the keyword row's Clear All button does.
+  idleActions_.push_back(
+      file->addAction(texts::kMenuClearAll, this, [this] { keywordButtons_[2]->click(); }));
   mnuFileSeparator_ = file->addSeparator();
   for (int i = 0; i < kRecentFileSlots; ++i) {
     mnuFileName_[i] = file->addAction(QString(), this,
                                       [this, i] { Do([this, i] { app_.mnuFileName_Click(i); }); });
+    idleActions_.push_back(mnuFileName_[i]);
   }
   file->addSeparator();
-  file->addAction("E&xit", QKeySequence::Quit, this, [this] {
-    Do([this] { app_.mnuFileExit_Click(); });
-    close();
+  file->addAction(texts::kMenuExit, QKeySequence::Quit, this, [this] { ExitClicked(); });
+  BuildKeywordsMenu();
+  BuildRankingMenu();
+  QMenu* view = menuBar()->addMenu(texts::kMenuView);
+  view->addAction(texts::kMenuRankingGrid, this, [this] {
+    form_.rankingGridVisible = true;
+    ShowForm();
   });
-  QMenu* view = menuBar()->addMenu("&View");
-  view->addAction("&History...", this, [this] {
+  view->addAction(texts::kMenuTopUrlsGrid, this, [this] {
+    form_.rankingGridVisible = false;
+    ShowForm();
+  });
+  view->addSeparator();
+  view->addAction(texts::kMenuHistory, this, [this] {
     ShowHistoryWindow(app_.history.get(), app_.project, form_.selected, app_.dialogs, this);
   });
-  AddReportActions(*view, form_, [this] { ShowStatusBar(); });  // grids: the reports
-  QMenu* tools = menuBar()->addMenu("&Tools");
-  tools->addAction("&Analyze Front Page", this, [this] { AnalyzeClicked(); });
+  AddReportActions(*view, form_, [this] { ShowStatusBar(); });  // the reports
+  QMenu* tools = menuBar()->addMenu(texts::kMenuTools);
+  tools->addAction(texts::kMenuSettings, QKeySequence::Preferences, this,
+                   [this] { OpenSettings(); });
+  idleActions_.push_back(tools->addAction(texts::kMenuAnalyze, this, [this] { AnalyzeClicked(); }));
+  BuildHelpMenu();
 }
 
 QWidget* MainWindow::BuildSidePane() {
@@ -68,21 +85,23 @@ QWidget* MainWindow::BuildSidePane() {
   auto* layout = new QVBoxLayout(pane);
   auto* fields = new QFormLayout;
   txtDomain_ = new QLineEdit(pane);
-  fields->addRow("Domain:", txtDomain_);
+  txtDomain_->setObjectName("txtDomain");
+  txtDomain_->installEventFilter(this);  // the key refusal while rankings exist
+  fields->addRow(texts::kDomainLabel, txtDomain_);
   txtKeywords_ = new QPlainTextEdit(pane);
-  txtKeywords_->setMaximumHeight(90);
-  fields->addRow("Keywords:", txtKeywords_);
-  txtTimeOut_ = new QLineEdit(pane);
-  fields->addRow("Time-out (s):", txtTimeOut_);
-  txtKeywordDepth_ = new QLineEdit(pane);
-  fields->addRow("Depth:", txtKeywordDepth_);
-  txtReportDirectory_ = new QLineEdit(pane);
-  fields->addRow("Reports:", txtReportDirectory_);
+  txtKeywords_->setObjectName("txtKeywords");
+  txtKeywords_->setMaximumHeight(110);
+  txtKeywords_->setTabChangesFocus(true);  // keyboard users must be able to leave it
+  txtKeywords_->installEventFilter(this);  // Ctrl+Tab types a tab
+  auto* keywordsLabel = new QLabel(texts::kKeywordsGroup, pane);
+  keywordsLabel->setBuddy(txtKeywords_);  // Alt+K goes to the lines
+  fields->addRow(keywordsLabel);
+  fields->addRow(txtKeywords_);
   layout->addLayout(fields);
 
   // The two engine lists with the buttons that move names between them.
   auto* engines = new QHBoxLayout;
-  const char* titles[2] = {"All Sites", "Selected Sites"};
+  const char* titles[2] = {texts::kAllSites, texts::kSelectedSites};
   std::array<QVBoxLayout*, 2> columns{};
   for (int i = 0; i < 2; ++i) {
     columns[i] = new QVBoxLayout;
@@ -93,6 +112,7 @@ QWidget* MainWindow::BuildSidePane() {
   }
   auto* moves = new QVBoxLayout;
   moves->addStretch();
+  QWidget* previous = lstSites_[kAllSites];  // Tab: All Sites, the moves, Selected Sites
   struct Move {
     const char* text;
     void (MainFormModel::*click)();
@@ -105,7 +125,10 @@ QWidget* MainWindow::BuildSidePane() {
     connect(button, &QPushButton::clicked, this,
             [this, move] { Do([this, move] { (form_.*move.click)(); }); });
     moves->addWidget(button);
+    setTabOrder(previous, button);
+    previous = button;
   }
+  setTabOrder(previous, lstSites_[kSelectedSites]);
   moves->addStretch();
   engines->addLayout(columns[0]);
   engines->addLayout(moves);
@@ -113,6 +136,7 @@ QWidget* MainWindow::BuildSidePane() {
   layout->addLayout(engines, 1);
 
   rankButton_ = new QPushButton(pane);
+  rankButton_->setObjectName("vseActionButton");
   rankButton_->setMinimumHeight(32);
   connect(rankButton_, &QPushButton::clicked, this, [this] { RankClicked(); });
   layout->addWidget(rankButton_);
@@ -123,14 +147,43 @@ QWidget* MainWindow::BuildGridPane() {
   auto* pane = new QWidget(this);
   auto* layout = new QVBoxLayout(pane);
   auto* keywordRow = new QHBoxLayout;
-  keywordRow->addWidget(new QLabel("Keyword:", pane));
+  auto* keywordLabel = new QLabel(texts::kShownKeyword, pane);
+  keywordRow->addWidget(keywordLabel);
   cmbKeyWords_ = new QComboBox(pane);
+  cmbKeyWords_->setObjectName("cmbKeyWords");
+  cmbKeyWords_->setEditable(true);  // the edit text is what Add adds
+  cmbKeyWords_->setInsertPolicy(QComboBox::NoInsert);
   cmbKeyWords_->setMinimumWidth(220);
+  keywordLabel->setBuddy(cmbKeyWords_);
   connect(cmbKeyWords_, &QComboBox::activated, this,
           [this](int index) { Do([this, index] { form_.cmbKeyWords_Click(index); }); });
-  keywordRow->addWidget(cmbKeyWords_);
-  keywordRow->addStretch();
+  keywordRow->addWidget(cmbKeyWords_, 1);
+  const char* buttonNames[3] = {"cmdAddKeyword", "cmdDelKeyword", "cmdClearAllKeywords"};
+  const char* captions[3] = {texts::kAddKeyword, texts::kDeleteKeyword, texts::kClearAll};
+  for (int i = 0; i < 3; ++i) {
+    keywordButtons_[i] = new QPushButton(captions[i], pane);
+    keywordButtons_[i]->setObjectName(buttonNames[i]);
+    keywordRow->addWidget(keywordButtons_[i]);
+  }
+  connect(keywordButtons_[0], &QPushButton::clicked, this, [this] {
+    // What the person typed in the box is what Add adds.
+    form_.cmbKeyWords[kKeywordBox].text = FromQt(cmbKeyWords_->currentText());
+    Do([this] { form_.cmdAddKeyword_Click(); });
+  });
+  connect(cmbKeyWords_->lineEdit(), &QLineEdit::returnPressed, keywordButtons_[0],
+          &QPushButton::click);
+  connect(keywordButtons_[1], &QPushButton::clicked, this,
+          [this] { Do([this] { form_.cmdDelKeyword_Click(); }); });
+  connect(keywordButtons_[2], &QPushButton::clicked, this,
+          [this] { Do([this] { form_.cmdClearAllKeywords_Click(); }); });
+  lblLastRun_ = new QLabel(pane);
+  lblLastRun_->setObjectName("lblLastRun");
+  keywordRow->addSpacing(12);
+  keywordRow->addWidget(lblLastRun_);
   layout->addLayout(keywordRow);
+  runProgress_ = new RunProgressView(pane);
+  runProgress_->hide();
+  layout->addWidget(runProgress_);
 
   rankingModel_ = new GridTableModel(form_.ranking.View(), this);
   topUrlsModel_ = new GridTableModel(form_.topUrls.View(), this);
@@ -157,11 +210,6 @@ void MainWindow::BuildStatusBar() {
     panel = new QLabel(this);
     statusBar()->addWidget(panel, 1);
   }
-  progress_ = new QProgressBar(this);
-  progress_->setMaximumWidth(260);
-  progress_->setTextVisible(true);
-  progress_->hide();
-  statusBar()->addPermanentWidget(progress_);
 }
 
 }  // namespace kestrova

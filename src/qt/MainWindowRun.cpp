@@ -1,14 +1,12 @@
-// The Rank button, the run's progress display and the front-page analysis
-// with its improvement window.
-#include <QDialog>
-#include <QLabel>
-#include <QProgressBar>
-#include <QTextEdit>
-#include <QVBoxLayout>
+// The Rank button, the run's progress display, the settings, the front-page
+// analysis with its improvement window, and Exit.
+#include <QPushButton>
 
-#include "analyzer/ImprovementReport.h"
+#include "qt/ImprovementWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/QtText.h"
+#include "qt/RunProgressView.h"
+#include "qt/SettingsDialog.h"
 
 namespace kestrova {
 
@@ -17,12 +15,16 @@ void MainWindow::StatusText(std::string_view) {
 }
 
 void MainWindow::Progress(int percent, std::string_view caption) {
-  progress_->setValue(percent);
-  progress_->setFormat(ToQt(caption));
+  runProgress_->EnginesDone(percent, caption);
 }
 
 void MainWindow::ProgressVisible(bool visible) {
-  progress_->setVisible(visible);
+  if (!visible) runProgress_->EnginesDone(0, {});
+  runProgress_->setVisible(visible);
+}
+
+void MainWindow::LineStarted(int number, int count, std::string_view line) {
+  runProgress_->LineStarted(number, count, line);
 }
 
 void MainWindow::WriteFailed(std::string_view) {
@@ -40,25 +42,30 @@ void MainWindow::AnalyzeClicked() {
   const auto outcome = app_.AnalyzeFrontPage();
   if (!outcome) return;
   ShowForm();
-  if (*outcome == FrontPageOutcome::Analyzed) ShowImprovementReport();
+  if (*outcome == FrontPageOutcome::Analyzed) {
+    ShowImprovementWindow(app_.project.PageAnalyses.at(1), this);
+  }
 }
 
-void MainWindow::ShowImprovementReport() {
-  // One improvement window at a time: a new analysis replaces the old one.
-  if (auto* old = findChild<QDialog*>("frmImprovement")) old->close();
-  ImprovementReport report;
-  report.Fill(app_.project.PageAnalyses.at(1));
-  auto* dialog = new QDialog(this);
-  dialog->setObjectName("frmImprovement");
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle("Improvement Report");
-  auto* view = new QTextEdit(dialog);
-  view->setReadOnly(true);
-  view->setHtml(ToQt(report.Html()));
-  auto* layout = new QVBoxLayout(dialog);
-  layout->addWidget(view);
-  dialog->resize(720, 600);
-  dialog->show();
+void MainWindow::ExitClicked() {
+  // Exit stops when the person chose to keep the window (a Save As cancelled).
+  bool leave = false;
+  Do([&] { leave = app_.mnuFileExit_Click(); });
+  if (leave) close();
+}
+
+SettingsDialog& MainWindow::OpenSettings() {
+  if (settings_ == nullptr) {
+    settings_ = new SettingsDialog(
+        form_, [this] { ShowForm(); }, this);
+    settings_->setWindowModality(Qt::WindowModal);
+    // The choices kept for every project are stored as the dialog closes.
+    connect(settings_, &QDialog::finished, this, [this] { Do([this] { app_.SaveChoices(); }); });
+  }
+  settings_->ShowFields();
+  settings_->show();
+  settings_->raise();
+  return *settings_;
 }
 
 }  // namespace kestrova

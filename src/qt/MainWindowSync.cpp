@@ -15,6 +15,9 @@
 #include "qt/GridTableModel.h"
 #include "qt/MainWindow.h"
 #include "qt/QtText.h"
+#include "qt/SettingsDialog.h"
+#include "qt/WidgetSync.h"
+#include "qt/WindowTexts.h"
 
 namespace kestrova {
 namespace {
@@ -27,18 +30,6 @@ std::string KeywordLinesFromQt(const QString& text) {
   return ReplaceAll(FromQt(text), "\n", "\r\n");
 }
 
-// Only a text that differs is set, so the cursor of a field being typed in stays put.
-void ShowText(QLineEdit& widget, const std::string& text) {
-  const QString shown = ToQt(text);
-  if (widget.text() != shown) widget.setText(shown);
-}
-
-void ShowList(QListWidget& widget, const ListBox& box) {
-  widget.clear();
-  for (const std::string& item : box.items) widget.addItem(ToQt(item));
-  widget.setCurrentRow(box.listIndex);
-}
-
 }  // namespace
 
 void MainWindow::ShowForm() {
@@ -46,15 +37,18 @@ void MainWindow::ShowForm() {
   ShowText(*txtDomain_, form_.txtDomain.text);
   const QString keywordLines = KeywordLinesToQt(form_.txtKeywords.text);
   if (txtKeywords_->toPlainText() != keywordLines) txtKeywords_->setPlainText(keywordLines);
-  ShowText(*txtTimeOut_, form_.txtTimeOut.text);
-  ShowText(*txtKeywordDepth_, form_.txtKeywordDepth.text);
-  ShowText(*txtReportDirectory_, form_.txtReportDirectory.text);
   ShowLists();
   const ComboBox& box = form_.cmbKeyWords[kKeywordBox];
-  cmbKeyWords_->clear();
-  for (const std::string& item : box.items) cmbKeyWords_->addItem(ToQt(item));
-  cmbKeyWords_->setCurrentIndex(box.listIndex);
-  if (box.listIndex < 0) cmbKeyWords_->setPlaceholderText(ToQt(box.text));
+  ShowItems(*cmbKeyWords_, box.items.Items(), box.listIndex);
+  if (box.listIndex < 0) {
+    // "(none)" is the box's word for an empty list, not a keyword to add.
+    const bool none = box.text == kNoProjectFile;
+    cmbKeyWords_->setEditText(none ? QString() : ToQt(box.text));
+    cmbKeyWords_->lineEdit()->setPlaceholderText(ToQt(kNoProjectFile));
+  }
+  lblLastRun_->setText(form_.lblLastRun.caption.empty()
+                           ? QString(texts::kNeverRunCaption)
+                           : texts::kLastRunPrefix + ToQt(form_.lblLastRun.caption));
   for (int i = 0; i < kRecentFileSlots; ++i) {
     mnuFileName_[i]->setText(ToQt(form_.mnuFileName[i].caption));
     mnuFileName_[i]->setVisible(form_.mnuFileName[i].visible);
@@ -64,20 +58,22 @@ void MainWindow::ShowForm() {
   grids_->setCurrentWidget(form_.rankingGridVisible ? rankingView_ : topUrlsView_);
   rankingModel_->Refresh();
   topUrlsModel_->Refresh();
-  // During a run only the Rank button (now Stop) takes input.
   rankButton_->setText(ToQt(form_.rankCaption));
-  for (QWidget* input : std::initializer_list<QWidget*>{txtDomain_, txtKeywords_, txtTimeOut_,
-                                                        txtKeywordDepth_, txtReportDirectory_,
-                                                        lstSites_[0], lstSites_[1], menuBar()}) {
+  for (QWidget* input :
+       std::initializer_list<QWidget*>{txtDomain_, txtKeywords_, lstSites_[0], lstSites_[1]}) {
     input->setEnabled(!form_.running);
   }
+  ShowRunState();
+  if (settings_ != nullptr && settings_->isVisible()) settings_->ShowFields();
   setWindowTitle(ToQt(form_.caption));
   ApplyFocus();
   syncing_ = false;
 }
 
 void MainWindow::ShowLists() {
-  for (int i = 0; i < 2; ++i) ShowList(*lstSites_[i], form_.lstSites[i]);
+  for (int i = 0; i < 2; ++i) {
+    ShowItems(*lstSites_[i], form_.lstSites[i].items, form_.lstSites[i].listIndex);
+  }
 }
 
 void MainWindow::ShowStatusBar() {
@@ -101,7 +97,12 @@ void MainWindow::ApplyFocus() {
       target = txtKeywords_;
       break;
     case FormFocus::ReportDirectory:
-      target = txtReportDirectory_;
+      // The field is in the settings: they come into view with it.
+      form_.focus = FormFocus::None;
+      OpenSettings().FocusReportDirectory();
+      return;
+    case FormFocus::Engines:
+      target = lstSites_[kAllSites];
       break;
     case FormFocus::VisibleGrid:
       target = grids_->currentWidget();
@@ -119,13 +120,13 @@ void MainWindow::ConnectEdits() {
     form_.MarkModified();
     setWindowTitle(ToQt(form_.caption));
   };
-  for (auto [widget, field] :
-       {std::pair{txtDomain_, &form_.txtDomain}, std::pair{txtTimeOut_, &form_.txtTimeOut},
-        std::pair{txtKeywordDepth_, &form_.txtKeywordDepth},
-        std::pair{txtReportDirectory_, &form_.txtReportDirectory}}) {
+  for (auto [widget, field] : {std::pair{txtDomain_, &form_.txtDomain}}) {
     connect(widget, &QLineEdit::textEdited, this,
             [edited, field = field](const QString& text) { edited(*field, FromQt(text)); });
   }
+  connect(cmbKeyWords_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!syncing_) form_.cmbKeyWords[kKeywordBox].text = FromQt(text);
+  });
   connect(txtKeywords_, &QPlainTextEdit::textChanged, this, [this, edited] {
     edited(form_.txtKeywords, KeywordLinesFromQt(txtKeywords_->toPlainText()));
   });

@@ -22,12 +22,16 @@ FetchResult HttpPageFetcher::HeadPage(const std::string& host, const std::string
 }
 
 void HttpPageFetcher::SetProxy(const ProxySetting& proxy) {
+  ApplyProxySetting(client_, proxy);
+}
+
+void ApplyProxySetting(HttpClient& client, const ProxySetting& proxy) {
   const std::string host = TrimSpaces(proxy.host);
   const auto port = ParseProxyPort(TrimSpaces(proxy.port));
   if (proxy.use && !host.empty() && port) {
-    client_.SetProxy(host, *port);
+    client.SetProxy(host, *port);
   } else {
-    client_.SetProxy("", 0);
+    client.SetProxy("", 0);
   }
 }
 

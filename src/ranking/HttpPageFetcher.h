@@ -34,6 +34,11 @@ class HttpPageFetcher final : public PageFetcher {
 PageFetcherFactory HttpPageFetchers(ConnectionFactory makeConnection,
                                     const TlsSettings* tls = nullptr);
 
+// Sends `client`'s requests through the proxy when it is on, names a host and
+// has a usable port; otherwise straight to the hosts. The front-page analysis
+// uses this to go the way a run's checks go.
+void ApplyProxySetting(HttpClient& client, const ProxySetting& proxy);
+
 // "host:port" split for the proxy fields; nothing when the port is not a number
 // from 1 to 65535.
 std::optional<ProxySetting> ParseProxyArgument(const std::string& text);

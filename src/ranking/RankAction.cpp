@@ -32,7 +32,10 @@ void RankController::RankAction() {
     return;
   }
   window_.DisplayOnlyRanking();
-  window_.SelectOrAddKeyword(services_.project.KeywordText);
+  // The keyword box holds single keywords: it shows the first line the run
+  // checks, never the whole text of several lines as one entry.
+  const std::string first = FirstKeywordLine(services_.project.KeywordText);
+  if (!first.empty()) window_.SelectOrAddKeyword(first);
   ReRank(kReRankAll);
 }
 

@@ -18,6 +18,9 @@ class RunObserver {
   // keyword done ("50%   17 of 34 engines done").
   virtual void Progress(int percent, std::string_view caption) = 0;
   virtual void ProgressVisible(bool visible) = 0;
+  // A keyword line's checks begin: line `number` of the `count` lines with text
+  // (both from 1), for a progress across the whole run.
+  virtual void LineStarted(int /*number*/, int /*count*/, std::string_view /*line*/) {}
   // Something could not be written; the run goes on and the user should hear of it.
   virtual void WriteFailed(std::string_view what) = 0;
   // A check's record was just written (in list order), so a grid may show it.

@@ -61,6 +61,13 @@ std::vector<std::string> KeywordLines(const std::string& keywordText) {
   return lines;
 }
 
+std::string FirstKeywordLine(const std::string& keywordText) {
+  for (std::string& line : KeywordLines(keywordText)) {
+    if (!line.empty()) return std::move(line);
+  }
+  return {};
+}
+
 std::optional<std::size_t> RecordSlotFor(ProjectState& project, const RecordIndex& index,
                                          const std::string& keyword, const std::string& engine) {
   const int found = index.Find(keyword, engine);
@@ -109,9 +116,15 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
     const int engines = static_cast<int>(project.SelectedEngines.size());
     CheckWorkers workers(std::min(jobs, std::max(engines, 1)), services.catalogue, parameters,
                          services.fetchers, {net.UserAgent, parameters.timeout, settings.proxy});
+    const int count = static_cast<int>(
+        std::count_if(lines.begin(), lines.end(), [](const auto& line) { return !line.empty(); }));
+    int number = 0;
     for (const std::string& line : lines) {
-      state.LastRunKeyword = line;
+      // An empty line (a text ending in a line break) checks nothing and must
+      // not leave the keyword box without a choice after the run.
       if (line.empty()) continue;
+      state.LastRunKeyword = line;
+      services.observer.LineStarted(++number, count, line);
       if (!CheckLine(services, index, workers, line)) {
         stopped = true;
         break;

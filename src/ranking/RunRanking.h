@@ -49,6 +49,8 @@ RunEnd RunRanking(RunServices& services, RunState& state, const RunSettings& set
 
 // The keyword text's lines, split at CR LF; an empty text has none.
 std::vector<std::string> KeywordLines(const std::string& keywordText);
+// The first of those lines that is not empty; empty when there is none.
+std::string FirstKeywordLine(const std::string& keywordText);
 
 // Index (0-based) of the record for `keyword` on `engine`, or of the first free
 // one, growing the list by one when there is neither. Nothing when the list is

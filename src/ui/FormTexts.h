@@ -22,9 +22,22 @@ inline constexpr const char* kReportDirectoryTitle = "Report Directory";
 inline constexpr const char* kNoneCounted = "00";
 inline constexpr const char* kTimeOutWhenInvalid = "007";
 
+// Beside the fields of the settings: a time-out that was refused, proxy
+// fields that a run cannot use.
+inline constexpr const char* kTimeOutRefused =
+    "A time-out is a number of seconds above 0: 007 was put in its place.";
+inline constexpr const char* kProxyHostMissing =
+    "Name the proxy's host; until then every request goes straight to the engines.";
+inline constexpr const char* kProxyPortBad =
+    "The proxy port must be a number from 1 to 65535 (empty: 80); until then every request goes "
+    "straight to the engines.";
+
 // The user-agent choices 0 to 2 (choice 3 is the person's own text).
 inline constexpr const char* kAgentMicrosoft = "Mozilla/4.0 (compatible; MSIE 4.01; Windows 95)";
 inline constexpr const char* kAgentNetscape = "Mozilla/4.05 [en] (Win95; I)";
+
+// Between the lines of the keyword text.
+inline constexpr const char* kLineBreak = "\r\n";
 
 // The only key the domain box takes while rankings exist: Ctrl+C (copy).
 inline constexpr int kCopyKey = 3;

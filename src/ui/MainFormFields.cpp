@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "net/ProxyAddress.h"
 #include "ui/Dialogs.h"
 #include "ui/FormTexts.h"
 #include "ui/MainFormModel.h"
@@ -31,8 +32,17 @@ void MainFormModel::cmbDatePreference_Change(int index) {
 }
 
 void MainFormModel::txtTimeOut_Change() {
-  if (LeadingNumber(txtTimeOut.text) <= 0) txtTimeOut.text = texts::kTimeOutWhenInvalid;
+  const bool refused = LeadingNumber(txtTimeOut.text) <= 0;
+  if (refused) txtTimeOut.text = texts::kTimeOutWhenInvalid;
+  lblTimeOutNote.caption = refused ? texts::kTimeOutRefused : "";
   MarkModified();
+}
+
+std::string MainFormModel::ProxyProblem() const {
+  if (chkUseProxy.value != 1) return {};
+  if (TrimSpaces(txtHttpProxy.text).empty()) return texts::kProxyHostMissing;
+  if (!ParseProxyPort(TrimSpaces(txtPortProxy.text))) return texts::kProxyPortBad;
+  return {};
 }
 
 void MainFormModel::optAgent_Click(int index) {

@@ -1,12 +1,44 @@
 // The keyword box: adding, deleting (its records become free records),
 // clearing all rankings, choosing the keyword the grids show, and the domain
 // box's refusal while rankings of that domain exist.
+#include <algorithm>
+
 #include "base/Text.h"
+#include "ranking/RunRanking.h"
 #include "ui/Dialogs.h"
 #include "ui/FormTexts.h"
 #include "ui/MainFormModel.h"
 
 namespace kestrova {
+namespace {
+
+// The keyword text keeps its lines apart with CR LF, as the project file does.
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += texts::kLineBreak;
+    text += lines[i];
+  }
+  return text;
+}
+
+void AddLine(TextBox& keywords, const std::string& keyword) {
+  std::vector<std::string> lines = KeywordLines(keywords.text);
+  if (std::find(lines.begin(), lines.end(), keyword) != lines.end()) return;
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  lines.push_back(keyword);
+  keywords.text = JoinLines(lines);
+}
+
+void RemoveLines(TextBox& keywords, const std::string& keyword) {
+  std::vector<std::string> lines = KeywordLines(keywords.text);
+  const auto kept = std::remove(lines.begin(), lines.end(), keyword);
+  if (kept == lines.end()) return;
+  lines.erase(kept, lines.end());
+  keywords.text = JoinLines(lines);
+}
+
+}  // namespace
 
 void MainFormModel::cmbKeyWords_Click(int index) {
   ComboBox& box = cmbKeyWords[kKeywordBox];
@@ -44,7 +76,10 @@ void MainFormModel::LoadKeywordCombos(const std::string& lastRunKeyword) {
 }
 
 void MainFormModel::SelectOrAddKeyword(const std::string& keyword) {
-  cmbKeyWords_Click(cmbKeyWords[kKeywordBox].items.AddUnlessListed(keyword));
+  // An entry is one keyword: of a text of several lines only the first counts.
+  const std::string line = FirstKeywordLine(keyword);
+  if (line.empty()) return;
+  cmbKeyWords_Click(cmbKeyWords[kKeywordBox].items.AddUnlessListed(line));
 }
 
 void MainFormModel::ReselectKeyword(const std::string& keyword) {
@@ -70,6 +105,7 @@ void MainFormModel::cmdAddKeyword_Click() {
     return;
   }
   box.items.Add(keyword);
+  AddLine(txtKeywords, keyword);
   cmbKeyWords_Click(box.items.Find(keyword));
   MarkModified();
 }
@@ -87,6 +123,7 @@ void MainFormModel::cmdDelKeyword_Click() {
     return;
   }
   FreeKeywordRecords(project, keyword);
+  RemoveLines(txtKeywords, keyword);
   const int listed = box.items.Find(keyword);
   if (listed >= 0) box.items.RemoveAt(static_cast<std::size_t>(listed));
   if (box.items.empty()) {
@@ -120,7 +157,7 @@ void MainFormModel::cmdClearAllKeywords_Click() {
 }
 
 bool MainFormModel::txtDomain_KeyPress(int key) {
-  if (project.Rankings.empty() || key == texts::kCopyKey) return true;
+  if (!DomainLocked() || key == texts::kCopyKey) return true;
   dialogs.ShowMessage(texts::kDomainLocked, texts::kFormTitle, MessageButtons::Ok,
                       MessageIcon::None);
   return false;

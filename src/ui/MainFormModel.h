@@ -33,7 +33,16 @@ constexpr int kDateFormats = 1;      // cmbDatePreference: the formats; index = 
 constexpr int kOwnAgent = 3;         // optAgent: the person's own user-agent text
 
 // Where the keyboard focus is to go next; the window moves it and sets None.
-enum class FormFocus { None, Domain, KeywordBox, KeywordLines, ReportDirectory, VisibleGrid };
+// ReportDirectory and Engines also bring their settings or list into view.
+enum class FormFocus {
+  None,
+  Domain,
+  KeywordBox,
+  KeywordLines,
+  ReportDirectory,
+  Engines,
+  VisibleGrid
+};
 
 class MainFormModel {
  public:
@@ -54,6 +63,8 @@ class MainFormModel {
   TextBox txtDomain, txtEmail, txtKeywords, txtSearchURL, txtSubmitURL;
   std::array<ListBox, 2> lstSites;
   TextBox txtTimeOut, txtKeywordDepth, txtSearchDepth, txtReportDirectory;
+  // Beside txtTimeOut: why the text typed there was replaced (empty: it was not).
+  Label lblTimeOutNote;
   std::array<ComboBox, 2> cmbDatePreference;
   CheckBox chkHighlightKeywords;
   TextBox txtServer, txtUserName, txtPassword, txtWWWSubDir;
@@ -137,7 +148,9 @@ class MainFormModel {
   void SetupGrids();
 
   // Keyword box (MainFormKeywords.cpp). The box lists the keywords that have
-  // records plus those added while the project is open.
+  // records plus those added while the project is open. Add also makes the
+  // keyword a line of the keyword text (the lines a run checks), Delete takes
+  // its lines out again, so a deleted keyword does not come back with the next run.
   void cmdAddKeyword_Click();
   void cmdDelKeyword_Click();
   void cmdClearAllKeywords_Click();
@@ -148,14 +161,18 @@ class MainFormModel {
   void LoadKeywordCombos(const std::string& lastRunKeyword);
   // Adds every keyword of the records that the box lacks, in record order.
   void AddRecordKeywords();
-  // Chooses the entry equal to `keyword`, adding it when missing (run start).
+  // Chooses the entry equal to `keyword`, adding it when missing (run start); of
+  // a text of several lines, its first line with text (none: nothing changes).
   void SelectOrAddKeyword(const std::string& keyword);
   // Adds the records' keywords, clears the choice, then chooses the entry equal
   // to `keyword` if there is one (run end).
   void ReselectKeyword(const std::string& keyword);
   bool HasKeyword(const std::string& keyword) const;
+  // Rankings of the domain exist (free records too): it may not be changed, or
+  // a second site's positions would be compared with the first's.
+  bool DomainLocked() const { return !project.Rankings.empty(); }
   // A key typed into txtDomain: false (after the message) when it is refused,
-  // which it is while ranking records exist, unless it is Ctrl+C.
+  // which it is while the domain is locked, unless it is Ctrl+C.
   bool txtDomain_KeyPress(int key);
 
   // Engine lists (MainFormEngines.cpp): the chosen name, or all, across.
@@ -168,11 +185,15 @@ class MainFormModel {
   // Fields (MainFormFields.cpp).
   void LoadDatePreference();
   void cmbDatePreference_Change(int index);
+  // The "007" rule as the text is typed, with the note of lblTimeOutNote.
   void txtTimeOut_Change();
   void optAgent_Click(int index);
   void txtUserAgentToUse_Change();
   void chkBoldRankingGrid_Click();
   void cmdReportBrowse_Click();
+  // Why the proxy fields would not be used by a run (empty: they would, or
+  // the proxy is off).
+  std::string ProxyProblem() const;
   // The network and display choices of the settings into their fields.
   void ShowStoredChoices(const ProgramSettings& settings);
   // The custom agent and the bold choice back into the settings; the network

@@ -21,7 +21,7 @@ TEST_F(StartUp, AFirstStartMakesTheDefaultsAndTakesAnUnownedExtensionSilently) {
   EXPECT_EQ(Stored(kRememberKey, "CheckAssociation"), "False");  // saved at once
   EXPECT_EQ(Stored(kUserSettingsKey, "Domain"), "www.example.com");
   EXPECT_TRUE(DirExists(home / "data/Results"));
-  EXPECT_EQ(app.form.caption, "Kestrova Pro - ");
+  EXPECT_EQ(app.form.caption, "Kestrova Pro - (none)");
   EXPECT_EQ(app.form.txtDomain.text, "www.example.com");
   EXPECT_EQ(app.form.txtTimeOut.text, "050");
   EXPECT_EQ(app.form.txtKeywordDepth.text, "030");

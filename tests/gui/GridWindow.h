@@ -15,6 +15,7 @@
 
 #include "base/Grade.h"
 #include "engines/EngineCatalogue.h"
+#include "gui/GuiWindow.h"
 #include "qt/MainWindow.h"
 #include "store/ProjectFile.h"
 #include "support/ScriptedDialogs.h"
@@ -67,8 +68,6 @@ inline ProjectState GridProject(const std::string& reports) {
 
 struct GridWindow {
   GridWindow() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app = std::make_unique<QApplication>(argc, argv);
     window =
         std::make_unique<MainWindow>(dialogs, clock, ProgramPaths{dir / "config", dir / "data"});
   }
@@ -148,10 +147,7 @@ struct GridWindow {
     Settle();
   }
 
-  int argc = 1;
-  char name[8] = "gui";
-  char* argv[2] = {name, nullptr};
-  std::unique_ptr<QApplication> app;
+  QApplication& app = GuiApp();  // one for the whole test program
   TempFolder dir{"kestrova-gui-"};
   ScriptedDialogs dialogs;
   FixedClock clock{MakeDate({2024, 3, 9, 14, 5, 6})};

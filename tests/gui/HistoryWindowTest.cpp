@@ -16,6 +16,7 @@
 
 #include "base/Files.h"
 #include "engines/EngineCatalogue.h"
+#include "gui/GuiWindow.h"
 #include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDialogs.h"
@@ -44,14 +45,9 @@ void RecordThreeRuns(ProjectHistory& history) {
   }
 }
 
+// Every window test of the program shares one application object.
 struct OffscreenApp {
-  OffscreenApp() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  int argc = 1;
-  char name[9] = "test_gui";
-  char* argv[2] = {name, nullptr};
-  QApplication app{argc, argv};
+  QApplication& app = test::GuiApp();
 };
 
 QList<QPointF> PointsOf(QChart& chart, const QString& engine) {

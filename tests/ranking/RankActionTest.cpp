@@ -118,6 +118,15 @@ TEST(RankAction, ARunSwitchesTheDisplayAndStopOnlySetsTheFlags) {
   EXPECT_EQ(g.window.events, (std::vector<std::string>{"show ranking"}));
 }
 
+TEST(RankAction, AKeywordTextOfSeveralLinesShowsItsFirstLineNeverTheWholeText) {
+  ActionFixture f;
+  f.window.keywordBox = "\r\nred\r\nblue\r\n";  // blank first and last lines
+  f.controller.RankAction();
+  EXPECT_EQ(f.window.events, (std::vector<std::string>{"read", "select red", "running Stop",
+                                                       "idle Rank", "reselect blue"}));
+  EXPECT_EQ(f.observer.lines, (std::vector<std::string>{"1/2 red", "2/2 blue"}));
+}
+
 TEST(RankAction, RedoRunsOnlyTheFailedEnginesAndRestoresTheSelection) {
   ActionFixture f;
   f.project.SelectedEngines = {"Google", "AltaVista", "HotBot"};

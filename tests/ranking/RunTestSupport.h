@@ -177,6 +177,10 @@ class RecordingObserver final : public RunObserver {
  public:
   std::vector<std::string> statusTexts, captions, failures;
   std::vector<std::string> written;  // "keyword/engine" of every record, in order
+  std::vector<std::string> lines;    // "1/2 red" for every keyword line begun
+  void LineStarted(int number, int count, std::string_view line) override {
+    lines.push_back(std::to_string(number) + "/" + std::to_string(count) + " " + std::string(line));
+  }
   void StatusText(std::string_view text) override { statusTexts.emplace_back(text); }
   void Progress(int, std::string_view caption) override { captions.emplace_back(caption); }
   void ProgressVisible(bool) override {}

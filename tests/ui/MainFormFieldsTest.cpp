@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
+#include "ui/FormTexts.h"
 
 namespace kestrova {
 namespace {
@@ -16,8 +17,27 @@ TEST(MainFormFields, ATimeOutThatIsNoNumberAboveZeroBecomes007) {
     f.form.txtTimeOut.text = typed;
     f.form.txtTimeOut_Change();
     EXPECT_EQ(f.form.txtTimeOut.text, kept) << typed;
+    // The replacement is told beside the field, and the note goes with a good value.
+    EXPECT_EQ(f.form.lblTimeOutNote.caption.empty(), std::string(kept) != "007") << typed;
   }
   EXPECT_TRUE(f.project.Modified);
+}
+
+TEST(MainFormFields, ProxyFieldsARunCannotUseAreNamed) {
+  Form f;
+  f.form.txtPortProxy.text = "x";
+  EXPECT_EQ(f.form.ProxyProblem(), "");  // off: nothing to say
+  f.form.chkUseProxy.value = 1;
+  EXPECT_EQ(f.form.ProxyProblem(), texts::kProxyHostMissing);
+  f.form.txtHttpProxy.text = " 127.0.0.1 ";
+  for (const char* port : {"x", "0", "65536", "80x"}) {
+    f.form.txtPortProxy.text = port;
+    EXPECT_EQ(f.form.ProxyProblem(), texts::kProxyPortBad) << port;
+  }
+  for (const char* port : {"", " 8080 ", "65535"}) {
+    f.form.txtPortProxy.text = port;
+    EXPECT_EQ(f.form.ProxyProblem(), "") << port;
+  }
 }
 
 TEST(MainFormFields, TheOwnAgentKeepsWhatWasTypedAcrossOtherChoices) {

@@ -123,6 +123,24 @@ TEST(MainFormKeywords, DeleteFreesOnlyThatKeywordsRecordsAfterAsking) {
   EXPECT_EQ(f.dialogs.messages.size(), asked);
 }
 
+TEST(MainFormKeywords, AddAndDeleteKeepTheKeywordLinesTheRunChecksInStep) {
+  Form f;
+  f.form.txtKeywords.text = "web tools\r\nseo\r\n";
+  f.form.cmbKeyWords[kKeywordBox].text = " blue ";
+  f.form.cmdAddKeyword_Click();
+  EXPECT_EQ(f.form.txtKeywords.text, "web tools\r\nseo\r\nblue");
+  f.form.cmbKeyWords[kKeywordBox].text = "seo ";  // listed: refused, the lines stay
+  f.form.cmdAddKeyword_Click();
+  EXPECT_EQ(f.form.txtKeywords.text, "web tools\r\nseo\r\nblue");
+
+  // Deleting takes every line of the keyword out, and only those lines.
+  f.form.txtKeywords.text = "seo\r\nweb tools\r\nseo tips\r\nweb tools";
+  f.form.cmbKeyWords_Click(0);
+  f.form.cmdDelKeyword_Click();  // "web tools"
+  EXPECT_EQ(f.form.txtKeywords.text, "seo\r\nseo tips");
+  EXPECT_EQ(f.form.selected, "seo");
+}
+
 TEST(MainFormKeywords, ClearAllAsksThenDropsEveryRecordAndTheFileName) {
   Form f;
   f.form.openPath = "/p/site.rnk";
@@ -157,14 +175,17 @@ TEST(MainFormKeywords, TheDomainRefusesEveryKeyButCopyWhileRankingsExist) {
             "Changing domain will affect ranking results below.\r\nClear all RANKINGS first!");
 }
 
-TEST(MainFormKeywords, TheRunAddsItsTextThenReselectsItsLastKeyword) {
+TEST(MainFormKeywords, TheRunShowsOneKeywordAtATimeThenReselectsItsLastKeyword) {
   Form f;
-  f.form.SelectOrAddKeyword("red\r\nblue");
+  f.form.SelectOrAddKeyword("\r\nred\r\nblue");  // never the whole text as one entry
   EXPECT_EQ(f.Box().items.size(), 3u);
   EXPECT_EQ(f.Box().listIndex, 2);
+  EXPECT_EQ(f.form.selected, "red");
+  f.form.SelectOrAddKeyword("\r\n");
+  EXPECT_EQ(f.form.selected, "red");
   f.project.Rankings.push_back(Record("blue", "Beta DE", 5));
   f.form.ReselectKeyword("blue");
-  EXPECT_EQ(f.Box().items, (std::vector<std::string>{"web tools", "seo", "red\r\nblue", "blue"}));
+  EXPECT_EQ(f.Box().items, (std::vector<std::string>{"web tools", "seo", "red", "blue"}));
   EXPECT_EQ(f.form.selected, "blue");
   EXPECT_EQ(f.RankOf(2), "5");
   f.form.ReselectKeyword("gone");

@@ -1,0 +1,102 @@
+// The keyword row in the window: Add takes what was typed in the box, Delete
+// frees the keyword's records, Clear All drops them all; the domain refuses
+// keys while rankings exist; Tab leaves the keyword lines.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/GuiWindow.h"
+
+namespace kestrova {
+namespace {
+
+QStringList Entries(QComboBox& box) {
+  QStringList entries;
+  for (int i = 0; i < box.count(); ++i) entries.append(box.itemText(i));
+  return entries;
+}
+
+TEST(WindowKeywords, DeleteFreesOnlyThatKeywordsRecordsAndClearAllUnlocksTheDomain) {
+  test::TempFolder home("kestrova-gui-keywords-");
+  const std::string path = test::WriteSampleProject(home.path());
+  test::GuiWindow window(home);
+  window->StartUp({path});
+  window->show();
+  auto& box = window.Find<QComboBox>("cmbKeyWords");
+  auto& domain = window.Find<QLineEdit>("txtDomain");
+  EXPECT_EQ(Entries(box), (QStringList{"web tools", "rank checker"}));
+
+  // The domain is locked while rankings exist: keys are refused with the
+  // message, Ctrl+C copies without one.
+  QTest::keyClick(&domain, Qt::Key_X);
+  ASSERT_EQ(window.dialogs.messages.size(), 1u);
+  EXPECT_EQ(window.dialogs.messages[0].text,
+            "Changing domain will affect ranking results below.\r\nClear all RANKINGS first!");
+  QTest::keyClick(&domain, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(&domain, Qt::Key_Backspace);
+  EXPECT_EQ(window.dialogs.messages.size(), 2u);  // only Backspace was told
+  EXPECT_EQ(domain.text(), "www.example.com");
+  EXPECT_EQ(window->App().project.Domain, "www.example.com");
+
+  // Delete asks, then frees the chosen keyword's record; the other keeps its place.
+  window.dialogs.answers = {MessageAnswer::Yes};
+  window.Find<QPushButton>("cmdDelKeyword").click();
+  ASSERT_EQ(window.dialogs.messages.size(), 3u);
+  EXPECT_EQ(window.dialogs.messages[2].text,
+            "Are you sure that you want to delete keyword 'web tools'?");
+  const auto& records = window->App().project.Rankings;
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].Keyword, "");
+  EXPECT_EQ(records[1].Keyword, "rank checker");
+  EXPECT_EQ(Entries(box), (QStringList{"rank checker"}));
+  EXPECT_EQ(window.Find<QPlainTextEdit>("txtKeywords").toPlainText(), "rank checker");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kestrova Pro - <sample.rnk>");
+
+  // Add takes the typed text, trimmed, as a new entry and keyword line.
+  box.setEditText("  site audit  ");
+  window.Find<QPushButton>("cmdAddKeyword").click();
+  EXPECT_EQ(Entries(box), (QStringList{"rank checker", "site audit"}));
+  EXPECT_EQ(box.currentText(), "site audit");
+  EXPECT_EQ(window.Find<QPlainTextEdit>("txtKeywords").toPlainText(), "rank checker\nsite audit");
+
+  // Clear All asks; Yes drops every record and frees the domain.
+  window.dialogs.answers = {MessageAnswer::Yes};
+  window.Find<QPushButton>("cmdClearAllKeywords").click();
+  EXPECT_EQ(window.dialogs.messages.back().text,
+            "Are you sure that you want to clear all RANKINGS?");
+  EXPECT_TRUE(window->App().project.Rankings.empty());
+  EXPECT_EQ(box.count(), 0);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kestrova Pro - (none)");
+  const std::size_t told = window.dialogs.messages.size();
+  EXPECT_FALSE(domain.isReadOnly());
+  QTest::keyClick(&domain, Qt::Key_End);
+  QTest::keyClicks(&domain, ".au");
+  EXPECT_EQ(window.dialogs.messages.size(), told);
+  EXPECT_EQ(window->App().form.txtDomain.text, "www.example.com.au");
+}
+
+TEST(WindowKeywords, TabLeavesTheKeywordLinesAndActivationClearsTheFirstRunMarker) {
+  test::TempFolder home("kestrova-gui-tab-");
+  test::GuiWindow window(home, true);
+  window->StartUp({});
+  EXPECT_TRUE(window->App().settings.FirstTimeRun);
+  window->show();
+  QApplication::setActiveWindow(&*window);
+  EXPECT_FALSE(window->App().settings.FirstTimeRun);
+
+  auto& lines = window.Find<QPlainTextEdit>("txtKeywords");
+  lines.setFocus();
+  QTest::keyClicks(&lines, "rank");
+  QTest::keyClick(&lines, Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClicks(&lines, "checker");
+  EXPECT_EQ(lines.toPlainText(), "rank\tchecker");
+  EXPECT_EQ(QApplication::focusWidget(), &lines);
+  QTest::keyClick(&lines, Qt::Key_Tab);
+  EXPECT_EQ(lines.toPlainText(), "rank\tchecker");
+  EXPECT_NE(QApplication::focusWidget(), &lines);
+}
+
+}  // namespace
+}  // namespace kestrova
