@@ -210,6 +210,10 @@ UserEnginesLoad ParseUserEngines(std::string_view bytes, const EngineCatalogue& 
     load.problems.push_back("not valid JSON (" +
                             LineAndColumn(bytes, error.byte == 0 ? 0 : error.byte - 1) + ")");
     return load;
+  } catch (const json::out_of_range&) {
+    // A number past a double's range ("1E999") ends the parse without a place.
+    load.problems.push_back("not valid JSON (a number out of range)");
+    return load;
   }
   if (!document.is_object() || !document.contains("engines") || !document["engines"].is_array()) {
     load.problems.push_back("the file must hold an object with an \"engines\" list");

@@ -12,10 +12,11 @@ Integer GetHttpStatus(std::string_view response, std::string& location) {
   if (status == 301 || status == 302) {
     Pos p = FindNoCase(response, "\r\nLocation:");
     if (p > 0) {
-      Pos end = Find(response, "\r\n", p + 5);
-      // A header cut off by the end of the answer runs to that end.
-      Pos length = end > 0 ? end - (p + 11) : -1;
-      location = TrimSpaces(Mid(response, p + 11, length));
+      // The value ends with its line: at CR LF, or at a CR or LF standing alone,
+      // so a stray line break never takes the next headers into the target. A
+      // header cut off by the end of the answer runs to that end.
+      const std::string_view value = MidView(response, p + 11);
+      location = TrimSpaces(value.substr(0, value.find_first_of("\r\n")));
     }
   }
   return status;

@@ -8,6 +8,7 @@
 
 #include "base/Codepage.h"
 #include "base/Files.h"
+#include "qt/IniEncodedValues.h"
 
 namespace kestrova {
 namespace {
@@ -94,6 +95,12 @@ class QtSettingsBackend final : public SettingsBackend {
     if (const Status check = CheckFileToRead(path, kLargestSettingsFile);
         check.code() == StatusCode::NotRegularFile || check.code() == StatusCode::TooLarge) {
       return SetAside(index, "The settings file " + check.message() + ".");
+    }
+    // QSettings decodes an "@Variant(...)" value with counts taken on trust:
+    // such a file, which the program never writes, is set aside unparsed.
+    if (std::string bytes;
+        ReadWholeFile(path, bytes, kLargestSettingsFile).ok() && HoldsEncodedVariant(bytes)) {
+      return SetAside(index, "The settings file " + path + " was damaged.");
     }
     settings_[index] = std::make_unique<QSettings>(files_[index], QSettings::IniFormat);
     settings_[index]->allKeys();  // the file is parsed on first use; its status follows

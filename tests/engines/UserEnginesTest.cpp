@@ -98,8 +98,9 @@ TEST(UserEnginesFile, EachBadEngineGivesOneLineNamingItAndTheFieldAndTheOthersSt
 }
 
 TEST(UserEnginesFile, ABrokenFileLeavesTheBuiltInCatalogueWhole) {
-  for (const std::string& bytes : {std::string("{\"engines\": [\n  {\"name\": }]}"),
-                                   std::string("[]"), std::string("\xff\xfe"), std::string()}) {
+  for (const std::string& bytes :
+       {std::string("{\"engines\": [\n  {\"name\": }]}"), std::string("[]"),
+        std::string("\xff\xfe"), std::string(), std::string("{\"engines\": [], \"x\": 1E400}")}) {
     const CatalogueLoad load = CatalogueWithUserEngines(bytes);
     ASSERT_EQ(load.problems.size(), 1u) << bytes;
     EXPECT_EQ(load.catalogue.LastEngineIndex, 33);
@@ -107,6 +108,9 @@ TEST(UserEnginesFile, ABrokenFileLeavesTheBuiltInCatalogueWhole) {
   }
   EXPECT_EQ(CatalogueWithUserEngines("{\"engines\": [\n  {\"name\": }]}").problems[0],
             "not valid JSON (line 2, column 12)");
+  // A number too large for a double ended the program (found by fuzzing).
+  EXPECT_EQ(Parse("{\"engines\": 77777E7277777777}").problems[0],
+            "not valid JSON (a number out of range)");
   EXPECT_EQ(Parse("{\"engines\": [], \"version\": 2}").problems[0],
             "\"version\" is not a field of the file");
 }

@@ -31,5 +31,20 @@ TEST(GetHttpStatus, ReadsTheCodeAndOnlyARedirectsTarget) {
   }
 }
 
+// A header value never holds a line break: a stray CR or LF ends the target,
+// so what follows it (other headers, the body) never becomes a redirect's path.
+TEST(GetHttpStatus, ALocationEndsAtALoneLineBreak) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"HTTP/1.0 302\r\nLocation:\n", ""},  // found by fuzzing
+      {"HTTP/1.0 302 Found\r\nLocation: http://a/b\nServer: x\r\n\r\n<html>", "http://a/b"},
+      {"HTTP/1.0 301 Moved\r\nLocation: http://a/b \rjunk\r\n", "http://a/b"},
+  };
+  for (const auto& [answer, target] : cases) {
+    std::string location = "kept";
+    EXPECT_EQ(GetHttpStatus(answer, location) / 100, 3) << answer;
+    EXPECT_EQ(location, target) << answer;
+  }
+}
+
 }  // namespace
 }  // namespace kestrova

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "base/Files.h"
+#include "qt/IniEncodedValues.h"
 #include "store/Settings.h"
 #include "support/ScriptedMessenger.h"
 #include "support/TempFolder.h"
@@ -74,6 +75,42 @@ TEST(QtSettingsBackend, APipeOrADeviceIsSetAsideUnread) {
   EXPECT_EQ(settings.Domain, "www.example.com");
   EXPECT_TRUE(std::filesystem::is_fifo(folder / "machine.ini.damaged"));
   EXPECT_TRUE(FileExists(folder / "machine.ini"));
+}
+
+// A value QSettings would decode as binary data trusts its counts: this one,
+// found by fuzzing, made it reserve 30 GB before the file was set aside.
+TEST(QtSettingsBackend, AnEncodedVariantValueSetsTheFileAsideUnparsed) {
+  test::TempFolder folder;
+  const std::string file = folder / "machine.ini";
+  ASSERT_TRUE(WriteFileAtomically(
+      file,
+      "[SOFTWARE]\nTarnwell\\Kestrova\\1.0\\User\\Setting\\Domain=www.mine.example\n"
+      "Tarnwell\\Kestrova\\1.0\\User\\Setting\\CustomAgent="
+      "@Variant(\\0\\0\\0\\t7f\\0\\0\\0\\x6QPoint\\0\\0\\0\\0\\x1)\n"));
+  auto backend = OpenQtSettingsBackend(folder.path());
+  test::ScriptedMessenger dialogs;
+  SettingsStore store(*backend, dialogs, "Kestrova");
+  ProgramSettings settings;
+  EXPECT_TRUE(LoadSettings(store, settings));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "The settings file " + file +
+                                          " was damaged. It has been kept as " + file +
+                                          ".damaged and the default settings are used.");
+  EXPECT_EQ(settings.Domain, "www.example.com");
+  EXPECT_TRUE(FileExists(file + ".damaged"));
+}
+
+TEST(IniEncodedValues, FindsAVariantHoweverItIsSpelledAndOnlyThen) {
+  const char* encoded[] = {"k=@Variant(\\0)",     "k= \"@Variant(\\0)\"", "k=a, @Variant(\\0)",
+                           "k=\\x40Variant(\\0)", "k=\\0100Variant(x)",   "k=\\x10040Variant(x)",
+                           "k=@\\126ariant(x)",   "k=@Var\\\niant(x)",    "k=@Var\\\r\niant(x)",
+                           "k=\"\"@Variant(x)"};
+  for (const char* text : encoded) EXPECT_TRUE(HoldsEncodedVariant(text)) << text;
+  // What the program writes: "@" at the start of a text is doubled.
+  const char* plain[] = {
+      "k=@@Variant(x)",      "k=@@@Variant(x)", "k=\\x40\\x40Variant(x)", "k=@Point(1 2)",
+      "k=\\\\x40Variant(x)", "k=@ Variant(x)",  "k=\\x40aVariant(x)",     "k=\\"};
+  for (const char* text : plain) EXPECT_FALSE(HoldsEncodedVariant(text)) << text;
 }
 
 TEST(QtSettingsBackend, AnUnwritableDirectoryIsAnErrorNotACrash) {
