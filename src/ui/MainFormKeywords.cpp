@@ -140,7 +140,8 @@ void MainFormModel::cmdDelKeyword_Click() {
 
 void MainFormModel::cmdClearAllKeywords_Click() {
   ComboBox& box = cmbKeyWords[kKeywordBox];
-  if (box.items.empty() ||
+  // Records left with no keyword listed still lock the domain: they clear too.
+  if ((box.items.empty() && project.Rankings.empty()) ||
       dialogs.ShowMessage(texts::kClearAllAsk, texts::kClearAllTitle, MessageButtons::YesNoCancel,
                           MessageIcon::Question) != MessageAnswer::Yes) {
     focus = FormFocus::VisibleGrid;

@@ -165,6 +165,15 @@ TEST(MainFormKeywords, ClearAllAsksThenDropsEveryRecordAndTheFileName) {
   EXPECT_EQ(f.form.focus, FormFocus::None);
 }
 
+TEST(MainFormKeywords, ClearAllClearsRecordsNoKeywordListsSoTheDomainUnlocks) {
+  Form f;
+  f.form.cmbKeyWords[kKeywordBox].items.Clear();  // records remain, listed under no keyword
+  ASSERT_TRUE(f.form.DomainLocked());
+  f.form.cmdClearAllKeywords_Click();  // Yes
+  EXPECT_TRUE(f.project.Rankings.empty());
+  EXPECT_FALSE(f.form.DomainLocked());
+}
+
 TEST(MainFormKeywords, TheDomainRefusesEveryKeyButCopyWhileRankingsExist) {
   Form f;
   EXPECT_TRUE(f.form.txtDomain_KeyPress(3));  // Ctrl+C copies without a word
