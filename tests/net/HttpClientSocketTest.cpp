@@ -72,17 +72,6 @@ TEST(HttpClientOverSockets, SendsTheDirectRequestAndReadsAnAnswerInPieces) {
   EXPECT_EQ(rig.state.busyDepth, 0);
 }
 
-TEST(HttpClientOverSockets, ReachesAProxyWithTheAbsoluteForm) {
-  ScriptedServer proxy({ServerScenario::Answer("proxy answer", kOk + "via proxy")});
-  SocketRig rig(0, 2);  // no dialer: the proxy address itself is connected to
-  rig.client.SetProxy("127.0.0.1", proxy.Port());
-  rig.Head();
-  EXPECT_TRUE(rig.completed);
-  EXPECT_EQ(rig.response, kOk + "via proxy");
-  ASSERT_EQ(proxy.Requests().size(), 1u);
-  EXPECT_EQ(proxy.Requests()[0].substr(0, 46), "HEAD http://www.example.com/ HTTP/1.0\r\nFrom: u");
-}
-
 TEST(HttpClientOverSockets, SilentAndTricklingServersEndInTwoTimeOuts) {
   for (auto scenario :
        {ServerScenario::Answer("silence", "").EndWith(Ending::Silence),
@@ -145,7 +134,7 @@ TEST(HttpClientOverSockets, StopEndsAWaitAtOnce) {
   EXPECT_EQ(server.Requests().size(), 1u);
 }
 
-TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
+TEST(HttpClientOverSockets, ResetsRefusalsAndUnknownHostsAreFailuresNotAnswers) {
   ScriptedServer server(
       {ServerScenario::Answer("half then reset", kOk + "half").EndWith(Ending::Reset)});
   SocketRig rig(server.Port());
@@ -163,16 +152,14 @@ TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
   EXPECT_EQ(refused.state.busyDepth, 0);
   // The reset connections keep the time-out that was set.
   EXPECT_EQ(refused.client.Timeout(), TimeoutFromSeconds(0.2));
-}
 
-TEST(HttpClientOverSockets, AHostThatCannotResolveIsUnknown) {
-  SocketRig rig(0);
+  SocketRig unresolved(0);
   // All digits counts as an address; this one does not fit in 32 bits.
-  rig.Take(rig.client.HttpGetPage("99999999999", "/"));
-  EXPECT_FALSE(rig.completed);
-  ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-  EXPECT_EQ(rig.dialogs.messages[0].text, "The specified host is unknown");
-  EXPECT_TRUE(rig.state.TransferAborted);
+  unresolved.Take(unresolved.client.HttpGetPage("99999999999", "/"));
+  EXPECT_FALSE(unresolved.completed);
+  ASSERT_EQ(unresolved.dialogs.messages.size(), 1u);
+  EXPECT_EQ(unresolved.dialogs.messages[0].text, "The specified host is unknown");
+  EXPECT_TRUE(unresolved.state.TransferAborted);
 }
 
 }  // namespace
