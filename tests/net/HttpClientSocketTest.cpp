@@ -2,10 +2,8 @@
 // wire, and servers that try to hold the client or flood it.
 #include <gtest/gtest.h>
 
-#include "net/HttpClient.h"
-#include "net/PosixConnection.h"
+#include "FetchRig.h"
 #include "support/ExternalServer.h"
-#include "support/ScriptedMessenger.h"
 #include "support/ScriptedServer.h"
 
 namespace kestrova {
@@ -18,41 +16,10 @@ using namespace std::chrono_literals;
 
 const std::string kOk = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
 
-ConnectionFactory DialEverythingTo(std::uint16_t port) {
-  return [port] {
-    return std::make_unique<PosixConnection>([port](std::string_view) {
-      return DialTarget{"127.0.0.1", port};
-    });
-  };
-}
-
-struct SocketRig {
-  NetworkState state;
-  test::ScriptedMessenger dialogs;
-  HttpClient client;
-  std::string response;
-  bool completed = false;
-  FetchFailure failure = FetchFailure::None;
-
+struct SocketRig : test::FetchRig {
   explicit SocketRig(std::uint16_t port, double timeoutSeconds = 0.2)
-      : client(
-            state, dialogs,
-            port ? DialEverythingTo(port) : [] { return std::make_unique<PosixConnection>(); }) {
-    state.UserAgent = "Agent/1.0";
+      : FetchRig(port ? test::DialEverythingTo(port) : test::RealConnections()) {
     client.SetTimeout(TimeoutFromSeconds(timeoutSeconds));
-  }
-  void Get(std::string_view host = "www.example.com", std::string_view path = "/",
-           FetchOptions options = {}) {
-    options.silent = true;
-    Take(client.HttpGetPage(host, path, options));
-  }
-  void Head(std::string_view host = "www.example.com", std::string_view path = "/") {
-    Take(client.HttpHeadPage(host, path));
-  }
-  void Take(FetchResult result) {
-    response = std::move(result.answer);
-    completed = result.completed;
-    failure = result.failure;
   }
 };
 
@@ -96,8 +63,9 @@ TEST(HttpClientOverSockets, ADeadlineCutsADrippingAnswerWithoutASecondAttempt) {
       {ServerScenario::Answer("a byte now and then", kOk).EndWith(Ending::Trickle, 30ms)});
   SocketRig rig(server.Port(), 0.1);
   FetchOptions options;
+  options.silent = true;
   options.deadline = std::chrono::steady_clock::now() + 150ms;
-  rig.Get("www.example.com", "/", options);
+  rig.Take(rig.client.HttpGetPage("www.example.com", "/", options));
   EXPECT_FALSE(rig.completed);
   EXPECT_EQ(rig.failure, FetchFailure::DeadlinePassed);
   EXPECT_EQ(rig.response, "");

@@ -5,11 +5,9 @@
 
 #include <filesystem>
 
-#include "net/HttpClient.h"
+#include "FetchRig.h"
 #include "net/HttpStatus.h"
-#include "net/PosixConnection.h"
 #include "support/ExternalServer.h"
-#include "support/ScriptedMessenger.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
@@ -65,11 +63,7 @@ TEST(ThirdPartyServers, NginxAnswersDirectlyAndThroughTinyproxy) {
 
   NetworkState state;
   test::ScriptedMessenger dialogs;
-  HttpClient direct(state, dialogs, [port] {
-    return std::make_unique<PosixConnection>([port](std::string_view) {
-      return DialTarget{"127.0.0.1", port};
-    });
-  });
+  HttpClient direct(state, dialogs, test::DialEverythingTo(port));
   direct.SetTimeout(TimeoutFromSeconds(5));
   Answer page = Fetch(direct, "www.example.com", "/index.html");
   EXPECT_TRUE(page.completed && page.status == 200);
@@ -96,7 +90,7 @@ TEST(ThirdPartyServers, NginxAnswersDirectlyAndThroughTinyproxy) {
       << "tinyproxy did not start; see " << dir << "/tinyproxy.out";
   // No dialer: the proxy address itself is connected to, and the target's
   // port rides in the host text, which only the proxy reads.
-  HttpClient viaProxy(state, dialogs, [] { return std::make_unique<PosixConnection>(); });
+  HttpClient viaProxy(state, dialogs, test::RealConnections());
   viaProxy.SetTimeout(TimeoutFromSeconds(5));
   viaProxy.SetProxy("127.0.0.1", proxyPort);
   page = Fetch(viaProxy, "127.0.0.1:" + std::to_string(port), "index.html");

@@ -3,10 +3,7 @@
 // and how, and that a refusal never turns into a plain HTTP request.
 #include <gtest/gtest.h>
 
-#include "net/HttpClient.h"
-#include "net/PosixConnection.h"
-#include "support/ExternalServer.h"
-#include "support/ScriptedMessenger.h"
+#include "FetchRig.h"
 #include "support/ScriptedServer.h"
 #include "support/TestCertificates.h"
 
@@ -17,15 +14,6 @@ using test::ScriptedServer;
 using test::ServerScenario;
 
 const std::string kPage = "<html><body>over TLS</body></html>\n";
-
-// Sends every name to the loopback port, as a resolver for the test's hosts.
-ConnectionFactory DialEverythingTo(std::uint16_t port) {
-  return [port] {
-    return std::make_unique<PosixConnection>([port](std::string_view) {
-      return DialTarget{"127.0.0.1", port};
-    });
-  };
-}
 
 class TlsFetch : public ::testing::Test {
  protected:
@@ -42,7 +30,7 @@ class TlsFetch : public ::testing::Test {
 
   // A client with a 5 s time-out over `factory` (the system's resolver by default).
   std::unique_ptr<HttpClient> Client(ConnectionFactory factory = {}, TlsSettings tls = {}) {
-    if (!factory) factory = [] { return std::make_unique<PosixConnection>(); };
+    if (!factory) factory = test::RealConnections();
     auto client = std::make_unique<HttpClient>(state_, messenger_, std::move(factory));
     client->SetTimeout(TimeoutFromSeconds(5));
     client->SetTlsSettings(std::move(tls));
@@ -76,7 +64,7 @@ TEST_F(TlsFetch, ReadsThePageFromAServerWhoseCertificateTheCaFileVouchesFor) {
   EXPECT_EQ(state_.TlsError, "");
 
   // By name: the certificate's DNS name is checked (and sent as SNI).
-  Fetch(*Client(DialEverythingTo(port), {certificates_.CaFile()}),
+  Fetch(*Client(test::DialEverythingTo(port), {certificates_.CaFile()}),
         "https://secure.test:" + std::to_string(port));
   EXPECT_TRUE(completed_);
   EXPECT_NE(response_.find(kPage), std::string::npos);
@@ -102,7 +90,7 @@ TEST_F(TlsFetch, RefusesCertificatesItCannotTrustWithTheReasonAndWithoutRetrying
       {"https://other.test:", {certificates_.Folder() / "missing.pem"}, "cannot read the CA file"},
   };
   for (const Case& c : cases) {
-    const auto client = Client(DialEverythingTo(port), c.settings);
+    const auto client = Client(test::DialEverythingTo(port), c.settings);
     messenger_.messages.clear();
     Fetch(*client, c.host + std::to_string(port), false);
     EXPECT_FALSE(completed_) << c.host;
@@ -120,7 +108,7 @@ TEST_F(TlsFetch, APlainHttpServerOnTheTlsPortIsATlsErrorAndGetsNoRequest) {
       ServerScenario::Answer("400 at once", "HTTP/1.0 400 Bad Request\r\n\r\n");
   refusal.speaksFirst = true;
   ScriptedServer plain({refusal, ServerScenario::Answer("plain", "HTTP/1.0 200 OK\r\n\r\nplain")});
-  const auto client = Client(DialEverythingTo(plain.Port()));
+  const auto client = Client(test::DialEverythingTo(plain.Port()));
   Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
   EXPECT_EQ(response_, "");
@@ -150,7 +138,7 @@ TEST_F(TlsFetch, ThroughAProxyItAsksForATunnelAndReportsARefusal) {
 TEST_F(TlsFetch, ASilentServerTimesOutTheHandshakeAndStopEndsIt) {
   ScriptedServer silent(
       {ServerScenario::Answer("silence", "").EndWith(ServerScenario::Ending::Silence)});
-  const auto client = Client(DialEverythingTo(silent.Port()));
+  const auto client = Client(test::DialEverythingTo(silent.Port()));
   client->SetTimeout(TimeoutFromSeconds(0.2));
   Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
