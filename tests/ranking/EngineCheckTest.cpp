@@ -31,10 +31,6 @@ std::string Saved(const RunFixture& f, int pageIndex, const std::string& keyword
   return bytes;
 }
 
-bool StartsWith(const std::string& text, const std::string& start) {
-  return text.rfind(start, 0) == 0;
-}
-
 TEST(EngineCheck, PageCountFollowsTheKeywordDepth) {
   for (auto [depth, last] : {std::pair{15, 1}, {25, 1}, {35, 3}, {5, 0}, {-40, 0}, {32767, 3276}})
     EXPECT_EQ(LastPageIndex(static_cast<Integer>(depth)), last) << depth;
@@ -62,7 +58,7 @@ TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
 
   // Saved pages lose the answer's header lines and carry the bar with the 0-based page.
   const std::string saved = Saved(f, 1, "blue shoes");
-  EXPECT_TRUE(StartsWith(saved, "<html><base href=www.google.com>")) << saved.substr(0, 60);
+  EXPECT_TRUE(saved.starts_with("<html><base href=www.google.com>")) << saved.substr(0, 60);
   EXPECT_NE(saved.find("[Page 01]&nbsp;&nbsp; Keyword Report for "), std::string::npos);
   EXPECT_TRUE(saved.ends_with("\r\n"));
   for (const char* sub : {"keywords", "searchurl", "submit"}) {
@@ -79,7 +75,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     EXPECT_FALSE(f.Check("zzz", "Google").succeeded);
     EXPECT_EQ(f.engines.Requests().size(), 1u);
     ASSERT_EQ(f.reports.logLines.size(), 2u);
-    EXPECT_TRUE(StartsWith(f.reports.logLines[0], "FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|"));
+    EXPECT_TRUE(f.reports.logLines[0].starts_with("FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|"));
     EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_zzz.html"));
   }
   {  // A second page that breaks after a good first page keeps the check successful.
@@ -108,7 +104,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(outcome.position, 15);
     EXPECT_EQ(outcome.topUrlCount, 0);  // top URLs come from the first page only
-    EXPECT_TRUE(StartsWith(f.reports.logLines[0], "FF8000|TimedOut|"));
+    EXPECT_TRUE(f.reports.logLines[0].starts_with("FF8000|TimedOut|"));
     EXPECT_NE(Saved(f, 0, "red").find("TimedOut</font></b> : No Results back from <b>Google</b>"),
               std::string::npos);
   }
@@ -136,7 +132,7 @@ TEST(EngineCheck, RedirectsAreFollowedAtMostTenTimesAndTheirHostIsKept) {
   EXPECT_TRUE(f.Check("red", "Google").succeeded);
   ASSERT_GE(f.engines.Requests().size(), 3u);
   // The second page goes to the redirect's host; its endless redirects are given up.
-  EXPECT_TRUE(StartsWith(f.engines.Requests()[2], "mirror.google.com /search?q=red&start=10"));
+  EXPECT_TRUE(f.engines.Requests()[2].starts_with("mirror.google.com /search?q=red&start=10"));
   EXPECT_EQ(f.engines.Requests().size(), 2u + 1u + kMaxRedirectsPerPage);
   EXPECT_EQ(f.reports.logLines.size(), 3u);
 }
