@@ -14,15 +14,6 @@ std::string Entry(int number, const std::string& url, const std::string& rest = 
   return "<b>" + std::to_string(number) + ". </b>" + P + "<a href=\"" + url + "\">T</a>" + rest;
 }
 
-Integer PositionOf(const std::string& domain, const std::string& page,
-                   const ResultsStartList& starts = {"Results:", "", ""},
-                   const char* engine = "AltaVista", bool* found = nullptr) {
-  Integer position = 0;
-  const bool hit = FindDomainPosition(engine, domain, page, 2, starts, position);
-  if (found) *found = hit;
-  return position;
-}
-
 TEST(FirstDigitRun, KeepsTheFirstNumberWithItsThousandsCommas) {
   EXPECT_EQ(FirstDigitRun("Found 12,345 pages, 3 new"), "12,345");
   EXPECT_EQ(FirstDigitRun(",5"), "5");
@@ -30,52 +21,73 @@ TEST(FirstDigitRun, KeepsTheFirstNumberWithItsThousandsCommas) {
 }
 
 TEST(FindDomainPosition, ReadsTheNumberOfTheMarkedEntryInFrontOfTheDomain) {
-  const std::string page = "Results: " + Entry(1, "http://a.com/") +
-                           Entry(2, "http://www.b.com/x") + Entry(3, "http://c.com/");
-  EXPECT_EQ(PositionOf("www.b.com", page), 2);
-  // "www." typed in capitals is shortened the same way: ".b.com" then matches.
-  EXPECT_EQ(PositionOf("WWW.b.com",
-                       "Results: " + Entry(1, "http://a.com/") + Entry(17, "http://shop.b.com/")),
-            17);
-  // The third attempt looks for ":b.com", as in a "url:" query link.
-  EXPECT_EQ(PositionOf("www.b.com", "Results: " + Entry(4, "/search?q=url:b.com")), 4);
-  // Computed numbers of later pages read whole.
-  EXPECT_EQ(
-      PositionOf("b.com", "Results: " + Entry(21, "http://a.com/") + Entry(22, "http://b.com/")),
-      22);
-}
-
-TEST(FindDomainPosition, DescriptionHitsAndMissingTextsBehaveAsTheReaderIs) {
-  // The domain only in a description after a bold word: the next entry's number.
-  EXPECT_EQ(PositionOf("b.com", "Results: " + Entry(1, "http://a.com/", " see <b>cheap</b> b.com") +
-                                    Entry(2, "http://c.com/")),
-            2);
-  bool found = true;
-  EXPECT_EQ(
-      PositionOf("b.com", Entry(1, "http://b.com/"), {"Results:", "", ""}, "AltaVista", &found), 0);
-  EXPECT_FALSE(found);  // no start text on the page
-  EXPECT_EQ(PositionOf("b.com", "Results: " + Entry(1, "http://b.com/"), {"", "Results:", ""},
-                       "AltaVista", &found),
-            0);
-  EXPECT_FALSE(found);  // an empty first slot ends the list
-  EXPECT_EQ(PositionOf("b.com", "More: " + Entry(5, "http://b.com/"), {"Results:", "More:", ""}),
-            5);
-  // Found, but no "<b" between the start text and the domain: no position.
-  EXPECT_EQ(
-      PositionOf("b.com", "Results: http://b.com/", {"Results:", "", ""}, "AltaVista", &found), 0);
-  EXPECT_TRUE(found);
-  EXPECT_EQ(PositionOf("", "Results: " + Entry(1, "x"), {"Results:", "", ""}, "AltaVista", &found),
-            0);
-  EXPECT_FALSE(found);
-}
-
-TEST(FindDomainPosition, HotBotPagesAreSearchedForTheCodedDomainToo) {
-  const std::string page =
+  const ResultsStartList results = {"Results:", "", ""};
+  const std::string hotBot =
       "Web Matches " + Entry(6, "/director.asp?target=http%3A%2F%2Fwww%2Eb%2Ecom%2F&id=6");
-  EXPECT_EQ(PositionOf("www.b.com", page, {"Web Matches", "", ""}, "HotBot"), 6);
-  bool found = true;
-  PositionOf("www.b.com", page, {"Web Matches", "", ""}, "AltaVista", &found);
-  EXPECT_FALSE(found);
+  const struct {
+    const char* what;
+    std::string domain, page;
+    ResultsStartList starts;
+    const char* engine;
+    Integer position;
+    bool found;
+  } cases[] = {
+      {"the entry in front of the domain", "www.b.com",
+       "Results: " + Entry(1, "http://a.com/") + Entry(2, "http://www.b.com/x") +
+           Entry(3, "http://c.com/"),
+       results, "AltaVista", 2, true},
+      {"\"www.\" in capitals is shortened too: \".b.com\" matches", "WWW.b.com",
+       "Results: " + Entry(1, "http://a.com/") + Entry(17, "http://shop.b.com/"), results,
+       "AltaVista", 17, true},
+      {"the third attempt looks for \":b.com\", as in a url: query", "www.b.com",
+       "Results: " + Entry(4, "/search?q=url:b.com"), results, "AltaVista", 4, true},
+      {"computed numbers of later pages read whole", "b.com",
+       "Results: " + Entry(21, "http://a.com/") + Entry(22, "http://b.com/"), results, "AltaVista",
+       22, true},
+      {"only in a description after a bold word: the next entry's number", "b.com",
+       "Results: " + Entry(1, "http://a.com/", " see <b>cheap</b> b.com") +
+           Entry(2, "http://c.com/"),
+       results, "AltaVista", 2, true},
+      {"no start text on the page", "b.com", Entry(1, "http://b.com/"), results, "AltaVista", 0,
+       false},
+      {"an empty first slot ends the list",
+       "b.com",
+       "Results: " + Entry(1, "http://b.com/"),
+       {"", "Results:", ""},
+       "AltaVista",
+       0,
+       false},
+      {"a later start text",
+       "b.com",
+       "More: " + Entry(5, "http://b.com/"),
+       {"Results:", "More:", ""},
+       "AltaVista",
+       5,
+       true},
+      {"found, but no \"<b\" between the start text and the domain", "b.com",
+       "Results: http://b.com/", results, "AltaVista", 0, true},
+      {"an empty domain", "", "Results: " + Entry(1, "x"), results, "AltaVista", 0, false},
+      {"HotBot pages are searched for the coded domain",
+       "www.b.com",
+       hotBot,
+       {"Web Matches", "", ""},
+       "HotBot",
+       6,
+       true},
+      {"other engines' pages are not",
+       "www.b.com",
+       hotBot,
+       {"Web Matches", "", ""},
+       "AltaVista",
+       0,
+       false},
+  };
+  for (const auto& c : cases) {
+    Integer position = 0;
+    EXPECT_EQ(FindDomainPosition(c.engine, c.domain, c.page, 2, c.starts, position), c.found)
+        << c.what;
+    EXPECT_EQ(position, c.position) << c.what;
+  }
 }
 
 TEST(ExtractTopUrls, TakesTheLinksOfTheFirstTenMarkedEntriesOnPageOneOnly) {

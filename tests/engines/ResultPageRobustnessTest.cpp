@@ -1,8 +1,7 @@
-// Hostile and random pages through every parser and reader: no crash, no endless
-// loop, no unbounded growth. Sizes stay small so the test is quick under sanitizers.
+// Hostile pages through every parser and reader: no crash, no endless loop, no
+// unbounded growth. Random pages of these pieces are the result-page fuzzer's
+// work (its dictionary holds them); here each piece is repeated on its own.
 #include <gtest/gtest.h>
-
-#include <random>
 
 #include "engines/EngineCatalogue.h"
 #include "engines/MarkedPageReaders.h"
@@ -13,8 +12,7 @@
 namespace kestrova {
 namespace {
 
-// Pieces of every engine's layout, "|" between them, so random pages hit anchors
-// and half-entries.
+// Pieces of every engine's layout, "|" between them.
 std::vector<std::string> Pieces() {
   const std::string all =
       ". </b>|</b> <a href=|. <A HREF=|.&nbsp;&nbsp;|.&nbsp;<a href=|<p><a href=|"
@@ -40,19 +38,12 @@ std::vector<std::string> Pieces() {
   return pieces;
 }
 
-std::vector<std::string> EngineNames() {
-  std::vector<std::string> names;
-  for (int i = 0; i <= Catalogue().LastEngineIndex; ++i) names.push_back(Catalogue().At(i).Name);
-  return names;
-}
-
 // Runs everything the engine check runs on one page.
-void CheckPage(const std::string& engineName, const std::string& original,
-               std::initializer_list<Integer> pageIndexes = {0, 3}) {
+void CheckPage(const std::string& engineName, const std::string& original) {
   static const HeadRequest head = [](const std::string&, const std::string& path) {
     return HeadAnswer{"HTTP/1.0 302 Found\r\nLocation: http://t" + path + "\r\n\r\n", false};
   };
-  for (Integer pageIndex : pageIndexes) {
+  for (Integer pageIndex : {0, 3}) {
     std::string page = original;
     ParseResultPage(test::Engine(engineName), page, pageIndex, head);
     ASSERT_LE(page.size(), original.size() * 3 + (2u << 20)) << engineName;
@@ -66,29 +57,14 @@ void CheckPage(const std::string& engineName, const std::string& original,
   }
 }
 
-TEST(ResultPageRobustness, RandomPagesOfLayoutPiecesEndSafely) {
-  const std::vector<std::string> pieces = Pieces();
-  std::mt19937 random(20000301);
-  std::uniform_int_distribution<size_t> piece(0, pieces.size() - 1);
-  std::uniform_int_distribution<int> length(0, 300);
-  for (const std::string& engine : EngineNames()) {
-    for (int round = 0; round < 12; ++round) {
-      std::string page;
-      for (int n = length(random); n > 0; --n) page += pieces[piece(random)];
-      // Now and then cut the page in the middle of an entry.
-      if (round % 3 == 0 && !page.empty()) page.resize(page.size() / 2 + 1);
-      CheckPage(engine, page);
-    }
-    CheckPage(engine, "");
-  }
-}
-
 TEST(ResultPageRobustness, AnchorsRepeatedThousandsOfTimesStayBounded) {
-  for (const std::string& engine : EngineNames()) {
+  for (Integer index = 0; index <= Catalogue().LastEngineIndex; ++index) {
+    const std::string engine = Catalogue().At(index).Name;
+    CheckPage(engine, "");
     for (const std::string& anchor : Pieces()) {
       std::string page = "Sitios encontrados Web Results for";
       for (int i = 0; i < 1500; ++i) page += anchor;
-      CheckPage(engine, page, {0});
+      CheckPage(engine, page);
     }
   }
 }

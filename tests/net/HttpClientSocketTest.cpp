@@ -2,10 +2,8 @@
 // wire, and servers that try to hold the client or flood it.
 #include <gtest/gtest.h>
 
-#include "net/HttpClient.h"
-#include "net/PosixConnection.h"
+#include "FetchRig.h"
 #include "support/ExternalServer.h"
-#include "support/ScriptedMessenger.h"
 #include "support/ScriptedServer.h"
 
 namespace kestrova {
@@ -18,41 +16,10 @@ using namespace std::chrono_literals;
 
 const std::string kOk = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
 
-ConnectionFactory DialEverythingTo(std::uint16_t port) {
-  return [port] {
-    return std::make_unique<PosixConnection>([port](std::string_view) {
-      return DialTarget{"127.0.0.1", port};
-    });
-  };
-}
-
-struct SocketRig {
-  NetworkState state;
-  test::ScriptedMessenger dialogs;
-  HttpClient client;
-  std::string response;
-  bool completed = false;
-  FetchFailure failure = FetchFailure::None;
-
+struct SocketRig : test::FetchRig {
   explicit SocketRig(std::uint16_t port, double timeoutSeconds = 0.2)
-      : client(
-            state, dialogs,
-            port ? DialEverythingTo(port) : [] { return std::make_unique<PosixConnection>(); }) {
-    state.UserAgent = "Agent/1.0";
+      : FetchRig(port ? test::DialEverythingTo(port) : test::RealConnections()) {
     client.SetTimeout(TimeoutFromSeconds(timeoutSeconds));
-  }
-  void Get(std::string_view host = "www.example.com", std::string_view path = "/",
-           FetchOptions options = {}) {
-    options.silent = true;
-    Take(client.HttpGetPage(host, path, options));
-  }
-  void Head(std::string_view host = "www.example.com", std::string_view path = "/") {
-    Take(client.HttpHeadPage(host, path));
-  }
-  void Take(FetchResult result) {
-    response = std::move(result.answer);
-    completed = result.completed;
-    failure = result.failure;
   }
 };
 
@@ -70,17 +37,6 @@ TEST(HttpClientOverSockets, SendsTheDirectRequestAndReadsAnAnswerInPieces) {
             "User-Agent: Agent/1.0\r\nAccept: */*\r\nAccept: text/html\r\n\r\n");
   EXPECT_GT(rig.dialogs.yields, 3);
   EXPECT_EQ(rig.state.busyDepth, 0);
-}
-
-TEST(HttpClientOverSockets, ReachesAProxyWithTheAbsoluteForm) {
-  ScriptedServer proxy({ServerScenario::Answer("proxy answer", kOk + "via proxy")});
-  SocketRig rig(0, 2);  // no dialer: the proxy address itself is connected to
-  rig.client.SetProxy("127.0.0.1", proxy.Port());
-  rig.Head();
-  EXPECT_TRUE(rig.completed);
-  EXPECT_EQ(rig.response, kOk + "via proxy");
-  ASSERT_EQ(proxy.Requests().size(), 1u);
-  EXPECT_EQ(proxy.Requests()[0].substr(0, 46), "HEAD http://www.example.com/ HTTP/1.0\r\nFrom: u");
 }
 
 TEST(HttpClientOverSockets, SilentAndTricklingServersEndInTwoTimeOuts) {
@@ -107,8 +63,9 @@ TEST(HttpClientOverSockets, ADeadlineCutsADrippingAnswerWithoutASecondAttempt) {
       {ServerScenario::Answer("a byte now and then", kOk).EndWith(Ending::Trickle, 30ms)});
   SocketRig rig(server.Port(), 0.1);
   FetchOptions options;
+  options.silent = true;
   options.deadline = std::chrono::steady_clock::now() + 150ms;
-  rig.Get("www.example.com", "/", options);
+  rig.Take(rig.client.HttpGetPage("www.example.com", "/", options));
   EXPECT_FALSE(rig.completed);
   EXPECT_EQ(rig.failure, FetchFailure::DeadlinePassed);
   EXPECT_EQ(rig.response, "");
@@ -145,7 +102,7 @@ TEST(HttpClientOverSockets, StopEndsAWaitAtOnce) {
   EXPECT_EQ(server.Requests().size(), 1u);
 }
 
-TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
+TEST(HttpClientOverSockets, ResetsRefusalsAndUnknownHostsAreFailuresNotAnswers) {
   ScriptedServer server(
       {ServerScenario::Answer("half then reset", kOk + "half").EndWith(Ending::Reset)});
   SocketRig rig(server.Port());
@@ -163,16 +120,14 @@ TEST(HttpClientOverSockets, ResetsAndRefusalsAreFailuresNotAnswers) {
   EXPECT_EQ(refused.state.busyDepth, 0);
   // The reset connections keep the time-out that was set.
   EXPECT_EQ(refused.client.Timeout(), TimeoutFromSeconds(0.2));
-}
 
-TEST(HttpClientOverSockets, AHostThatCannotResolveIsUnknown) {
-  SocketRig rig(0);
+  SocketRig unresolved(0);
   // All digits counts as an address; this one does not fit in 32 bits.
-  rig.Take(rig.client.HttpGetPage("99999999999", "/"));
-  EXPECT_FALSE(rig.completed);
-  ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-  EXPECT_EQ(rig.dialogs.messages[0].text, "The specified host is unknown");
-  EXPECT_TRUE(rig.state.TransferAborted);
+  unresolved.Take(unresolved.client.HttpGetPage("99999999999", "/"));
+  EXPECT_FALSE(unresolved.completed);
+  ASSERT_EQ(unresolved.dialogs.messages.size(), 1u);
+  EXPECT_EQ(unresolved.dialogs.messages[0].text, "The specified host is unknown");
+  EXPECT_TRUE(unresolved.state.TransferAborted);
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 // and how, and that a refusal never turns into a plain HTTP request.
 #include <gtest/gtest.h>
 
-#include "net/HttpClient.h"
-#include "net/PosixConnection.h"
-#include "support/ExternalServer.h"
-#include "support/ScriptedMessenger.h"
+#include "FetchRig.h"
 #include "support/ScriptedServer.h"
 #include "support/TestCertificates.h"
 
@@ -17,15 +14,6 @@ using test::ScriptedServer;
 using test::ServerScenario;
 
 const std::string kPage = "<html><body>over TLS</body></html>\n";
-
-// Sends every name to the loopback port, as a resolver for the test's hosts.
-ConnectionFactory DialEverythingTo(std::uint16_t port) {
-  return [port] {
-    return std::make_unique<PosixConnection>([port](std::string_view) {
-      return DialTarget{"127.0.0.1", port};
-    });
-  };
-}
 
 class TlsFetch : public ::testing::Test {
  protected:
@@ -38,6 +26,15 @@ class TlsFetch : public ::testing::Test {
   std::uint16_t Serve(const test::CertificateFiles& certificate) {
     EXPECT_TRUE(server_.Start(certificates_.Folder().path(), certificate));
     return server_.Port();
+  }
+
+  // A client with a 5 s time-out over `factory` (the system's resolver by default).
+  std::unique_ptr<HttpClient> Client(ConnectionFactory factory = {}, TlsSettings tls = {}) {
+    if (!factory) factory = test::RealConnections();
+    auto client = std::make_unique<HttpClient>(state_, messenger_, std::move(factory));
+    client->SetTimeout(TimeoutFromSeconds(5));
+    client->SetTlsSettings(std::move(tls));
+    return client;
   }
 
   void Fetch(HttpClient& client, const std::string& host, bool silent = true) {
@@ -60,20 +57,15 @@ class TlsFetch : public ::testing::Test {
 
 TEST_F(TlsFetch, ReadsThePageFromAServerWhoseCertificateTheCaFileVouchesFor) {
   const std::uint16_t port = Serve(certificates_.Issue("loopback", {"secure.test"}, {"127.0.0.1"}));
-  HttpClient client(state_, messenger_, [] { return std::make_unique<PosixConnection>(); });
-  client.SetTimeout(TimeoutFromSeconds(5));
-  client.SetTlsSettings({certificates_.CaFile()});
-  Fetch(client, "https://127.0.0.1:" + std::to_string(port));
+  Fetch(*Client({}, {certificates_.CaFile()}), "https://127.0.0.1:" + std::to_string(port));
   EXPECT_TRUE(completed_);
   EXPECT_EQ(response_.rfind("HTTP/1.0 200 ok\r\n", 0), 0u) << response_;
   EXPECT_NE(response_.find(kPage), std::string::npos);
   EXPECT_EQ(state_.TlsError, "");
 
   // By name: the certificate's DNS name is checked (and sent as SNI).
-  HttpClient named(state_, messenger_, DialEverythingTo(port));
-  named.SetTimeout(TimeoutFromSeconds(5));
-  named.SetTlsSettings({certificates_.CaFile()});
-  Fetch(named, "https://secure.test:" + std::to_string(port));
+  Fetch(*Client(test::DialEverythingTo(port), {certificates_.CaFile()}),
+        "https://secure.test:" + std::to_string(port));
   EXPECT_TRUE(completed_);
   EXPECT_NE(response_.find(kPage), std::string::npos);
 }
@@ -98,16 +90,14 @@ TEST_F(TlsFetch, RefusesCertificatesItCannotTrustWithTheReasonAndWithoutRetrying
       {"https://other.test:", {certificates_.Folder() / "missing.pem"}, "cannot read the CA file"},
   };
   for (const Case& c : cases) {
-    HttpClient client(state_, messenger_, DialEverythingTo(port));
-    client.SetTimeout(TimeoutFromSeconds(5));
-    client.SetTlsSettings(c.settings);
+    const auto client = Client(test::DialEverythingTo(port), c.settings);
     messenger_.messages.clear();
-    Fetch(client, c.host + std::to_string(port), false);
+    Fetch(*client, c.host + std::to_string(port), false);
     EXPECT_FALSE(completed_) << c.host;
     EXPECT_EQ(response_, "");
     EXPECT_EQ(state_.TlsError.rfind(c.reason, 0), 0u) << state_.TlsError;
     EXPECT_EQ(failure_, FetchFailure::TlsRefused) << c.host;
-    EXPECT_EQ(client.ConnectionResets(), 0) << "a certificate failure is not retried";
+    EXPECT_EQ(client->ConnectionResets(), 0) << "a certificate failure is not retried";
     ASSERT_EQ(messenger_.messages.size(), 1u);
     EXPECT_EQ(messenger_.messages[0].text, kMessageTlsError + state_.TlsError);
   }
@@ -118,9 +108,8 @@ TEST_F(TlsFetch, APlainHttpServerOnTheTlsPortIsATlsErrorAndGetsNoRequest) {
       ServerScenario::Answer("400 at once", "HTTP/1.0 400 Bad Request\r\n\r\n");
   refusal.speaksFirst = true;
   ScriptedServer plain({refusal, ServerScenario::Answer("plain", "HTTP/1.0 200 OK\r\n\r\nplain")});
-  HttpClient client(state_, messenger_, DialEverythingTo(plain.Port()));
-  client.SetTimeout(TimeoutFromSeconds(5));
-  Fetch(client, "https://secure.test");
+  const auto client = Client(test::DialEverythingTo(plain.Port()));
+  Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
   EXPECT_EQ(response_, "");
   EXPECT_EQ(state_.TlsError.rfind("the handshake failed", 0), 0u) << state_.TlsError;
@@ -128,7 +117,7 @@ TEST_F(TlsFetch, APlainHttpServerOnTheTlsPortIsATlsErrorAndGetsNoRequest) {
     EXPECT_EQ(request.find("GET "), std::string::npos) << "never asked over plain HTTP";
 
   // The same client still speaks plain HTTP to a plain host afterwards.
-  Fetch(client, "www.example.com");
+  Fetch(*client, "www.example.com");
   EXPECT_TRUE(completed_);
   EXPECT_EQ(state_.TlsError, "");
   EXPECT_EQ(plain.Requests().back().rfind("GET /page.html HTTP/1.0\r\n", 0), 0u);
@@ -136,10 +125,9 @@ TEST_F(TlsFetch, APlainHttpServerOnTheTlsPortIsATlsErrorAndGetsNoRequest) {
 
 TEST_F(TlsFetch, ThroughAProxyItAsksForATunnelAndReportsARefusal) {
   ScriptedServer proxy({ServerScenario::Answer("refuses", "HTTP/1.0 403 Forbidden\r\n\r\n")});
-  HttpClient client(state_, messenger_, [] { return std::make_unique<PosixConnection>(); });
-  client.SetTimeout(TimeoutFromSeconds(5));
-  client.SetProxy("127.0.0.1", proxy.Port());
-  Fetch(client, "https://secure.test");
+  const auto client = Client();
+  client->SetProxy("127.0.0.1", proxy.Port());
+  Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
   EXPECT_EQ(state_.TlsError, "the proxy refused the tunnel (HTTP/1.0 403 Forbidden)");
   ASSERT_EQ(proxy.Requests().size(), 1u);
@@ -150,19 +138,19 @@ TEST_F(TlsFetch, ThroughAProxyItAsksForATunnelAndReportsARefusal) {
 TEST_F(TlsFetch, ASilentServerTimesOutTheHandshakeAndStopEndsIt) {
   ScriptedServer silent(
       {ServerScenario::Answer("silence", "").EndWith(ServerScenario::Ending::Silence)});
-  HttpClient client(state_, messenger_, DialEverythingTo(silent.Port()));
-  client.SetTimeout(TimeoutFromSeconds(0.2));
-  Fetch(client, "https://secure.test");
+  const auto client = Client(test::DialEverythingTo(silent.Port()));
+  client->SetTimeout(TimeoutFromSeconds(0.2));
+  Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
   EXPECT_TRUE(state_.TimedOut);
   EXPECT_EQ(state_.TlsError, "");
 
-  client.SetTimeout(TimeoutFromSeconds(30));
+  client->SetTimeout(TimeoutFromSeconds(30));
   int yields = 0;
   messenger_.onYield = [&] {
-    if (++yields == 3) client.Stop();
+    if (++yields == 3) client->Stop();
   };
-  Fetch(client, "https://secure.test");
+  Fetch(*client, "https://secure.test");
   EXPECT_FALSE(completed_);
   EXPECT_TRUE(state_.StopRequested);
   EXPECT_FALSE(state_.TimedOut);

@@ -1,4 +1,5 @@
-// The page walk of one engine check, driven by scripted answers.
+// The page walk of one engine check, built-in or from the engines file, driven
+// by scripted answers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,8 +7,10 @@
 
 #include "RunTestSupport.h"
 #include "base/Files.h"
+#include "engines/UserEnginesFile.h"
 #include "ranking/EngineCheck.h"
 #include "ranking/ResultPaths.h"
+#include "ranking/RunTexts.h"
 
 namespace kestrova::test {
 namespace {
@@ -26,10 +29,6 @@ std::string Saved(const RunFixture& f, int pageIndex, const std::string& keyword
   std::string bytes;
   ReadWholeFile(f.KeywordsFolder("Google") + "/" + SavedPageName(pageIndex, keyword), bytes);
   return bytes;
-}
-
-bool StartsWith(const std::string& text, const std::string& start) {
-  return text.rfind(start, 0) == 0;
 }
 
 TEST(EngineCheck, PageCountFollowsTheKeywordDepth) {
@@ -59,7 +58,7 @@ TEST(EngineCheck, FindsTheDomainOnALaterPageAndStopsThere) {
 
   // Saved pages lose the answer's header lines and carry the bar with the 0-based page.
   const std::string saved = Saved(f, 1, "blue shoes");
-  EXPECT_TRUE(StartsWith(saved, "<html><base href=www.google.com>")) << saved.substr(0, 60);
+  EXPECT_TRUE(saved.starts_with("<html><base href=www.google.com>")) << saved.substr(0, 60);
   EXPECT_NE(saved.find("[Page 01]&nbsp;&nbsp; Keyword Report for "), std::string::npos);
   EXPECT_TRUE(saved.ends_with("\r\n"));
   for (const char* sub : {"keywords", "searchurl", "submit"}) {
@@ -76,7 +75,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     EXPECT_FALSE(f.Check("zzz", "Google").succeeded);
     EXPECT_EQ(f.engines.Requests().size(), 1u);
     ASSERT_EQ(f.reports.logLines.size(), 2u);
-    EXPECT_TRUE(StartsWith(f.reports.logLines[0], "FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|"));
+    EXPECT_TRUE(f.reports.logLines[0].starts_with("FF0000|Failed&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;|"));
     EXPECT_TRUE(FileExists(f.KeywordsFolder("Google") + "/kywd_00_zzz.html"));
   }
   {  // A second page that breaks after a good first page keeps the check successful.
@@ -105,7 +104,7 @@ TEST(EngineCheck, NoResultsFailedAndTimedOutPagesEndTheWalkAsTheyDemand) {
     EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(outcome.position, 15);
     EXPECT_EQ(outcome.topUrlCount, 0);  // top URLs come from the first page only
-    EXPECT_TRUE(StartsWith(f.reports.logLines[0], "FF8000|TimedOut|"));
+    EXPECT_TRUE(f.reports.logLines[0].starts_with("FF8000|TimedOut|"));
     EXPECT_NE(Saved(f, 0, "red").find("TimedOut</font></b> : No Results back from <b>Google</b>"),
               std::string::npos);
   }
@@ -133,7 +132,7 @@ TEST(EngineCheck, RedirectsAreFollowedAtMostTenTimesAndTheirHostIsKept) {
   EXPECT_TRUE(f.Check("red", "Google").succeeded);
   ASSERT_GE(f.engines.Requests().size(), 3u);
   // The second page goes to the redirect's host; its endless redirects are given up.
-  EXPECT_TRUE(StartsWith(f.engines.Requests()[2], "mirror.google.com /search?q=red&start=10"));
+  EXPECT_TRUE(f.engines.Requests()[2].starts_with("mirror.google.com /search?q=red&start=10"));
   EXPECT_EQ(f.engines.Requests().size(), 2u + 1u + kMaxRedirectsPerPage);
   EXPECT_EQ(f.reports.logLines.size(), 3u);
 }
@@ -175,6 +174,80 @@ TEST(EngineCheck, AnUnknownEngineOrAnUnwritablePageChangesNothingElse) {
             "Error Detected in creating Directory\r\n\r\nError Report SE Directories");
   EXPECT_EQ(f.observer.failures.size(), 1u);
   EXPECT_EQ(f.reports.logLines.size(), 2u);
+}
+
+// An engine of the user's engines file: its origin and user agent reach the
+// fetcher, its pages are marked by its rule, and a TLS failure is the check's
+// own status.
+const char* kEnginesFile = R"({"engines": [{
+  "name": "Searchly", "language": "English", "country": "USA",
+  "scheme": "https", "host": "search.searchly.test", "user_agent": "Searchly-Bot/2",
+  "query_templates": ["/search?q=%SEARCH_STRING%", "/search?q=%SEARCH_STRING%&start=%INCREMENT_INTEGER%"],
+  "increment_offset": 0, "no_results_text": "No results for",
+  "result_links": "//li[@class='hit']/a/@href"}]})";
+
+const std::string kOrigin = "https://search.searchly.test";
+
+std::string HitsPage(const std::vector<std::string>& urls) {
+  std::string page = "HTTP/1.0 200 OK\r\n\r\n<html><body><ol>";
+  for (const std::string& url : urls) page += "<li class='hit'><a href='" + url + "'>t</a></li>";
+  return page + "</ol></body></html>";
+}
+
+struct UserEngineFixture : RunFixture {
+  CatalogueLoad load = CatalogueWithUserEngines(kEnginesFile);
+  CheckOutcome CheckSearchly(std::string_view keyword) {
+    return Check(keyword, "Searchly", load.catalogue);
+  }
+};
+
+TEST(UserEngineCheck, WalksTheEnginesPagesOverItsOriginAndFindsTheDomainOnPageTwo) {
+  UserEngineFixture f;
+  ASSERT_TRUE(f.load.problems.empty());
+  f.checkNet.UserAgent = "Run agent";
+  std::vector<std::string> agents;
+  f.engines.onRequest = [&agents](NetworkState& net) { agents.push_back(net.UserAgent); };
+  f.engines.answers[kOrigin + " /search?q=blue+shoes"] = {
+      HitsPage({"http://a.test/", "http://b.test/"})};
+  f.engines.answers[kOrigin + " /search?q=blue+shoes&start=10"] = {
+      HitsPage({"http://c.test/", "http://d.test/", "http://www.mysite.com/shoes"})};
+
+  const CheckOutcome outcome = f.CheckSearchly("blue shoes");
+  EXPECT_TRUE(outcome.succeeded);
+  EXPECT_EQ(outcome.pageFound, 2);
+  EXPECT_EQ(outcome.position, 13);
+  EXPECT_EQ(outcome.topUrlCount, 2);
+  EXPECT_EQ(outcome.topUrls[1], "http://b.test/");
+  EXPECT_EQ(agents, (std::vector<std::string>{"Searchly-Bot/2", "Searchly-Bot/2"}));
+  EXPECT_EQ(f.checkNet.UserAgent, "Run agent");  // the run's agent again for the next engine
+}
+
+TEST(UserEngineCheck, ATlsFailureIsTheStatusOfTheCheckAndEndsItsWalk) {
+  UserEngineFixture f;
+  f.engines.fallback = {"", false};
+  f.engines.onRequest = [](NetworkState& net) {
+    net.TlsError = "certificate not accepted: hostname mismatch";
+  };
+  const CheckOutcome outcome = f.CheckSearchly("blue shoes");
+  EXPECT_FALSE(outcome.succeeded);
+  EXPECT_EQ(f.engines.Requests().size(), 1u);
+  ASSERT_GE(f.reports.logLines.size(), 1u);
+  EXPECT_EQ(f.reports.logLines[0].find(std::string(texts::kColorFailed) +
+                                       "|TLS error: certificate not accepted: hostname mismatch|"),
+            0u)
+      << f.reports.logLines[0];
+}
+
+TEST(UserEngineCheck, ARedirectToHttpsKeepsTheSchemeForTheLaterPages) {
+  UserEngineFixture f;
+  f.engines.answers[kOrigin + " /search?q=x"] = {
+      "HTTP/1.0 302 Found\r\nLocation: https://eu.searchly.test:8443/search?q=x\r\n\r\n"};
+  f.engines.answers["https://eu.searchly.test:8443 /search?q=x"] = {HitsPage({"http://a.test/"})};
+  f.CheckSearchly("x");
+  const std::vector<std::string> requests = f.engines.Requests();
+  ASSERT_GE(requests.size(), 3u);
+  EXPECT_EQ(requests[1], "https://eu.searchly.test:8443 /search?q=x");
+  EXPECT_EQ(requests[2], "https://eu.searchly.test:8443 /search?q=x&start=10");
 }
 
 }  // namespace

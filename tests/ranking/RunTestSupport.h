@@ -59,7 +59,6 @@ class ScriptedEngines {
   }
   // Fetches holding until Stop, right now.
   int Holding() const { return holding_; }
-  int Cancels() const { return cancels_; }
   std::chrono::milliseconds Timeout() const {
     std::lock_guard lock(mutex_);
     return timeout_;
@@ -78,7 +77,7 @@ class ScriptedEngines {
   mutable std::mutex mutex_;
   std::vector<std::string> requests_;
   std::chrono::milliseconds timeout_{0};
-  std::atomic<int> holding_{0}, cancels_{0};
+  std::atomic<int> holding_{0};
 };
 
 // One check worker's fetcher over the scripted engines.
@@ -107,7 +106,7 @@ class ScriptedFetcher final : public PageFetcher {
     engines_.timeout_ = value;
   }
   void SetProxy(const ProxySetting&) override {}
-  void CancelTransfer() override { ++engines_.cancels_; }
+  void CancelTransfer() override {}
 
  private:
   // Yields as the client does while it waits, so Stop reaches the fetch.
@@ -133,12 +132,17 @@ inline PageFetcherFactory ScriptedEngines::Factory() {
   };
 }
 
-// A record an earlier run left: `keyword` on `engine` at `rank`.
-inline RankingRecord OldRecord(const std::string& keyword, const std::string& engine,
-                               Integer rank) {
+inline RankingRecord Record(const std::string& keyword, const std::string& engine) {
   RankingRecord record;
   record.Keyword = keyword;
   record.Engine = engine;
+  return record;
+}
+
+// A record an earlier run left: `keyword` on `engine` at `rank`.
+inline RankingRecord OldRecord(const std::string& keyword, const std::string& engine,
+                               Integer rank) {
+  RankingRecord record = Record(keyword, engine);
   record.Rank = rank;
   record.Succeeded = true;
   record.TrendText = "old";
