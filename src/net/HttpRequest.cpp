@@ -20,6 +20,15 @@ bool HasControlCharacters(std::string_view text) {
   return false;
 }
 
+std::string WithoutControlCharacters(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text) {
+    if (!IsControl(c)) kept += c;
+  }
+  return kept;
+}
+
 std::string EscapeControlCharacters(std::string_view path) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string escaped;
@@ -54,7 +63,9 @@ std::string BuildHttpRequest(const HttpRequestParts& parts) {
   std::string request = verb + target + " HTTP/1.0" + kCrLf;
   request += std::string("From: user@domain") + kCrLf;
   request += "Host: " + parts.host + kCrLf;
-  request += "User-Agent: " + parts.userAgent + kCrLf;
+  // A user agent typed into the settings file could carry a line break and so
+  // add lines of its own to the request: its control characters are dropped.
+  request += "User-Agent: " + WithoutControlCharacters(parts.userAgent) + kCrLf;
   if (method != RequestMethod::Post) {
     request += std::string("Accept: */*") + kCrLf;
     request += std::string("Accept: text/html") + kCrLf;

@@ -24,6 +24,8 @@ std::string BuildHttpRequest(const HttpRequestParts& parts);
 
 // True when the text holds a control character (below 32, or 127).
 bool HasControlCharacters(std::string_view text);
+// The text with its control characters left out.
+std::string WithoutControlCharacters(std::string_view text);
 // The path with control characters percent-encoded ("%0D"); spaces stay.
 std::string EscapeControlCharacters(std::string_view path);
 

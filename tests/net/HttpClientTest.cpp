@@ -36,7 +36,7 @@ struct ClientRig : ScriptedNetworkHolder, test::FetchRig {
 
 TEST(HttpClient, SendsTheExactRequestBytesOfEachForm) {
   ClientRig rig;
-  for (int i = 0; i < 6; ++i) rig.network.attempts.push_back(Answering({"HTTP/1.0 200 OK\r\n"}));
+  for (int i = 0; i < 7; ++i) rig.network.attempts.push_back(Answering({"HTTP/1.0 200 OK\r\n"}));
   rig.Get("www.example.com", "");
   rig.Get("www.example.com", "/cgi-bin/query?q=x", true);
   rig.Get("www.example.com", "/index.html", true);
@@ -44,11 +44,15 @@ TEST(HttpClient, SendsTheExactRequestBytesOfEachForm) {
   rig.Get("www.example.com", "/a b\r\nX: y\x7f");
   rig.state.UserAgent.clear();
   rig.Get("www.example.com", "/");
+  const std::string defaultAgent = rig.state.UserAgent;
+  // A user agent from a hand-edited settings file cannot add header lines.
+  rig.state.UserAgent = "Agent\r\nX-Injected: 1\t/2";
+  rig.Get("www.example.com", "/");
 
   const std::string tail = "From: user@domain\r\nHost: www.example.com\r\nUser-Agent: " + kUa +
                            "\r\nAccept: */*\r\nAccept: text/html\r\n\r\n";
   const auto& sent = rig.network.requests;
-  ASSERT_EQ(sent.size(), 6u);
+  ASSERT_EQ(sent.size(), 7u);
   EXPECT_EQ(sent[0], "GET / HTTP/1.0\r\n" + tail);
   EXPECT_EQ(sent[1],
             "POST /cgi-bin/query?q=x HTTP/1.0\r\nFrom: user@domain\r\nHost: www.example.com\r\n"
@@ -57,8 +61,10 @@ TEST(HttpClient, SendsTheExactRequestBytesOfEachForm) {
   EXPECT_EQ(sent[3], "HEAD /r?u=1 HTTP/1.0\r\n" + tail);
   // Control characters never reach the wire raw; spaces are left alone.
   EXPECT_EQ(sent[4], "GET /a b%0D%0AX: y%7F HTTP/1.0\r\n" + tail);
-  EXPECT_EQ(rig.state.UserAgent, kDefaultUserAgent);
+  EXPECT_EQ(defaultAgent, kDefaultUserAgent);
   EXPECT_NE(sent[5].find("User-Agent: Mozilla/4.0 (compatible; MSIE 4.01; Windows 95)\r\n"),
+            std::string::npos);
+  EXPECT_NE(sent[6].find("\r\nUser-Agent: AgentX-Injected: 1/2\r\nAccept: */*\r\n"),
             std::string::npos);
   EXPECT_EQ(rig.network.portsSet.back(), 80);
 }
