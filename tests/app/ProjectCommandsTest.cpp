@@ -2,12 +2,20 @@
 // read and write, and what they leave in the window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "AppTestSupport.h"
 #include "app/RecentFiles.h"
 #include "base/Files.h"
 
 namespace kestrova::test {
 namespace {
+
+// A file dialog's title, filter, folder, proposed name and extension, printable.
+using DialogSetup = std::tuple<std::string, std::string, std::string, std::string, std::string>;
+DialogSetup Shown(const FileDialogSetup& setup) {
+  return {setup.title, setup.filter, setup.directory, setup.fileName, setup.defaultExtension};
+}
 
 struct ProjectCommands : AppFixture, ::testing::Test {
   void SetUp() override { app.StartUp({}); }
@@ -29,11 +37,8 @@ TEST_F(ProjectCommands, OpenChecksTheNameThenReadsAndListsTheFile) {
   // The dialog opens in the projects folder, made on demand, with no name.
   ASSERT_EQ(dialogs.fileDialogs.size(), 4u);
   const FileDialogSetup& first = dialogs.fileDialogs[0].setup;
-  EXPECT_EQ(first.title, "Open Project from a File");
-  EXPECT_EQ(first.filter, "*.rnk");
-  EXPECT_EQ(first.defaultExtension, "rnk");
-  EXPECT_EQ(first.directory, Projects());
-  EXPECT_EQ(first.fileName, "");
+  EXPECT_EQ(Shown(first),
+            (DialogSetup{"Open Project from a File", "*.rnk", Projects(), "", "rnk"}));
   EXPECT_TRUE(DirExists(Projects()));
 
   app.mnuFileOpen_Click();  // the extension test ignores case
@@ -92,9 +97,8 @@ TEST_F(ProjectCommands, SaveWithoutAFileIsSaveAsInTheProjectsFolder) {
   EXPECT_FALSE(app.mnuFileSave_Click());  // cancelled
   const FileDialogSetup& setup = dialogs.fileDialogs.at(0).setup;
   EXPECT_TRUE(dialogs.fileDialogs[0].save);
-  EXPECT_EQ(setup.title, "Write Project to a File");
-  EXPECT_EQ(setup.directory, Projects());
-  EXPECT_EQ(setup.fileName, "firstone");
+  EXPECT_EQ(Shown(setup),
+            (DialogSetup{"Write Project to a File", "*.rnk", Projects(), "firstone", "rnk"}));
 
   EXPECT_TRUE(app.mnuFileSave_Click());
   EXPECT_EQ(shown, (std::vector<std::string>{"Saving file .....", ""}));
