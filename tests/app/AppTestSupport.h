@@ -1,6 +1,7 @@
 // An application over a temporary home (settings and data folders), scripted
-// dialogs, a fixed clock and an in-memory settings store, for the tests of
-// start-up, shutdown and the project commands.
+// dialogs, a fixed clock, an in-memory settings store and a scripted network
+// (every connect refused unless scripted), for the tests of start-up,
+// shutdown, the project commands and the window's actions.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "store/ProjectFile.h"
 #include "store/SettingsMemoryBackend.h"
 #include "store/SettingsStore.h"
+#include "support/ScriptedConnection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -65,6 +67,7 @@ struct AppFixture {
     return texts;
   }
 
+  ScriptedNetwork network;
   TempFolder home{"kestrova-app-"};
   ScriptedDialogs dialogs;
   FixedClock clock{MakeDate({2024, 3, 9, 14, 5, 6})};
@@ -72,7 +75,8 @@ struct AppFixture {
   SettingsMemoryBackend backend;
   SettingsStore store{backend, dialogs, "Kestrova"};
   RecordingAssociation association;
-  Application app{dialogs, clock, ProgramPaths{home / "config", home / "data"}, quiet};
+  Application app{dialogs, clock,       ProgramPaths{home / "config", home / "data"},
+                  quiet,   Catalogue(), network.Factory()};
 };
 
 }  // namespace kestrova::test

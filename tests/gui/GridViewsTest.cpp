@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "GridWindow.h"
 #include "base/Files.h"
 #include "e2e/SimProcess.h"
+#include "gui/GuiWindow.h"
 #include "qt/GridTableModel.h"
 #include "ranking/ResultPaths.h"
 #include "ui/GridWidths.h"
@@ -31,26 +31,25 @@ QAction& Action(QObject& owner, const char* name) {
 struct GridViews : ::testing::Test {
   void SetUp() override { w.Open(GridProject(w.Reports())); }
 
-  QMenu& Menu() const { return *w.window->findChild<QMenu*>("mnuGridMenu"); }
+  QMenu& Menu() { return *w.window->findChild<QMenu*>("mnuGridMenu"); }
   // Right-clicks the ranking grid's cell and returns the menu it pops up.
   QMenu& RightClick(int row, int col) {
-    QTest::mouseClick(Ranking().viewport(), Qt::RightButton, {},
-                      GridWindow::CellCentre(Ranking(), row, col));
-    GridWindow::Settle();
+    QTest::mouseClick(Ranking().viewport(), Qt::RightButton, {}, CellCentre(Ranking(), row, col));
+    Settle();
     EXPECT_TRUE(Menu().isVisible());
     return Menu();
   }
   void Choose(const char* item) {
     Menu().hide();
     Action(Menu(), item).trigger();
-    GridWindow::Settle();
+    Settle();
   }
-  QTableView& Ranking() const { return w.Ranking(); }
-  std::string Text(QTableView& view, int row, int col) const {
+  QTableView& Ranking() { return w.Ranking(); }
+  static std::string Text(QTableView& view, int row, int col) {
     return view.model()->index(row, col).data().toString().toStdString();
   }
-  int Row(int engine) const { return GridWindow::RowOf(Ranking(), Catalogue().At(engine).Name); }
-  const std::string& Hint() const { return w.window->App().form.sbStatusBar[2]; }
+  int Row(int engine) { return RowOf(Ranking(), Catalogue().At(engine).Name); }
+  const std::string& Hint() { return w.window->App().form.sbStatusBar[2]; }
 
   GridWindow w;
 };
@@ -59,16 +58,16 @@ TEST_F(GridViews, HeaderClicksSortAndTheMenuSortsHidesAndUnhides) {
   QTableView& ranking = Ranking();
   QWidget* header = ranking.horizontalHeader()->viewport();
   const int last = ranking.model()->rowCount() - 1;
-  QTest::mouseClick(header, Qt::LeftButton, {}, GridWindow::HeaderPoint(ranking, 4));
-  GridWindow::Settle();
+  QTest::mouseClick(header, Qt::LeftButton, {}, HeaderPoint(ranking, 4));
+  Settle();
   EXPECT_EQ(Text(ranking, 0, 4), "35");  // "Rank": the first click sorts descending
-  QTest::mouseClick(header, Qt::LeftButton, {}, GridWindow::HeaderPoint(ranking, 4));
-  GridWindow::Settle();
+  QTest::mouseClick(header, Qt::LeftButton, {}, HeaderPoint(ranking, 4));
+  Settle();
   EXPECT_EQ(Text(ranking, last, 4), "35");
   EXPECT_EQ(Text(ranking, 0, 4), "");
   // With Shift held the grid's own handler hears nothing.
-  QTest::mouseClick(header, Qt::LeftButton, Qt::ShiftModifier, GridWindow::HeaderPoint(ranking, 4));
-  GridWindow::Settle();
+  QTest::mouseClick(header, Qt::LeftButton, Qt::ShiftModifier, HeaderPoint(ranking, 4));
+  Settle();
   EXPECT_EQ(Text(ranking, last, 4), "35");
 
   QMenu& menu = RightClick(last, 3);
@@ -110,18 +109,18 @@ TEST_F(GridViews, HeaderClicksSortAndTheMenuSortsHidesAndUnhides) {
 TEST_F(GridViews, ThePointerShowsHintsAndTheKeyboardOpensTheMenuAndTheLinks) {
   QTableView& ranking = Ranking();
   ranking.setFocus();
-  QTest::mouseMove(ranking.viewport(), GridWindow::CellCentre(ranking, Row(1), 0));
+  QTest::mouseMove(ranking.viewport(), CellCentre(ranking, Row(1), 0));
   EXPECT_EQ(Hint(), "Double-click for " + EngineHomeLink(Catalogue().At(1)));
   EXPECT_EQ(ranking.viewport()->cursor().shape(), Qt::PointingHandCursor);
-  QTest::mouseMove(ranking.viewport(), GridWindow::CellCentre(ranking, Row(1), 8));
+  QTest::mouseMove(ranking.viewport(), CellCentre(ranking, Row(1), 8));
   EXPECT_EQ(Hint(), "Double-click for Results from ==> " + Catalogue().At(1).Name + " <==");
-  GridWindow::DoubleClick(ranking, Row(1), 8);
+  DoubleClick(ranking, Row(1), 8);
   ASSERT_EQ(w.dialogs.openedFiles.size(), 1u);
   EXPECT_EQ(Hint(), "Showing " + w.dialogs.openedFiles[0]);
-  QTest::mouseMove(ranking.viewport(), GridWindow::CellCentre(ranking, Row(1), 5));
+  QTest::mouseMove(ranking.viewport(), CellCentre(ranking, Row(1), 5));
   EXPECT_EQ(Hint(), "");
   EXPECT_NE(ranking.viewport()->cursor().shape(), Qt::PointingHandCursor);
-  QTest::mouseMove(ranking.viewport(), GridWindow::CellCentre(ranking, Row(1), 0));
+  QTest::mouseMove(ranking.viewport(), CellCentre(ranking, Row(1), 0));
   ASSERT_TRUE(ranking.hasFocus());
   w.window->findChild<QComboBox*>()->setFocus();  // the hint goes with the focus
   EXPECT_EQ(Hint(), "");
@@ -141,7 +140,7 @@ TEST_F(GridViews, ThePointerShowsHintsAndTheKeyboardOpensTheMenuAndTheLinks) {
   MainFormModel& form = w.window->App().form;
   form.chkBoldRankingGrid.value = 1;
   form.chkBoldRankingGrid_Click();
-  GridWindow::Settle();
+  Settle();
   EXPECT_TRUE(ranking.model()->index(Row(1), 4).data(Qt::FontRole).value<QFont>().bold());
 }
 
@@ -153,10 +152,9 @@ TEST_F(GridViews, AClickHighlightsAndCountsAndTheButtonsSizeTheGridThatShows) {
   EXPECT_TRUE(count.isVisible());
   EXPECT_EQ(count.text(), "00");
 
-  const int first = GridWindow::RowOf(topUrls, Catalogue().At(0).Name);
-  QTest::mouseClick(topUrls.viewport(), Qt::LeftButton, {},
-                    GridWindow::CellCentre(topUrls, first, 1));
-  GridWindow::Settle();
+  const int first = RowOf(topUrls, Catalogue().At(0).Name);
+  QTest::mouseClick(topUrls.viewport(), Qt::LeftButton, {}, CellCentre(topUrls, first, 1));
+  Settle();
   EXPECT_EQ(count.text(), "03");  // the shared URL on three engines
   const ui::Grid& grid = w.window->App().form.topUrls.View();
   EXPECT_EQ(grid.At(first + 1, 1).backColor, ui::kYellow);  // the grid's colours stay
@@ -165,24 +163,24 @@ TEST_F(GridViews, AClickHighlightsAndCountsAndTheButtonsSizeTheGridThatShows) {
   topUrls.setCurrentIndex(topUrls.model()->index(first, 2));
   QTest::keyClick(&topUrls, Qt::Key_Space);
   EXPECT_EQ(count.text(), "01");
-  QTest::mouseMove(topUrls.viewport(), GridWindow::CellCentre(topUrls, first, 2));
+  QTest::mouseMove(topUrls.viewport(), CellCentre(topUrls, first, 2));
   EXPECT_EQ(Hint(), "Double-click for " + kOwnUrl);
 
   auto& expand = *w.window->findChild<QPushButton*>("cmdExpandTopUrls");
   auto& collapse = *w.window->findChild<QPushButton*>("cmdCollapseTopUrls");
   QTest::mouseClick(&expand, Qt::LeftButton);
-  GridWindow::Settle();
+  Settle();
   EXPECT_GE(topUrls.columnWidth(1),
             topUrls.fontMetrics().horizontalAdvance(QString::fromStdString(kSharedUrl)));
   QTest::mouseClick(&collapse, Qt::LeftButton);
-  GridWindow::Settle();
+  Settle();
   EXPECT_EQ(topUrls.columnWidth(1), ui::kCollapsedWidth / kTwipsPerPixel);
 
   w.ShowGrid(Ranking());  // now the buttons size the ranking grid
   EXPECT_FALSE(count.isVisible());
   const int urlWidth = topUrls.columnWidth(2);
   QTest::mouseClick(&collapse, Qt::LeftButton);
-  GridWindow::Settle();
+  Settle();
   EXPECT_EQ(Ranking().columnWidth(9), ui::kCollapsedWidth / kTwipsPerPixel);
   EXPECT_EQ(topUrls.columnWidth(2), urlWidth);
 }
@@ -208,35 +206,27 @@ TEST_F(GridViews, TheViewMenuWritesAndOpensEachReport) {
   EXPECT_EQ(w.dialogs.openedFiles,
             (std::vector<std::string>{dir + "Log.html", dir + "Master.html", dir + "Ranking.html",
                                       dir + "TopUrls.html", dir + "Ranking.html"}));
-  std::string ranking;
+  std::string ranking, topUrls;
   ASSERT_TRUE(ReadWholeFile(dir + "Ranking.html", ranking));
   EXPECT_NE(ranking.find("There are hidden columns of : <br> [Trend]"), std::string::npos);
+  ASSERT_TRUE(ReadWholeFile(dir + "TopUrls.html", topUrls));
+  EXPECT_NE(topUrls.find("TopUrls Report for 'rank checker'"), std::string::npos);
   EXPECT_EQ(w.dialogs.messages.size(), 1u);
 }
 
-// A File menu item by its text ("&Save", "&0 /path").
-QAction& FileItem(MainWindow& window, const std::string& text) {
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text().toStdString() == text) return *action;
-  }
-  ADD_FAILURE() << "no menu item " << text;
-  static QAction none;
-  return none;
-}
-
 TEST_F(GridViews, AWidenedColumnIsSavedWithTheProjectAndComesBackOnOpen) {
-  GridWindow::DragColumnTo(Ranking(), 2, 210);
-  FileItem(*w.window, "&Save").trigger();
+  DragColumnTo(Ranking(), 2, 210);
+  w.window.Action("&Save").trigger();
   ProjectState saved;
   ASSERT_TRUE(ReadProjectFile(w.Path(), saved, w.dialogs, Catalogue()));
   EXPECT_EQ(saved.ColumnWidthTable[0][2], 210 * kTwipsPerPixel);
   EXPECT_GT(saved.ColumnWidthTable[1][1], 0);
 
-  FileItem(*w.window, "&New").trigger();
-  GridWindow::Settle();
+  w.window.Action("&New").trigger();
+  Settle();
   EXPECT_NE(Ranking().columnWidth(2), 210);
-  FileItem(*w.window, "&0 " + w.Path()).trigger();
-  GridWindow::Settle();
+  w.window.Action(QString::fromStdString("&0 " + w.Path())).trigger();
+  Settle();
   EXPECT_EQ(Ranking().columnWidth(2), 210);
   EXPECT_TRUE(w.dialogs.messages.empty());
 }
@@ -264,14 +254,13 @@ TEST(GridViewsRedo, ChecksOnlyTheFailedEnginesAgainAndShowsTheRun) {
   form.txtPortProxy.text = std::to_string(sim.Port());
 
   QTableView& ranking = redo.Ranking();
-  const int failed = GridWindow::RowOf(ranking, Catalogue().At(3).Name);
-  QTest::mouseClick(ranking.viewport(), Qt::RightButton, {},
-                    GridWindow::CellCentre(ranking, failed, 8));
+  const int failed = RowOf(ranking, Catalogue().At(3).Name);
+  QTest::mouseClick(ranking.viewport(), Qt::RightButton, {}, CellCentre(ranking, failed, 8));
   auto& menu = *redo.window->findChild<QMenu*>("mnuGridMenu");
   ASSERT_TRUE(menu.isVisible());
   menu.hide();
   Action(menu, "mnuGridMenuRedo").trigger();
-  GridWindow::Settle();
+  Settle();
 
   const ProjectState& after = redo.window->App().project;
   ASSERT_EQ(after.Rankings.size(), 2u);

@@ -1,29 +1,18 @@
 // The History view offscreen: a series per chosen engine with rank 1 at the top
 // and "not found" on the bottom line, the value under the pointer, the table,
 // both exports, and View > History in the main window.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QTableWidget>
 
 #include "base/Files.h"
-#include "engines/EngineCatalogue.h"
 #include "gui/GuiWindow.h"
 #include "qt/HistoryWindow.h"
-#include "qt/MainWindow.h"
-#include "qt/QtDialogs.h"
-#include "store/ProjectFile.h"
 #include "support/CheckRecords.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempFolder.h"
 
 namespace kestrova {
 namespace {
@@ -45,11 +34,6 @@ void RecordThreeRuns(ProjectHistory& history) {
   }
 }
 
-// Every window test of the program shares one application object.
-struct OffscreenApp {
-  QApplication& app = test::GuiApp();
-};
-
 QList<QPointF> PointsOf(QChart& chart, const QString& engine) {
   for (QAbstractSeries* series : chart.series()) {
     if (series->name() == engine) return static_cast<QLineSeries*>(series)->points();
@@ -58,7 +42,7 @@ QList<QPointF> PointsOf(QChart& chart, const QString& engine) {
 }
 
 TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
-  OffscreenApp qt;
+  test::GuiApp();
   test::TempFolder folder;
   test::ScriptedDialogs dialogs;
   auto history = OpenProjectHistory(folder / "site.rnk", ProjectState{}, dialogs);
@@ -114,7 +98,7 @@ TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
 }
 
 TEST(HistoryWindow, TheMainWindowOpensItForTheChosenKeywordOrSaysWhyNot) {
-  OffscreenApp qt;
+  test::GuiApp();
   test::TempFolder folder;
   ProjectState project;
   project.Domain = "www.example.com";
@@ -132,18 +116,11 @@ TEST(HistoryWindow, TheMainWindowOpensItForTheChosenKeywordOrSaysWhyNot) {
   ASSERT_EQ(unused.messages.size(), 1u);  // a project without a file keeps no history
   EXPECT_NE(unused.messages[0].text.find("keeps no history yet"), std::string::npos);
 
-  test::ScriptedDialogs dialogs;
-  SystemClock clock;
-  MainWindow window(dialogs, clock, ProgramPaths{folder / "config", folder / "data"});
-  window.StartUp({path});  // seeds the history from the record
+  test::GuiWindow window(folder);
+  window->StartUp({path});  // seeds the history from the record
   EXPECT_TRUE(FileExists(path + "-history.db"));
-  QAction* entry = nullptr;
-  for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
-    if (action->text() == "&History...") entry = action;
-  }
-  ASSERT_NE(entry, nullptr);
-  entry->trigger();
-  auto* view = window.findChild<HistoryWindow*>("frmHistory");
+  window.Action("&History...").trigger();
+  auto* view = window->findChild<HistoryWindow*>("frmHistory");
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(view->Chart().series().size(), 1);
   EXPECT_EQ(view->Table().item(0, 2)->text(), "4");

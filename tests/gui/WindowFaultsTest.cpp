@@ -7,33 +7,27 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
-#include "GridWindow.h"
+#include "gui/GuiWindow.h"
 #include "qt/GridColours.h"
 
 namespace kestrova::test {
 namespace {
 
-TEST(WindowFaults, ADoubleClickInTheTopUrlsGridOpensTheUrlOrTheEnginesHomePage) {
+TEST(WindowFaults, TheTopUrlsGridOpensADoubleClickedUrlOrEngineAndShowsACutUrlWhole) {
   GridWindow w;
   w.Open(GridProject(w.Reports()));
   QTableView& topUrls = w.TopUrls();
   w.ShowGrid(topUrls);
-  const int first = GridWindow::RowOf(topUrls, Catalogue().At(0).Name);
+  const int first = RowOf(topUrls, Catalogue().At(0).Name);
   ASSERT_GE(first, 0);
 
-  GridWindow::DoubleClick(topUrls, first, 2);
-  GridWindow::DoubleClick(topUrls, first, 0);
+  DoubleClick(topUrls, first, 2);
+  DoubleClick(topUrls, first, 0);
   EXPECT_EQ(w.dialogs.openedUrls,
             (std::vector<std::string>{kOwnUrl, EngineHomeLink(Catalogue().At(0))}));
-}
 
-TEST(WindowFaults, AUrlCutOffByItsColumnShowsWholeInATooltip) {
-  GridWindow w;
-  w.Open(GridProject(w.Reports()));
-  QTableView& topUrls = w.TopUrls();
-  w.ShowGrid(topUrls);
-  const int first = GridWindow::RowOf(topUrls, Catalogue().At(0).Name);
-  const QPoint at = GridWindow::CellCentre(topUrls, first, 1);
+  // A URL cut off by its column shows whole in a tooltip.
+  const QPoint at = CellCentre(topUrls, first, 1);
   ASSERT_LT(topUrls.columnWidth(1),
             topUrls.fontMetrics().horizontalAdvance(QString::fromStdString(kSharedUrl)));
   QHelpEvent help(QEvent::ToolTip, at, topUrls.viewport()->mapToGlobal(at));
@@ -60,20 +54,20 @@ TEST(WindowFaults, TheRankingGridFillsTheWindowAndAWidenedColumnKeepsItsWidth) {
   EXPECT_GE(ColumnsWidth(ranking), viewport - 10);
 
   w.window->resize(1600, 900);  // maximised, say: the grid takes the room
-  GridWindow::Settle();
+  Settle();
   const int wider = ranking.viewport()->width();
   ASSERT_GT(wider, viewport + 200);
   EXPECT_LE(ColumnsWidth(ranking), wider);
   EXPECT_GE(ColumnsWidth(ranking), wider - 10);
 
-  GridWindow::DragColumnTo(ranking, 1, 230);
+  DragColumnTo(ranking, 1, 230);
   ASSERT_EQ(ranking.columnWidth(1), 230);
   auto* keywords = w.window->findChild<QComboBox*>();
   ASSERT_NE(keywords, nullptr);
   ASSERT_EQ(keywords->count(), 2);
   keywords->setCurrentIndex(1);
   emit keywords->activated(1);  // as a person choosing "web tools"
-  GridWindow::Settle();
+  Settle();
   EXPECT_EQ(ranking.model()->index(0, 7).data().toString(), "BAD");  // the other keyword shows
   EXPECT_EQ(ranking.columnWidth(1), 230);
 }

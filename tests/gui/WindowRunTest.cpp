@@ -15,7 +15,6 @@
 
 #include "e2e/SimProcess.h"
 #include "gui/GuiWindow.h"
-#include "qt/GridTableModel.h"
 #include "qt/ImprovementWindow.h"
 #include "qt/RunProgressView.h"
 #include "qt/SettingsDialog.h"
@@ -98,13 +97,9 @@ TEST(WindowRun, RanksThroughTheProxySetInTheSettingsAndKeepsTheChoices) {
     for (int i = 0; i < box.count(); ++i) EXPECT_FALSE(box.itemText(i).contains('\n'));
     box.setCurrentIndex(box.findText("rank checker"));
     emit box.activated(box.currentIndex());
-    GridTableModel& grid = window->RankingModel();
-    int row = 0;
-    while (row < grid.rowCount() && grid.index(row, 0).data().toString().toStdString() != first) {
-      ++row;
-    }
-    ASSERT_LT(row, grid.rowCount());
-    EXPECT_EQ(grid.index(row, 4).data().toString(), "1");  // the demo places it first
+    const int row = test::RowOf(window.Ranking(), first);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(window.Ranking().model()->index(row, 4).data().toString(), "1");  // the demo's place
     EXPECT_TRUE(window.Find<QLabel>("lblLastRun").text().startsWith("Last run: "));
     window.dialogs.answers = {MessageAnswer::No};
     window->close();

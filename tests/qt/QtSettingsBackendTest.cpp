@@ -39,18 +39,26 @@ TEST(QtSettingsBackend, ValuesSurviveReopeningExactly) {
   EXPECT_TRUE(backend->TakeProblems().empty());
 }
 
-TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
-  test::TempFolder home;
-  const std::string dir = home.path();
-  ASSERT_TRUE(WriteFileAtomically(dir + "/machine.ini", std::string("\xff\xfe\x00\x01junk", 8)));
+// Loads the settings kept in `dir`: the defaults always load; returns what was told.
+std::vector<std::string> LoadFrom(const std::string& dir) {
   auto backend = OpenQtSettingsBackend(dir);
   test::ScriptedMessenger dialogs;
   SettingsStore store(*backend, dialogs, "Kestrova");
   ProgramSettings settings;
   EXPECT_TRUE(LoadSettings(store, settings));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_NE(dialogs.messages[0].text.find("damaged"), std::string::npos);
   EXPECT_EQ(settings.Domain, "www.example.com");
+  std::vector<std::string> told;
+  for (const test::RecordedMessage& message : dialogs.messages) told.push_back(message.text);
+  return told;
+}
+
+TEST(QtSettingsBackend, ADamagedFileIsSetAsideAndTheDefaultsLoad) {
+  test::TempFolder home;
+  const std::string dir = home.path();
+  ASSERT_TRUE(WriteFileAtomically(dir + "/machine.ini", std::string("\xff\xfe\x00\x01junk", 8)));
+  const auto told = LoadFrom(dir);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("damaged"), std::string::npos);
   EXPECT_TRUE(FileExists(dir + "/machine.ini.damaged"));
   // The fresh file holds the defaults the load created.
   auto reopened = OpenQtSettingsBackend(dir);
@@ -62,17 +70,11 @@ TEST(QtSettingsBackend, APipeOrADeviceIsSetAsideUnread) {
   // Read as settings, the pipe would block for ever and the device never end.
   ASSERT_EQ(::mkfifo((folder / "machine.ini").c_str(), 0600), 0);
   std::filesystem::create_symlink("/dev/zero", folder / "user.ini");
-  auto backend = OpenQtSettingsBackend(folder.path());
-  test::ScriptedMessenger dialogs;
-  SettingsStore store(*backend, dialogs, "Kestrova");
-  ProgramSettings settings;
-  EXPECT_TRUE(LoadSettings(store, settings));
-  ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(dialogs.messages[0].text, "The settings file " + (folder / "machine.ini") +
-                                          " is not a regular file. It has been kept as " +
-                                          (folder / "machine.ini.damaged") +
-                                          " and the default settings are used.");
-  EXPECT_EQ(settings.Domain, "www.example.com");
+  const auto told = LoadFrom(folder.path());
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0], "The settings file " + (folder / "machine.ini") +
+                         " is not a regular file. It has been kept as " +
+                         (folder / "machine.ini.damaged") + " and the default settings are used.");
   EXPECT_TRUE(std::filesystem::is_fifo(folder / "machine.ini.damaged"));
   EXPECT_TRUE(FileExists(folder / "machine.ini"));
 }
@@ -87,16 +89,10 @@ TEST(QtSettingsBackend, AnEncodedVariantValueSetsTheFileAsideUnparsed) {
       "[SOFTWARE]\nTarnwell\\Kestrova\\1.0\\User\\Setting\\Domain=www.mine.example\n"
       "Tarnwell\\Kestrova\\1.0\\User\\Setting\\CustomAgent="
       "@Variant(\\0\\0\\0\\t7f\\0\\0\\0\\x6QPoint\\0\\0\\0\\0\\x1)\n"));
-  auto backend = OpenQtSettingsBackend(folder.path());
-  test::ScriptedMessenger dialogs;
-  SettingsStore store(*backend, dialogs, "Kestrova");
-  ProgramSettings settings;
-  EXPECT_TRUE(LoadSettings(store, settings));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "The settings file " + file +
-                                          " was damaged. It has been kept as " + file +
-                                          ".damaged and the default settings are used.");
-  EXPECT_EQ(settings.Domain, "www.example.com");
+  EXPECT_EQ(
+      LoadFrom(folder.path()),
+      std::vector<std::string>{"The settings file " + file + " was damaged. It has been kept as " +
+                               file + ".damaged and the default settings are used."});
   EXPECT_TRUE(FileExists(file + ".damaged"));
 }
 
