@@ -47,24 +47,6 @@ FrontPageRequest Request(std::string domain, std::string keyword) {
   return {std::move(domain), keyword.empty() ? 0 : 1, true, keyword};
 }
 
-TEST(AnalyzeFrontPage, RefusesWithoutDomainOrKeyword) {
-  FrontPageRig rig({ServerScenario::Answer("page", kFrontPage)});
-  rig.project.PageAnalyses.assign(2, PageAnalysisRecord{});
-  rig.project.PageAnalyses[1].Title = "earlier";
-
-  EXPECT_EQ(rig.Run(Request("  ", "rank")).outcome, FrontPageOutcome::NoDomain);
-  EXPECT_EQ(rig.Run(Request("example.com", "")).outcome, FrontPageOutcome::NoKeywords);
-  EXPECT_EQ(rig.Run({"example.com", 2, false, ""}).outcome, FrontPageOutcome::NoKeywordChosen);
-  ASSERT_EQ(rig.dialogs.messages.size(), 3u);
-  EXPECT_EQ(rig.dialogs.messages[0].text, "Set Domain to something!");
-  EXPECT_EQ(rig.dialogs.messages[2].text, "Set or select some keywords to do analysis with!");
-  EXPECT_TRUE(rig.server.Requests().empty());
-  EXPECT_EQ(rig.project.PageAnalyses[1].Title, "earlier");
-
-  // A typed keyword that was never chosen from the list is fine.
-  EXPECT_EQ(rig.Run({"example.com", 2, false, "rank"}).outcome, FrontPageOutcome::Analyzed);
-}
-
 TEST(AnalyzeFrontPage, FillsElementOneOfAFreshList) {
   FrontPageRig rig({ServerScenario::Answer("page", kFrontPage)});
   rig.project.PageAnalyses.assign(5, PageAnalysisRecord{});
@@ -95,23 +77,34 @@ TEST(AnalyzeFrontPage, FillsElementOneOfAFreshList) {
   EXPECT_EQ(rig.statuses.back(), "Done");
 }
 
-TEST(AnalyzeFrontPage, AFailedDownloadKeepsTheEarlierAnalysis) {
+TEST(AnalyzeFrontPage, RefusalsAndFailedDownloadsKeepTheEarlierAnalysis) {
   FrontPageRig rig({ServerScenario::Answer("not found", "HTTP/1.0 404 Not Found\r\n\r\n<html>"),
                     ServerScenario::Answer("created", "HTTP/1.0 201 Created\r\n\r\n<html>"),
-                    ServerScenario::Answer("nothing", "")});
+                    ServerScenario::Answer("nothing", ""),
+                    ServerScenario::Answer("page", kFrontPage)});
   rig.project.PageAnalyses.assign(2, PageAnalysisRecord{});
   rig.project.PageAnalyses[1].Title = "earlier";
+
+  EXPECT_EQ(rig.Run(Request("  ", "rank")).outcome, FrontPageOutcome::NoDomain);
+  EXPECT_EQ(rig.Run(Request("example.com", "")).outcome, FrontPageOutcome::NoKeywords);
+  EXPECT_EQ(rig.Run({"example.com", 2, false, ""}).outcome, FrontPageOutcome::NoKeywordChosen);
+  EXPECT_TRUE(rig.server.Requests().empty());
   for (int attempt = 0; attempt < 3; ++attempt) {
     EXPECT_EQ(rig.Run(Request("example.com", "rank")).outcome, FrontPageOutcome::DownloadFailed);
   }
-  ASSERT_EQ(rig.dialogs.messages.size(), 3u);
-  EXPECT_EQ(rig.dialogs.messages[2].text, "Could not download page from domain of example.com");
-  EXPECT_EQ(rig.project.PageAnalyses.size(), 2u);
-  EXPECT_EQ(rig.project.PageAnalyses[1].Title, "earlier");
-  EXPECT_EQ(rig.state.busyDepth, 0);
   // A domain that cannot be split into a host is not fetched at all.
   EXPECT_EQ(rig.Run(Request("localhost", "rank")).outcome, FrontPageOutcome::DownloadFailed);
   EXPECT_EQ(rig.server.Requests().size(), 3u);
+  ASSERT_EQ(rig.dialogs.messages.size(), 7u);
+  EXPECT_EQ(rig.dialogs.messages[0].text, "Set Domain to something!");
+  EXPECT_EQ(rig.dialogs.messages[2].text, "Set or select some keywords to do analysis with!");
+  EXPECT_EQ(rig.dialogs.messages[5].text, "Could not download page from domain of example.com");
+  EXPECT_EQ(rig.project.PageAnalyses.size(), 2u);
+  EXPECT_EQ(rig.project.PageAnalyses[1].Title, "earlier");
+  EXPECT_EQ(rig.state.busyDepth, 0);
+
+  // A typed keyword that was never chosen from the list is fine.
+  EXPECT_EQ(rig.Run({"example.com", 2, false, "rank"}).outcome, FrontPageOutcome::Analyzed);
 }
 
 }  // namespace

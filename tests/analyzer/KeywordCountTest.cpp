@@ -8,7 +8,7 @@
 namespace kestrova {
 namespace {
 
-TEST(KeywordCount, OccurrencesOverlapAndIgnoreCase) {
+TEST(KeywordCount, OccurrencesOverlapIgnoreCaseAndStopAtStop) {
   EXPECT_EQ(CountOccurrences("aaaa", "aa"), 3);
   EXPECT_EQ(CountOccurrences("Rank RANK rank", "rank"), 3);
   EXPECT_EQ(CountOccurrences("\xC9t\xE9 \xE9T\xC9", "\xE9t\xE9"), 2);  // Latin-1 letters
@@ -16,9 +16,7 @@ TEST(KeywordCount, OccurrencesOverlapAndIgnoreCase) {
   EXPECT_EQ(CountOccurrences("a b ab", " b"), 1);
   EXPECT_EQ(CountOccurrences("anything", ""), 0);
   EXPECT_EQ(CountOccurrences(std::string(100000, 'a'), "a"), 32767);
-}
-
-TEST(KeywordCount, StopMakesTheCountZero) {
+  // Stop makes the count zero.
   EXPECT_EQ(CountOccurrences("a a a", "a", [] { return true; }), 0);
 }
 

@@ -29,7 +29,7 @@ TEST(PageHeaders, HeaderValuesAreTrimmedUpToTheLineEnd) {
   EXPECT_EQ(record.LastModified, "then");
 }
 
-TEST(PageHeaders, MetaNamesMatchInAnyCaseOnlyWithTheQuote) {
+TEST(PageHeaders, MetaNamesMatchInAnyCaseOnlyWithTheQuoteAndTheLastTagWins) {
   auto record = Metas("<meta name=\"keywords\" content=\"rank, check\">");
   EXPECT_EQ(record.MetaKeywords, "rank, check");
   record = Metas("<meta name=keywords content=\"rank\">");
@@ -41,6 +41,11 @@ TEST(PageHeaders, MetaNamesMatchInAnyCaseOnlyWithTheQuote) {
   EXPECT_EQ(record.MetaDescription, "About us");
   EXPECT_EQ(record.MetaRobots, "noindex");
   EXPECT_EQ(record.MetaAuthor, "second");
+  // Both spellings of revisit-after count, and the later wins.
+  EXPECT_EQ(Metas("<meta name=\"revisit-after\" CONTENT=\"1\">"
+                  "<meta name=\"RevisitAfter\" CONTENT=\"2\">")
+                .MetaRevisitAfter,
+            "2");
 }
 
 TEST(PageHeaders, ContentIsCutLiterallyFromOddTags) {
@@ -52,13 +57,6 @@ TEST(PageHeaders, ContentIsCutLiterallyFromOddTags) {
   EXPECT_EQ(Metas("<META NAME=\"Object\" CONTENT=\"abc\"").MetaObject, "ab");
   // A CONTENT=" after the tag's end belongs to the next tag, not this one.
   EXPECT_EQ(Metas("<META NAME=\"Language\"><p CONTENT=\"en\">").MetaLanguage, "ME=\"Language");
-}
-
-TEST(PageHeaders, BothSpellingsOfRevisitAfterCountAndTheLaterWins) {
-  EXPECT_EQ(Metas("<meta name=\"revisit-after\" CONTENT=\"1\">"
-                  "<meta name=\"RevisitAfter\" CONTENT=\"2\">")
-                .MetaRevisitAfter,
-            "2");
 }
 
 TEST(PageHeaders, AHeadFullOfUnclosedMetaTagsStaysLinear) {

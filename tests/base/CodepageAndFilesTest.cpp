@@ -26,36 +26,29 @@ TEST(Codepage, EveryByteSurvivesTheTripThroughUtf8) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 
-TEST(Files, ExistenceTestsTrimAndTellFilesFromFolders) {
-  test::TempFolder folder;
-  const std::string dir = folder / "made";
-  ASSERT_TRUE(MakeDirectory(dir));
-  EXPECT_TRUE(MakeDirectory(dir)) << "an existing folder is fine";
-  std::string file = dir + "/a.txt";
-  EXPECT_FALSE(FileExists(file));
-  ASSERT_TRUE(WriteFileAtomically(file, "one"));
-  EXPECT_TRUE(FileExists("  " + file + " "));
-  EXPECT_FALSE(FileExists(dir));
-  EXPECT_TRUE(DirExists(dir));
-  EXPECT_FALSE(DirExists(file));
-  EXPECT_FALSE(FileExists("   "));
-  EXPECT_FALSE(MakeDirectory(file)) << "a file is in the way";
-}
-
 TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
   test::TempFolder dir;
-  std::string file = dir / "p.rnk";
+  const std::string made = dir / "made";
+  ASSERT_TRUE(MakeDirectory(made));
+  EXPECT_TRUE(MakeDirectory(made)) << "an existing folder is fine";
+  const std::string file = made + "/p.rnk";
+  EXPECT_FALSE(FileExists(file));
   ASSERT_TRUE(WriteFileAtomically(file, "first"));
   ASSERT_TRUE(WriteFileAtomically(file, std::string("sec\0nd", 6)));
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(file, bytes));
   EXPECT_EQ(bytes, std::string("sec\0nd", 6));
+  EXPECT_TRUE(FileExists("  " + file + " "));
+  EXPECT_FALSE(FileExists(made));
+  EXPECT_TRUE(DirExists(made));
+  EXPECT_FALSE(DirExists(file));
+  EXPECT_FALSE(MakeDirectory(file)) << "a file is in the way";
   // A target in a folder that does not exist fails and reports why.
   const Status missingFolder = WriteFileAtomically(dir / "missing/x", "x");
   EXPECT_EQ(missingFolder.code(), StatusCode::WriteFailed);
   EXPECT_NE(missingFolder.message().find("missing"), std::string::npos);
   EXPECT_EQ(ReadWholeFile(dir / "none", bytes).code(), StatusCode::NotFound);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(made), {}), 1)
       << "no temporary file is left behind";
 }
 

@@ -5,7 +5,7 @@
 namespace kestrova {
 namespace {
 
-TEST(Date, DayCountsStartOnThirtiethDecember1899) {
+TEST(Date, DayCountsStartOnThirtiethDecember1899AndSplitToTheNearestSecond) {
   EXPECT_EQ(MakeDate({1899, 12, 30, 0, 0, 0}).days, 0.0);
   EXPECT_EQ(MakeDate({1899, 12, 31, 0, 0, 0}), kNeverRun);
   EXPECT_EQ(MakeDate({2000, 1, 1, 0, 0, 0}).days, 36526.0);
@@ -14,9 +14,7 @@ TEST(Date, DayCountsStartOnThirtiethDecember1899) {
   EXPECT_EQ(back, (DateParts{1899, 12, 29, 6, 0, 0}));
   EXPECT_EQ(Weekday(Date{0}), 6) << "30 December 1899 was a Saturday";
   EXPECT_EQ(Weekday(MakeDate({2026, 12, 6, 0, 0, 0})), 0);
-}
-
-TEST(Date, SplitRoundsToTheNearestSecondAcrossMidnight) {
+  // Splitting rounds to the nearest second, across midnight too.
   Date almostMidnight{MakeDate({2000, 5, 13, 0, 0, 0}).days - 0.1 / 86400};
   EXPECT_EQ(SplitDate(almostMidnight), (DateParts{2000, 5, 13, 0, 0, 0}));
   Date leapDay = MakeDate({2000, 2, 29, 23, 59, 59});

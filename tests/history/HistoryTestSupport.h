@@ -25,6 +25,17 @@ inline std::vector<CheckRow> AllChecks(HistoryStore& store, const CheckFilter& f
   return rows;
 }
 
+// Each check as one line: "date engine keyword rank/page/position result trend|change".
+inline std::vector<std::string> CheckLines(HistoryStore& store, const CheckFilter& filter = {}) {
+  std::vector<std::string> lines;
+  for (const CheckRow& r : AllChecks(store, filter)) {
+    lines.push_back(r.date + " " + r.engine + " " + r.keyword + " " + std::to_string(r.rank) + "/" +
+                    std::to_string(r.page) + "/" + std::to_string(r.position) +
+                    (r.succeeded ? " ok " : " failed ") + r.trend + "|" + r.change);
+  }
+  return lines;
+}
+
 // One run of `records`, started at `start`, as the ranking run reports it.
 inline void RecordRun(ProjectHistory& history, Date start,
                       const std::vector<RankingRecord>& records, bool stopped = false) {

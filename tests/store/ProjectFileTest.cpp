@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <tuple>
 
 #include "base/Files.h"
@@ -44,6 +45,9 @@ Status ReadText(const std::string& text, ProjectState& into) {
 TEST(ProjectFile, EveryFieldListAndAwkwardStringSurvivesASaveAndLoad) {
   ProjectState saved = SampleProject();
   saved.Domain = "a,b";
+  // Every password character survives, also those scrambled past 255 or into a
+  // quote or line break.
+  for (int code = 1; code < 256; ++code) saved.Password += static_cast<char>(code);
   saved.ContactEmail = "\"";
   saved.SearchUrl = "line one\r\nline two\n\"three\"\r\n";
   saved.Rankings[0].TopUrls[2] = "http://q.test/?a=\"b\",c";
@@ -225,13 +229,61 @@ TEST(ProjectFile, PasswordsAreScrambledWithTheFixedKey) {
   // 'a' ^ '4' is 0x55, moved up by 33 gives 'v'; '9' ^ '7' is 0x0E, giving '/'.
   EXPECT_EQ(ScramblePassword("a9"), "v/");
   EXPECT_EQ(UnscramblePassword("v/"), "a9");
-  // Every character survives, also those scrambled past 255 or into a quote or line break.
-  ProjectState p = SampleProject();
-  for (int code = 1; code < 256; ++code) p.Password += static_cast<char>(code);
-  ProjectState loaded;
-  ASSERT_TRUE(ReadText(ProjectFileText(p), loaded).ok());
-  EXPECT_EQ(loaded.Password, p.Password);
-  EXPECT_EQ(loaded.PageGenFileName, p.PageGenFileName);
+}
+
+// The reader meets random and damaged files: it must neither crash nor hang, and
+// what it keeps can never outgrow the file it read.
+void ReadAndCheck(const std::string& bytes) {
+  ProjectState p;
+  const Status result = ReadProjectText(bytes, p, test::SampleCatalogue());
+  ASSERT_FALSE(p.Loading);
+  ASSERT_TRUE(result.ok() || (result.code() == StatusCode::BadData && !result.message().empty() &&
+                              result.line() > 0));
+  // Every kept record or name took at least one line (the engine lists gain at most
+  // the catalogue's engines on top).
+  const size_t kept = p.AvailableEngines.size() + p.SelectedEngines.size() + p.Rankings.size() +
+                      p.ReservedListOne.size() + p.ReservedListTwo.size() + p.PageAnalyses.size() +
+                      p.ReservedListThree.size();
+  ASSERT_LE(kept, std::count(bytes.begin(), bytes.end(), '\n') + 4u);
+}
+
+TEST(ProjectFileFuzz, RandomAndMutatedFilesAreReadOrRefusedWithoutHarm) {
+  std::mt19937 random(20000513);
+  // Mostly the characters the format is made of, so the reader gets some way in,
+  // and the two bytes a reader must never trip over. Built from its bytes: a
+  // string made from a plain C string would end at the NUL.
+  constexpr char kAlphabet[] = "\"\r\n#0123456789-, TRUEFALS.:abc\x00\xff";
+  const std::string alphabet(kAlphabet, sizeof kAlphabet - 1);
+  ASSERT_EQ(alphabet.substr(alphabet.size() - 2), std::string("\0\xff", 2));
+  for (int round = 0; round < 400; ++round) {
+    std::string bytes(random() % 2000, '\0');
+    for (char& c : bytes) {
+      c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+    }
+    ReadAndCheck(bytes);
+  }
+  const std::string valid = ProjectFileText(test::SampleProject());
+  const std::string inserts[] = {"\"", "\r\n", "32767", "-1", "#TRUE#", "\"\"", "9", "\n\"x"};
+  for (int round = 0; round < 1500; ++round) {
+    std::string bytes = valid;
+    for (int e = 0, edits = 1 + random() % 4; e < edits && !bytes.empty(); ++e) {
+      const size_t at = random() % bytes.size();
+      switch (random() % 4) {
+        case 0:
+          bytes[at] = static_cast<char>(random());
+          break;
+        case 1:
+          bytes.erase(at, 1 + random() % 20);
+          break;
+        case 2:
+          bytes.insert(at, inserts[random() % std::size(inserts)]);
+          break;
+        default:
+          bytes.insert(at, bytes.substr(random() % bytes.size(), random() % 200));
+      }
+    }
+    ReadAndCheck(bytes);
+  }
 }
 
 }  // namespace

@@ -78,7 +78,15 @@ class XdgFileAssociationTest : public ::testing::Test {
   XdgFileAssociation association = desktop.Association();
 };
 
-TEST_F(XdgFileAssociationTest, AFreshDesktopGivesProjectFilesToKestrova) {
+TEST_F(XdgFileAssociationTest, AFreshDesktopGivesProjectFilesAndNoOtherTypeToKestrova) {
+  EXPECT_EQ(association.GetFileTypeOwner("kestrova", "txt"), "");
+  EXPECT_FALSE(association.AssociateFileType("kestrova", ".txt", ""));
+  EXPECT_FALSE(association.AssociateFileType("", "rnk", ""));
+  XdgFileAssociation missing(desktop.environment, desktop.home / "no-such-xdg-mime");
+  EXPECT_EQ(missing.GetFileTypeOwner("kestrova", "rnk"), "");
+  EXPECT_FALSE(missing.AssociateFileType("kestrova", "rnk", ""));
+  EXPECT_EQ(desktop.MimeApps(), "");
+
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", "rnk"), "kestrova");
   ASSERT_TRUE(association.AssociateFileType("kestrova", ".rnk", "unused %1"));
   EXPECT_NE(desktop.MimeApps().find("application/x-kestrova-project=kestrova.desktop"),
@@ -107,17 +115,6 @@ TEST_F(XdgFileAssociationTest, AnotherOwnerIsReportedUntilKestrovaIsMadeTheDefau
   EXPECT_EQ(association.GetFileTypeOwner("kestrova", "rnk"), "kestrova");
   EXPECT_NE(desktop.MimeApps().find("text/plain=otherapp.desktop"), std::string::npos)
       << "other types keep their programs";
-}
-
-TEST_F(XdgFileAssociationTest, ForeignExtensionsAndAMissingXdgMimeChangeNothing) {
-  EXPECT_EQ(association.GetFileTypeOwner("kestrova", "txt"), "");
-  EXPECT_FALSE(association.AssociateFileType("kestrova", ".txt", ""));
-  EXPECT_FALSE(association.AssociateFileType("", "rnk", ""));
-
-  XdgFileAssociation missing(desktop.environment, desktop.home / "no-such-xdg-mime");
-  EXPECT_EQ(missing.GetFileTypeOwner("kestrova", "rnk"), "");
-  EXPECT_FALSE(missing.AssociateFileType("kestrova", "rnk", ""));
-  EXPECT_EQ(desktop.MimeApps(), "");
 }
 
 TEST_F(XdgFileAssociationTest, AnInstalledProgramUsesTheDesktopAndABuildTreeTheStore) {
