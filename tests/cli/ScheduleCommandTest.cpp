@@ -22,10 +22,9 @@ struct ScheduleWorld {
   std::string units = home / "config/systemd/user";
   std::string stem = "kestrova-rank@" + EscapedHome() + "-My\\x20Sites-shop\\x201.rnk";
   std::string systemctl = home / "systemctl";
-  std::string savedConfig = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  test::ScopedEnvironment config{"XDG_CONFIG_HOME", home / "config"};
 
   explicit ScheduleWorld(const std::string& state) {
-    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     fs::create_directories(home / "My Sites");
     EXPECT_EQ(RunCliCommand({"new", project, "--domain", "www.example.com"}).code, 0);
     // offline: no systemd; none: systemd without a user manager; user: both.
@@ -37,13 +36,6 @@ struct ScheduleWorld {
                              << "  '--user show-environment') [ " << state << " = user ];;\n"
                              << "esac\n";
     fs::permissions(systemctl, fs::perms::owner_all);
-  }
-  ~ScheduleWorld() {
-    if (savedConfig.empty()) {
-      ::unsetenv("XDG_CONFIG_HOME");
-    } else {
-      ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-    }
   }
   std::string EscapedHome() const {
     std::string escaped;

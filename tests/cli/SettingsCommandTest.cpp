@@ -2,7 +2,6 @@
 // what the window's start loads, refusals write nothing, and rank takes the
 // stored proxy and user agent unless its options name others.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "base/Files.h"
 #include "cli/CliTestSupport.h"
@@ -16,26 +15,6 @@
 
 namespace kestrova::test {
 namespace {
-
-// Points KESTROVA_CONFIG_DIR at `directory` while alive.
-class ConfigDirectory {
- public:
-  explicit ConfigDirectory(const std::string& directory) {
-    const char* before = ::getenv("KESTROVA_CONFIG_DIR");
-    if (before != nullptr) saved_ = before;
-    ::setenv("KESTROVA_CONFIG_DIR", directory.c_str(), 1);
-  }
-  ~ConfigDirectory() {
-    if (saved_) {
-      ::setenv("KESTROVA_CONFIG_DIR", saved_->c_str(), 1);
-    } else {
-      ::unsetenv("KESTROVA_CONFIG_DIR");
-    }
-  }
-
- private:
-  std::optional<std::string> saved_;
-};
 
 class SettingsCommand : public ::testing::Test {
  protected:
@@ -64,7 +43,7 @@ class SettingsCommand : public ::testing::Test {
 
   TempFolder folder_;
   const std::string config_ = folder_ / "config";
-  ConfigDirectory pointed_{config_};
+  ScopedEnvironment pointed_{"KESTROVA_CONFIG_DIR", config_};
 };
 
 TEST_F(SettingsCommand, PrintingShowsTheDefaultsAndCreatesNothing) {
@@ -116,11 +95,7 @@ TEST_F(SettingsCommand, BadValuesAreRefusedAndNothingIsWritten) {
   const std::string before = MachineFile();
   ASSERT_FALSE(before.empty());
   for (const auto& bad : std::vector<std::vector<std::string>>{
-           {"--proxy", "h:0"},
-           {"--proxy", "h:65536"},
-           {"--proxy", "h:80a"},
-           {"--proxy", "h:"},
-           {"--proxy", ":80"},
+           {"--proxy", "h:0"},  // the address rules are the proxy parser's: one is enough
            {"--proxy", "h"},
            {"--proxy", "a b:80"},
            {"--proxy", "a:b:80"},

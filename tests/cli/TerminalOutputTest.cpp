@@ -7,6 +7,7 @@
 #include "cli/CliTestSupport.h"
 #include "engines/EngineCatalogue.h"
 #include "store/ProjectFile.h"
+#include "support/CheckRecords.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
@@ -51,17 +52,11 @@ TEST(TerminalOutput, ShowInfoAndAnalyzeShowEveryControlCharacter) {
   project.ReportDirectory = folder / "reports";
   project.SelectedEngines = {"Google"};
   SyncEngineLists(project, Catalogue());
-  RankingRecord record;
-  record.Keyword = keyword;
-  record.Engine = "Google";
-  record.Succeeded = true;
-  record.Rank = 4;
-  record.TopUrlCount = 3;
-  record.TopUrls[0] = "http://evil.test/" + kHostile;
-  record.TopUrls[1] = "http://a.test/\r\nInjected line\t\x7f";
-  record.TopUrls[2] =
-      "http://b.test/\x9d"
-      "0;title";  // an unassigned byte: OSC as C1
+  RankingRecord record =
+      test::CheckRecord(keyword, "Google", 4, "03/09/2024 02:05:06 PM",
+                        {"http://evil.test/" + kHostile, "http://a.test/\r\nInjected line\t\x7f",
+                         "http://b.test/\x9d"
+                         "0;title"});  // the last: an unassigned byte, OSC as C1
   project.Rankings = {record};
   const std::string file = folder / "p.rnk";
   ASSERT_TRUE(WriteProjectFile(file, project));

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <algorithm>
-
 #include "cli/CliTestSupport.h"
 #include "support/ExternalServer.h"
 #include "support/TempFolder.h"
@@ -13,6 +9,7 @@
 namespace kestrova {
 namespace {
 
+using test::LineCount;
 using test::RunCliCommand;
 
 const std::string kPlainly = R"({
@@ -23,10 +20,6 @@ const std::string kPlainly = R"({
   "result_links": "//li/a"
 })";
 const std::string kEngines = test::EnginesFile(test::kSearchlyEngineJson, kPlainly);
-
-int LineCount(const std::string& text) {
-  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
 
 class UserEngineCommands : public ::testing::Test {
  protected:
@@ -48,16 +41,8 @@ TEST_F(UserEngineCommands, EnginesListsTheUserEnginesAfterTheBuiltInOnes) {
       << result.out;
   // The option may follow the command, and the settings folder's file is the default.
   EXPECT_EQ(RunCliCommand({"engines", "--engines-file", engines_}).out, result.out);
-  const char* before = ::getenv("KESTROVA_CONFIG_DIR");
-  const std::string saved = before != nullptr ? before : "";
-  ::setenv("KESTROVA_CONFIG_DIR", folder_.path().c_str(), 1);
-  const test::CliResult fromSettings = RunCliCommand({"engines"});
-  if (before != nullptr) {
-    ::setenv("KESTROVA_CONFIG_DIR", saved.c_str(), 1);
-  } else {
-    ::unsetenv("KESTROVA_CONFIG_DIR");
-  }
-  EXPECT_EQ(fromSettings.out, result.out);
+  test::ScopedEnvironment settings("KESTROVA_CONFIG_DIR", folder_.path());
+  EXPECT_EQ(RunCliCommand({"engines"}).out, result.out);
 }
 
 TEST_F(UserEngineCommands, ABadEnginesFileIsNamedOnStderrAndTheBuiltInsStillWork) {

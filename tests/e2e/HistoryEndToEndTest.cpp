@@ -1,166 +1,105 @@
 // The rank history through kestrova-cli and kestrova-sim: runs on three dates
 // as the domain moves, seeding from the records, a damaged history that must
 // not stop a run, and a run killed outright.
-#include <gtest/gtest.h>
-
-#include <signal.h>
-
+#include <algorithm>
 #include <fstream>
-#include <map>
 
-#include "RankCliProcess.h"
-#include "SimProcess.h"
-#include "base/Files.h"
-#include "support/TempFolder.h"
+#include "CliWorld.h"
 
 namespace kestrova::test {
 namespace {
 
 const std::string kDomain = "www.e2e-history.com";
+const std::string kHeader = "date,keyword,engine,rank,page,position,result\r\n";
 
-std::string Scenario(const std::map<std::string, int>& ranks, const std::string& extra = "") {
-  std::string json = "{\"placements\": [";
-  for (const auto& [engine, rank] : ranks) {
-    if (json.back() != '[') json += ", ";
-    json += "{\"engine\": \"" + engine +
-            "\", \"keyword\": \"blue widgets\", \"rank\": " + std::to_string(rank) +
-            ", \"domain\": \"" + kDomain + "\"}";
-  }
-  return json + "]" + extra + "}";
+std::string Scenario(const std::vector<Placed>& ranks, const std::string& extra = "") {
+  return PlacementScenario("blue widgets", kDomain, ranks, extra);
 }
 
-std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
-  std::vector<std::vector<std::string>> rows;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    const std::string line = text.substr(start, end - start);
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-      if (c == ',') {
-        cells.emplace_back();
-      } else {
-        cells.back().push_back(c);
-      }
-    }
-    rows.push_back(cells);
-    start = end == std::string::npos ? text.size() : end + 2;
-  }
-  return rows;
+// One history CSV row of "blue widgets" at `clock`.
+std::string Row(const std::string& clock, const std::string& engine, int rank) {
+  return clock.substr(0, 10) + "T" + clock.substr(11) + ",blue widgets," + engine + "," +
+         std::to_string(rank) + "," + std::to_string(rank ? (rank - 1) / 10 + 1 : 0) + "," +
+         std::to_string(rank ? (rank - 1) % 10 + 1 : 0) + ",Success\r\n";
 }
 
-class HistoryRun : public ::testing::Test {
+long Lines(const std::string& text) {
+  return std::count(text.begin(), text.end(), '\n');
+}
+
+class HistoryRun : public CliWorld {
  protected:
   void NewProject(const std::string& engines) {
-    const CliRun run =
-        RunCliProcess(folder_.path(), {"new", "h.rnk", "--domain", kDomain, "--engines", engines,
-                                       "--keywords", "blue widgets", "--depth", "30", "--timeout",
-                                       "5", "--report-dir", "reports"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    CliWorld::NewProject({"--domain", kDomain, "--engines", engines, "--keywords", "blue widgets",
+                          "--depth", "30", "--timeout", "5"});
   }
-  CliRun Rank(const SimProcess& sim, const std::string& clock, std::vector<std::string> extra = {},
-              const std::string& killWhen = "") {
-    std::vector<std::string> arguments = {"rank",
-                                          "h.rnk",
-                                          "--yes",
-                                          "--clock",
-                                          clock,
-                                          "--proxy",
-                                          "127.0.0.1:" + std::to_string(sim.Port())};
-    arguments.insert(arguments.end(), extra.begin(), extra.end());
-    return RunCliProcess(folder_.path(), arguments, killWhen, SIGKILL);
+  std::string History(const std::vector<std::string>& options = {}) {
+    std::vector<std::string> arguments = {"history", kProject, "--format", "csv"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    const CliRun run = Cli(arguments);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return run.out;
   }
-  CliRun Cli(const std::vector<std::string>& arguments) {
-    return RunCliProcess(folder_.path(), arguments);
-  }
-  std::string Bytes(const std::string& name) {
-    std::string bytes;
-    ReadWholeFile(folder_ / name, bytes);
-    return bytes;
-  }
-
-  TempFolder folder_{"kestrova-history-e2e-"};
+  const std::string historyFile_ = std::string(kProject) + "-history.db";
 };
 
 TEST_F(HistoryRun, ThreeRunsGiveThreeDatedChecksPerEngineWithTheirRanks) {
   NewProject("Google,AltaVista,Lycos");
-  const std::vector<std::pair<std::string, std::map<std::string, int>>> runs = {
+  const std::vector<std::pair<std::string, std::vector<Placed>>> runs = {
       {"2024-03-01 10:00:00", {{"Google", 14}, {"AltaVista", 3}, {"Lycos", 25}}},
       {"2024-03-08 10:00:00", {{"Google", 7}, {"AltaVista", 3}}},  // Lycos: not listed
       {"2024-03-15 10:00:00", {{"Google", 1}, {"AltaVista", 12}, {"Lycos", 9}}}};
+  std::string expected = kHeader;
   for (const auto& [clock, ranks] : runs) {
     SimProcess sim(Scenario(ranks));
     ASSERT_NE(sim.Port(), 0);
-    const CliRun run = Rank(sim, clock);
+    clock_ = clock;
+    const CliRun run = Rank(sim);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-  }
-
-  const CliRun history = Cli({"history", "h.rnk", "--format", "csv"});
-  ASSERT_EQ(history.exitCode, 0) << history.err;
-  const auto rows = CsvRows(history.out);
-  ASSERT_EQ(rows.size(), 10u) << history.out;
-  EXPECT_EQ(rows[0], (std::vector<std::string>{"date", "keyword", "engine", "rank", "page",
-                                               "position", "result"}));
-  std::size_t row = 1;
-  for (const auto& [clock, ranks] : runs) {
     for (const char* engine : {"Google", "AltaVista", "Lycos"}) {
-      SCOPED_TRACE(clock + " " + engine);
-      const int rank = ranks.count(engine) ? ranks.at(engine) : 0;
-      const std::string date = clock.substr(0, 10) + "T" + clock.substr(11);
-      EXPECT_EQ(rows[row], (std::vector<std::string>{
-                               date, "blue widgets", engine, std::to_string(rank),
-                               std::to_string(rank ? (rank - 1) / 10 + 1 : 0),
-                               std::to_string(rank ? (rank - 1) % 10 + 1 : 0), "Success"}));
-      ++row;
+      const auto placed = std::find_if(ranks.begin(), ranks.end(),
+                                       [&](const Placed& p) { return p.engine == engine; });
+      expected += Row(clock, engine, placed == ranks.end() ? 0 : placed->rank);
     }
   }
+  EXPECT_EQ(History(), expected);
 
-  const CliRun serp = Cli({"serp", "h.rnk", "--format", "csv"});
+  const CliRun serp = Cli({"serp", kProject, "--format", "csv"});
   ASSERT_EQ(serp.exitCode, 0) << serp.err;
-  const auto slots = CsvRows(serp.out);
-  ASSERT_EQ(slots.size(), 1u + 3 * 3 * 10);
-  EXPECT_EQ(slots[0],
-            (std::vector<std::string>{"date", "keyword", "engine", "slot", "url", "domain"}));
+  EXPECT_EQ(Lines(serp.out), 1 + 3 * 3 * 10);
+  EXPECT_TRUE(serp.out.starts_with("date,keyword,engine,slot,url,domain\r\n")) << serp.out;
   // AltaVista's third slot on 1 March is the project's own page.
-  EXPECT_EQ(slots[1 + 10 + 2],
-            (std::vector<std::string>{"2024-03-01T10:00:00", "blue widgets", "AltaVista", "3",
-                                      "http://" + kDomain + "/", kDomain}));
-  const CliRun best = Cli({"history", "h.rnk", "--format", "csv", "--best", "--engine", "Lycos"});
-  EXPECT_EQ(CsvRows(best.out).back().back(), "2024-03-15T10:00:00");
+  EXPECT_NE(serp.out.find("\r\n2024-03-01T10:00:00,blue widgets,AltaVista,3,http://" + kDomain +
+                          "/," + kDomain + "\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(History({"--best", "--engine", "Lycos"}).ends_with(",2024-03-15T10:00:00\r\n"));
 }
 
 TEST_F(HistoryRun, AProjectWithoutHistoryIsSeededFromItsRecords) {
   NewProject("Google,Lycos");
   SimProcess sim(Scenario({{"Google", 4}, {"Lycos", 17}}));
-  ASSERT_EQ(Rank(sim, "2024-04-02 16:30:00", {"--no-history"}).exitCode, 0);
-  EXPECT_FALSE(FileExists(folder_ / "h.rnk-history.db"));
-  const std::string project = Bytes("h.rnk");
+  clock_ = "2024-04-02 16:30:00";
+  ASSERT_EQ(Rank(sim, {"--no-history"}).exitCode, 0);
+  EXPECT_FALSE(FileExists(work_ / historyFile_));
+  const std::string project = Read(kProject);
 
-  const CliRun history = Cli({"history", "h.rnk", "--format", "csv"});
-  ASSERT_EQ(history.exitCode, 0) << history.err;
-  EXPECT_EQ(history.out,
-            "date,keyword,engine,rank,page,position,result\r\n"
-            "2024-04-02T16:30:00,blue widgets,Google,4,1,4,Success\r\n"
-            "2024-04-02T16:30:00,blue widgets,Lycos,17,2,7,Success\r\n");
-  EXPECT_TRUE(FileExists(folder_ / "h.rnk-history.db"));
-  EXPECT_EQ(Bytes("h.rnk"), project);  // the project file is not touched
+  EXPECT_EQ(History(), kHeader + Row(clock_, "Google", 4) + Row(clock_, "Lycos", 17));
+  EXPECT_TRUE(FileExists(work_ / historyFile_));
+  EXPECT_EQ(Read(kProject), project);  // the project file is not touched
 }
 
 TEST_F(HistoryRun, ADamagedHistoryIsReportedLeftAloneAndTheProjectStillRanks) {
   NewProject("Google,Lycos");
   const std::string garbage = "not a history, just some bytes\n";
-  std::ofstream(folder_ / "h.rnk-history.db", std::ios::binary) << garbage;
+  std::ofstream(work_ / historyFile_, std::ios::binary) << garbage;
   SimProcess sim(Scenario({{"Google", 2}, {"Lycos", 5}}));
-  const CliRun run = Rank(sim, "2024-04-02 16:30:00");
+  const CliRun run = Rank(sim);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.err.find("could not be opened: it is damaged or not a rank history"),
             std::string::npos)
       << run.err;
-  EXPECT_EQ(Bytes("h.rnk-history.db"), garbage);
-  const CliRun show = Cli({"show", "h.rnk", "--format", "csv"});
-  EXPECT_NE(show.out.find("Google,English,USA,\"  Up, (2)\",2,1,2,SUPER,Success"),
-            std::string::npos)
-      << show.out;
+  EXPECT_EQ(Read(historyFile_), garbage);
+  EXPECT_EQ(Grid("blue widgets")["Google"]["Rank"], "2");
 }
 
 TEST_F(HistoryRun, AKilledRunLeavesAHistoryHoldingEveryEngineFinishedBeforeTheKill) {
@@ -168,20 +107,17 @@ TEST_F(HistoryRun, AKilledRunLeavesAHistoryHoldingEveryEngineFinishedBeforeTheKi
   SimProcess sim(Scenario({{"Google", 3}, {"AltaVista", 6}, {"Lycos", 9}, {"MSN", 2}},
                           ", \"faults\": [{\"engine\": \"Lycos\", \"kind\": \"silence\", "
                           "\"ms\": 20000}]"));
+  clock_ = "2024-05-06 07:08:09";
   // One engine at a time, so the kill comes while the third is in flight.
-  const CliRun run = Rank(sim, "2024-05-06 07:08:09", {"--jobs", "1"}, "engine 03 of 05");
+  const CliRun run = Rank(sim, {"--jobs", "1"}, "engine 03 of 05", SIGKILL);
   EXPECT_EQ(run.exitCode, 128 + SIGKILL) << run.err;
+  EXPECT_EQ(History(), kHeader + Row(clock_, "Google", 3) + Row(clock_, "AltaVista", 6));
 
-  const CliRun history = Cli({"history", "h.rnk", "--format", "csv"});
-  ASSERT_EQ(history.exitCode, 0) << history.err;
-  EXPECT_EQ(history.out,
-            "date,keyword,engine,rank,page,position,result\r\n"
-            "2024-05-06T07:08:09,blue widgets,Google,3,1,3,Success\r\n"
-            "2024-05-06T07:08:09,blue widgets,AltaVista,6,1,6,Success\r\n");
   // And a later run adds to it as usual.
   SimProcess healed(Scenario({{"Google", 1}}));
-  ASSERT_EQ(Rank(healed, "2024-05-07 07:08:09", {"--keyword", "blue widgets"}).exitCode, 0);
-  EXPECT_EQ(CsvRows(Cli({"history", "h.rnk", "--format", "csv"}).out).size(), 1u + 2 + 5);
+  clock_ = "2024-05-07 07:08:09";
+  ASSERT_EQ(Rank(healed, {"--keyword", "blue widgets"}).exitCode, 0);
+  EXPECT_EQ(Lines(History()), 1 + 2 + 5);
 }
 
 }  // namespace

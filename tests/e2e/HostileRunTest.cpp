@@ -2,52 +2,33 @@
 // and files a hostile tester would use: every saved page gets a name of its own
 // and the reports link to it, no project text becomes markup, and a run that
 // lost output says so in its exit code.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <set>
 
-#include "RankCliProcess.h"
-#include "SimProcess.h"
-#include "base/Files.h"
-#include "support/TempFolder.h"
+#include "CliWorld.h"
 
 namespace kestrova::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kClock = "2024-03-09 14:05:06";
-
-class HostileRun : public ::testing::Test {
+class HostileRun : public CliWorld {
  protected:
-  CliRun Cli(const std::vector<std::string>& arguments) {
-    return RunCliProcess(work_.path(), arguments);
-  }
   void NewProject(const std::string& domain, const std::string& engines,
                   const std::vector<std::string>& extra = {}) {
-    std::vector<std::string> arguments = {"new",       "p.rnk", "--domain",     domain,
-                                          "--engines", engines, "--depth",      "10",
-                                          "--timeout", "5",     "--report-dir", "reports"};
-    arguments.insert(arguments.end(), extra.begin(), extra.end());
-    const CliRun run = Cli(arguments);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::string> options = {"--domain", domain, "--engines", engines,
+                                        "--depth",  "10",   "--timeout", "5"};
+    options.insert(options.end(), extra.begin(), extra.end());
+    CliWorld::NewProject(options);
   }
-  CliRun Rank(const SimProcess& sim, const std::vector<std::string>& keywords) {
-    const std::string proxy = "127.0.0.1:" + std::to_string(sim.Port());
-    std::vector<std::string> arguments = {"rank", "p.rnk",   "--yes", "--clock",
-                                          kClock, "--proxy", proxy};
+  CliRun RankKeywords(const SimProcess& sim, const std::vector<std::string>& keywords) {
+    std::vector<std::string> options;
     for (const std::string& keyword : keywords)
-      arguments.insert(arguments.end(), {"--keyword", keyword});
-    return Cli(arguments);
-  }
-  std::string Read(const std::string& relative) {
-    std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(work_ / relative, bytes)) << relative;
-    return bytes;
+      options.insert(options.end(), {"--keyword", keyword});
+    return Rank(sim, options);
   }
   // The targets of the links of one HTML file that lead to saved pages.
-  std::vector<std::string> SavedPageLinks(const std::string& html) {
+  static std::vector<std::string> SavedPageLinks(const std::string& html) {
     std::vector<std::string> targets;
     for (std::size_t at = 0; (at = html.find("href=\"reports/domain_", at)) != std::string::npos;) {
       at += 6;
@@ -55,8 +36,6 @@ class HostileRun : public ::testing::Test {
     }
     return targets;
   }
-
-  TempFolder work_{"kestrova-hostile-"};
 };
 
 TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
@@ -67,7 +46,7 @@ TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
   const std::string longKeyword(300, 'k');
   const std::vector<std::string> keywords = {
       longKeyword + "1", longKeyword + "2", ".", "..", "....", "a/b", "a\\b", "a?b", "a=b", "a&b"};
-  const CliRun run = Rank(sim, keywords);
+  const CliRun run = RankKeywords(sim, keywords);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err.find("could not write"), std::string::npos) << run.err;
 
@@ -82,7 +61,7 @@ TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
   // Each keyword's Ranking report links its Result to the page saved for it.
   std::set<std::string> linked;
   for (const std::string& keyword : keywords) {
-    const CliRun report = Cli({"report", "p.rnk", "--keyword", keyword, "--clock", kClock});
+    const CliRun report = Cli({"report", kProject, "--keyword", keyword, "--clock", clock_});
     ASSERT_EQ(report.exitCode, 0) << report.err;
     const std::vector<std::string> links = SavedPageLinks(Read("reports/Ranking.html"));
     ASSERT_EQ(links.size(), 1u) << keyword;
@@ -101,9 +80,9 @@ TEST_F(HostileRun, ProjectTextNeverBecomesMarkupInReportsOrSavedPages) {
   const std::string domainText = "x&lt;img src=x onerror=alert(1)&gt;";
   const std::string keywordText = "&lt;script&gt;alert(1)&lt;/script&gt;";
   NewProject(domain, "Google", {"--highlight"});
-  const CliRun run = Rank(sim, {keyword});
+  const CliRun run = RankKeywords(sim, {keyword});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  ASSERT_EQ(Cli({"report", "p.rnk", "--top-urls", "--clock", kClock}).exitCode, 0);
+  ASSERT_EQ(Cli({"report", kProject, "--top-urls", "--clock", clock_}).exitCode, 0);
 
   const std::string log = Read("reports/Log.html");
   EXPECT_NE(log.find("<b>Domain : </b>" + domainText + "<br>"), std::string::npos) << log;
@@ -136,10 +115,10 @@ TEST_F(HostileRun, ARunThatLostOutputSavesTheProjectAndFails) {
   // A file where Google's folder belongs: its page cannot be saved.
   fs::create_directories(work_ / "reports/domain_www.hostile-shop.com");
   ASSERT_TRUE(WriteFileAtomically(work_ / "reports/domain_www.hostile-shop.com/Google", "x"));
-  const CliRun lostPage = Rank(sim, {"rank checker"});
+  const CliRun lostPage = RankKeywords(sim, {"rank checker"});
   EXPECT_EQ(lostPage.exitCode, 3) << lostPage.err;
   EXPECT_NE(lostPage.err.find("could not write"), std::string::npos) << lostPage.err;
-  const CliRun shown = Cli({"show", "p.rnk", "--keyword", "rank checker", "--format", "csv"});
+  const CliRun shown = Cli({"show", kProject, "--keyword", "rank checker", "--format", "csv"});
   EXPECT_NE(shown.out.find("\r\nGoogle,"), std::string::npos) << "the records were saved";
   EXPECT_NE(shown.out.find("Success"), std::string::npos) << shown.out;
 
@@ -147,12 +126,12 @@ TEST_F(HostileRun, ARunThatLostOutputSavesTheProjectAndFails) {
   fs::remove(work_ / "reports/domain_www.hostile-shop.com/Google");
   fs::remove(work_ / "reports/Ranking.html");
   fs::create_directory(work_ / "reports/Ranking.html");
-  const CliRun lostReport = Rank(sim, {"rank checker"});
+  const CliRun lostReport = RankKeywords(sim, {"rank checker"});
   EXPECT_EQ(lostReport.exitCode, 3) << lostReport.err;
   EXPECT_NE(lostReport.err.find("Ranking.html"), std::string::npos) << lostReport.err;
 
   fs::remove_all(work_ / "reports/Ranking.html");
-  EXPECT_EQ(Rank(sim, {"rank checker"}).exitCode, 0);
+  EXPECT_EQ(RankKeywords(sim, {"rank checker"}).exitCode, 0);
   EXPECT_NE(Cli({"rank", "--help"}).out.find("3 finished but a saved page or report could not"),
             std::string::npos);
 }

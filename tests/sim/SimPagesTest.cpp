@@ -1,10 +1,14 @@
-// The simulated pages at the answer cap, read back through the program's own parsers.
-// That every engine's pages hold the placed ranks is shown end to end in tests/e2e.
+// The simulated pages at the answer cap and without results, read back through
+// the program's own parsers. That every engine's pages hold the placed ranks is
+// shown end to end in tests/e2e.
 #include <gtest/gtest.h>
 
+#include "base/Text.h"
 #include "engines/EngineCatalogue.h"
 #include "engines/MarkedPageReaders.h"
+#include "engines/QueryPath.h"
 #include "engines/ResultPage.h"
+#include "net/UrlCoding.h"
 #include "sim/FrontPage.h"
 #include "sim/Responder.h"
 
@@ -19,8 +23,10 @@ HeadRequest HeadFrom(const Responder& responder) {
   };
 }
 
-TEST(SimPages, PageSizesVaryPastTheAnswerCapWithEveryEntryBeforeIt) {
-  Responder responder(Catalogue(), Scenario{}, SampleFrontPage());
+TEST(SimPages, PageSizesVaryPastTheAnswerCapAndPagesWithoutResultsSaySo) {
+  Scenario scenario;
+  scenario.noResults.push_back({"*", EncodeSearchText("nothing here")});  // as queries carry it
+  Responder responder(Catalogue(), scenario, SampleFrontPage());
   const EngineCatalogue& catalogue = Catalogue();
   std::size_t smallest = SIZE_MAX;
   std::size_t largest = 0;
@@ -39,6 +45,17 @@ TEST(SimPages, PageSizesVaryPastTheAnswerCapWithEveryEntryBeforeIt) {
       // The same request gives the same page, byte for byte.
       EXPECT_EQ(html, responder.ResultPageHtml(index, "rank checker", page));
     }
+    const QueryRequest query = BuildKeywordQuery(engine, "nothing here", 0);
+    std::string empty = responder
+                            .Answer(std::string(query.UsePost ? "POST" : "GET") + " http://" +
+                                    query.Host + query.Path + " HTTP/1.0\r\n\r\n")
+                            .steps.front()
+                            .bytes;
+    if (!engine.NoResultsText.empty()) {  // an engine without one never says so
+      EXPECT_NE(FindNoCase(empty, engine.NoResultsText), 0) << engine.Name;
+    }
+    ParseResultPage(engine, empty, 0, HeadFrom(responder));
+    EXPECT_EQ(FindNoCase(empty, kPointMarker), 0) << engine.Name << ": no entry marked";
   }
   EXPECT_LT(smallest, 8000u);
   EXPECT_GT(largest, 32000u);
