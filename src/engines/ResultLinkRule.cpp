@@ -181,13 +181,20 @@ class OffsetMap {
   std::size_t utf8_ = 0;
 };
 
+// What libxml2's HTML parser takes into an element name; any other byte (a
+// NUL, a control character, a byte above 127) ends the name.
+bool IsHtmlNameCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ':' ||
+         c == '-' || c == '_' || c == '.';
+}
+
 // The "<" that opens the start tag `name` ending at `tagEnd` (0-based), or npos.
 std::size_t TagStart(std::string_view html, std::size_t tagEnd, std::string_view name) {
   for (std::size_t at = std::min(tagEnd, html.size()); at-- > 0;) {
     if (html[at] != '<') continue;
     const std::string_view rest = html.substr(at + 1);
-    if (rest.size() > name.size() && EqualsNoCase(rest.substr(0, name.size()), name) &&
-        std::string_view(" \t\r\n/>").find(rest[name.size()]) != std::string_view::npos) {
+    if (rest.size() >= name.size() && EqualsNoCase(rest.substr(0, name.size()), name) &&
+        (rest.size() == name.size() || !IsHtmlNameCharacter(rest[name.size()]))) {
       return at;
     }
   }
@@ -286,7 +293,9 @@ std::vector<ResultLink> SelectResultLinks(std::string_view page, std::string_vie
   for (Found& link : found) {
     const std::size_t at = TagStart(html, map.ToByte(link.utf8TagEnd), link.name);
     if (at == std::string_view::npos) continue;
-    if (!links.empty() && links.back().tagStart == bodyStart + at) continue;
+    // A tag that the scan cannot place after the last one is left out rather
+    // than break the page order the marking relies on.
+    if (!links.empty() && links.back().tagStart >= bodyStart + at) continue;
     links.push_back({bodyStart + at, std::move(link.href)});
     if (links.size() == kMaxResultLinks) break;
   }

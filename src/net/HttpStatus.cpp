@@ -1,6 +1,8 @@
 // Status line and Location header, read with the 1-based text helpers.
 #include "net/HttpStatus.h"
 
+#include <algorithm>
+
 #include "base/Text.h"
 
 namespace kestrova {
@@ -8,7 +10,8 @@ namespace kestrova {
 Integer GetHttpStatus(std::string_view response, std::string& location) {
   if (UpperCase(Left(response, 5)) != "HTTP/") return 0;
   // "HTTP/1.0 302 Found": the code is the three characters from position 10.
-  Integer status = ToIntegerSaturated(LeadingNumber(Mid(response, 10, 3)));
+  // A sign is no part of a code: "HTTP/1.0 -02" has no status, like "abc".
+  Integer status = std::max<Integer>(0, ToIntegerSaturated(LeadingNumber(Mid(response, 10, 3))));
   if (status == 301 || status == 302) {
     Pos p = FindNoCase(response, "\r\nLocation:");
     if (p > 0) {

@@ -1,6 +1,7 @@
 #include "store/Settings.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "base/Text.h"
 #include "store/FileAssociation.h"
@@ -23,8 +24,11 @@ std::string FlagText(bool on) {
 std::string NumberText(int value) {
   return TwoCharacters(std::to_string(value));
 }
+// A hand-edited store may hold any number: held to int's range before it is
+// cut to a whole one, so a huge or endless value reads as the nearest end.
 int NumberValue(const std::string& text) {
-  return static_cast<int>(LeadingNumber(text));
+  constexpr double kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(LeadingNumber(text), kLow, kHigh));
 }
 std::string TrueFalse(bool value) {
   return value ? "True" : "False";

@@ -192,6 +192,16 @@ TEST(ResultLinkRule, SelectsElementsOrAttributesInPageOrderAndSurvivesAnyBytes) 
   EXPECT_EQ(found[0].tagStart, 9u);
   EXPECT_EQ(found[0].href, "\xE9t\xE9");
 
+  // A NUL or control byte ends a tag name as a blank does; the earlier "<br>"
+  // inside the first link's attribute must not be taken for the second link.
+  const std::string nul = std::string("<a href=\"http://one/<br>\">1</a><br") + '\0' +
+                          "href=\"http://two/\"><p\x01 href=\"http://three/\">";
+  const std::vector<ResultLink> tags = SelectResultLinks(nul, "//*[@href]");
+  ASSERT_EQ(tags.size(), 3u);
+  EXPECT_EQ(tags[1].tagStart, nul.rfind("<br"));
+  EXPECT_EQ(tags[1].href, "http://two/");
+  EXPECT_EQ(nul.substr(tags[2].tagStart, 3), "<p\x01");
+
   for (const std::string& junk : {std::string(), std::string("<<<<a href"), std::string(5000, '<'),
                                   std::string("HTTP/1.0 200 OK\r\n"), std::string("\0\0", 2)}) {
     std::string copy = junk;

@@ -23,6 +23,7 @@ TEST(GetHttpStatus, ReadsTheCodeAndOnlyARedirectsTarget) {
       {"HTTP/", 0, "kept"},
       {"HTTP/1.0 abc", 0, "kept"},
       {"HTTP/1.0 30", 30, "kept"},
+      {"HTTP/1.0 -02 Odd", 0, "kept"},
   };
   for (const Case& c : cases) {
     std::string location = "kept";

@@ -58,11 +58,14 @@ TEST(Settings, StoredValuesAreReadByTheirRules) {
     int boldValue, agentValue, jobsValue;
   };
   // Jobs: no number or below 1 is the default, past the limit the limit.
-  const Case cases[] = {{"-1", "1 ", "7 ", "1 ", true, 1, 3, 1},
-                        {"1 ", "5 ", "-2", "0 ", false, 1, 0, 8},
-                        {"0 ", "3 ", "2 ", "99", false, 3, 2, 64},
-                        {"-1 ", "-4", "x", "x", false, 0, 0, 8},
-                        {"TRUE", "2", "3", "34", false, 2, 3, 34}};
+  const Case cases[] = {
+      {"-1", "1 ", "7 ", "1 ", true, 1, 3, 1},
+      {"1 ", "5 ", "-2", "0 ", false, 1, 0, 8},
+      {"0 ", "3 ", "2 ", "99", false, 3, 2, 64},
+      {"-1 ", "-4", "x", "x", false, 0, 0, 8},
+      {"TRUE", "2", "3", "34", false, 2, 3, 34},
+      // far past int's range, as a hand-edited store may hold
+      {"0", "88888888888888888888", "-99999999999999999999", "99999999999", false, 1, 0, 64}};
   for (const Case& c : cases) {
     SettingsFixture f;
     f.Put(kUserSettingsKey, "UseProxy", c.useProxy);
