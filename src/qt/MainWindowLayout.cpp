@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "qt/GridButtons.h"
 #include "qt/GridTableModel.h"
@@ -122,8 +123,11 @@ QWidget* MainWindow::BuildSidePane() {
         Move{"<", &MainFormModel::cmdBackOne_Click},
         Move{"<<", &MainFormModel::cmdBackAll_Click}}) {
     QPushButton* button = SmallButton(move.text, pane);
+    // std::invoke, not ".*": GCC 12 under the address sanitizer reads the
+    // member pointer from outside the copied lambda when it is called directly.
+    const auto click = move.click;
     connect(button, &QPushButton::clicked, this,
-            [this, move] { Do([this, move] { (form_.*move.click)(); }); });
+            [this, click] { Do([this, click] { std::invoke(click, form_); }); });
     moves->addWidget(button);
     setTabOrder(previous, button);
     previous = button;
