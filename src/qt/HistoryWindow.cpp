@@ -42,6 +42,19 @@ double LevelOf(const CheckRow& check, int notFound) {
   return check.rank > 0 ? check.rank : notFound;
 }
 
+// A failed check measured nothing: it is listed, but it is no point on the chart.
+bool IsDrawn(const CheckRow& check) {
+  return check.succeeded;
+}
+
+// The table's Rank, Page and Position: "not found" rather than zeros, and blank
+// for a check that failed.
+std::vector<std::string> PlaceCells(const CheckRow& check) {
+  if (!check.succeeded) return {"", "", ""};
+  if (check.rank <= 0) return {kNotFound, "", ""};
+  return {std::to_string(check.rank), std::to_string(check.page), std::to_string(check.position)};
+}
+
 QCategoryAxis* RankAxis(int notFound) {
   auto* axis = new QCategoryAxis;
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -105,6 +118,7 @@ HistoryWindow::HistoryWindow(KeywordHistory history, Dialogs& dialogs, QWidget* 
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
 
   hover_ = new QLabel(this);
   auto* csv = new QPushButton("Export CSV...", this);
@@ -156,8 +170,10 @@ void HistoryWindow::ShowChosen() {
     line->setName(ToQt(series.engine));
     line->setPointsVisible(true);
     for (const CheckRow& check : series.checks) {
-      line->append(static_cast<qreal>(DateOf(check).toMSecsSinceEpoch()),
-                   LevelOf(check, history_.notFoundLevel));
+      if (IsDrawn(check)) {
+        line->append(static_cast<qreal>(DateOf(check).toMSecsSinceEpoch()),
+                     LevelOf(check, history_.notFoundLevel));
+      }
       rows.push_back({&check, s});
     }
     chart_->addSeries(line);
@@ -175,8 +191,9 @@ void HistoryWindow::ShowChosen() {
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const CheckRow& check = *rows[static_cast<std::size_t>(r)].check;
     const std::vector<std::string> cells = CheckCells(check);
+    const std::vector<std::string> place = PlaceCells(check);
     const std::string date = DateOf(check).toString("yyyy-MM-dd hh:mm").toStdString();
-    const std::vector<std::string> shown = {date, cells[2], cells[3], cells[4], cells[5], cells[6]};
+    const std::vector<std::string> shown = {date, cells[2], place[0], place[1], place[2], cells[6]};
     for (int c = 0; c < static_cast<int>(shown.size()); ++c) {
       table_->setItem(r, c, new QTableWidgetItem(ToQt(shown[static_cast<std::size_t>(c)])));
     }
@@ -184,17 +201,18 @@ void HistoryWindow::ShowChosen() {
 }
 
 void HistoryWindow::ShowHovered(const EngineSeries& series, double x, bool entered) {
-  if (!entered || series.checks.empty()) {
-    hover_->clear();
-    return;
-  }
-  // The check nearest in time to where the pointer meets the line.
-  const CheckRow* nearest = &series.checks.front();
+  // The drawn check nearest in time to where the pointer meets the line.
+  const CheckRow* nearest = nullptr;
   for (const CheckRow& check : series.checks) {
-    if (std::abs(DateOf(check).toMSecsSinceEpoch() - x) <
-        std::abs(DateOf(*nearest).toMSecsSinceEpoch() - x)) {
+    if (IsDrawn(check) &&
+        (nearest == nullptr || std::abs(DateOf(check).toMSecsSinceEpoch() - x) <
+                                   std::abs(DateOf(*nearest).toMSecsSinceEpoch() - x))) {
       nearest = &check;
     }
+  }
+  if (!entered || nearest == nullptr) {
+    hover_->clear();
+    return;
   }
   const QString rank = nearest->rank > 0 ? QString("rank %1").arg(nearest->rank) : kNotFound;
   hover_->setText(

@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableWidget>
+#include <vector>
 
 #include "base/Files.h"
 #include "gui/GuiWindow.h"
@@ -21,8 +22,8 @@ RankingRecord Record(const std::string& engine, int rank, const std::string& che
   return test::CheckRecord("blue widgets", engine, rank, checkedAt);
 }
 
-// Google 5, 3, 1 and Lycos 8, not found, 2 on three dates.
-void RecordThreeRuns(ProjectHistory& history) {
+// Google 5, 3, 1 and Lycos 8, not found, 2 on three dates; then Lycos fails.
+void RecordFourRuns(ProjectHistory& history) {
   const char* dates[] = {"03/01/2024 10:00:00 AM", "03/08/2024 10:00:00 AM",
                          "03/15/2024 10:00:00 AM"};
   const Integer google[] = {5, 3, 1}, lycos[] = {8, 0, 2};
@@ -32,6 +33,15 @@ void RecordThreeRuns(ProjectHistory& history) {
     history.RecordWritten(Record("Lycos", lycos[run], dates[run]));
     history.RunEnded(MakeDate({2024, 3, 1 + 7 * run, 10, 1, 0}), false);
   }
+  history.RunStarted(MakeDate({2024, 3, 22, 10, 0, 0}), 1);
+  history.RecordWritten(Record("Lycos", -1, "03/22/2024 10:00:00 AM"));
+  history.RunEnded(MakeDate({2024, 3, 22, 10, 1, 0}), false);
+}
+
+std::vector<QString> RowOf(const QTableWidget& table, int row) {
+  std::vector<QString> cells;
+  for (int c = 0; c < table.columnCount(); ++c) cells.push_back(table.item(row, c)->text());
+  return cells;
 }
 
 QList<QPointF> PointsOf(QChart& chart, const QString& engine) {
@@ -47,7 +57,7 @@ TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
   test::ScriptedDialogs dialogs;
   auto history = OpenProjectHistory(folder / "site.rnk", ProjectState{}, dialogs);
   ASSERT_NE(history, nullptr);
-  RecordThreeRuns(*history);
+  RecordFourRuns(*history);
   KeywordHistory data;
   ASSERT_TRUE(ReadKeywordHistory(history->Store(), "blue widgets", {"Lycos"}, data).ok());
   HistoryWindow window(data, dialogs);
@@ -57,7 +67,7 @@ TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
   ASSERT_EQ(chart.series().size(), 2);
   EXPECT_EQ(chart.series()[0]->name(), "Lycos");  // the chosen order
   const auto lycos = PointsOf(chart, "Lycos");
-  ASSERT_EQ(lycos.size(), 3);
+  ASSERT_EQ(lycos.size(), 3) << "the failed check measured nothing, so it is no point";
   EXPECT_EQ(lycos[0].y(), 8);
   EXPECT_EQ(lycos[1].y(), data.notFoundLevel);  // not found: on the bottom line
   EXPECT_LT(lycos[0].x(), lycos[1].x());
@@ -65,9 +75,12 @@ TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
   ASSERT_NE(ranks, nullptr);
   EXPECT_TRUE(ranks->isReverse());  // rank 1 at the top
   EXPECT_TRUE(ranks->categoriesLabels().contains("not found"));
-  EXPECT_EQ(window.Table().rowCount(), 6);
-  EXPECT_EQ(window.Table().item(0, 0)->text(), "2024-03-01 10:00");
-  EXPECT_EQ(window.Table().item(0, 1)->text(), "Lycos");
+  ASSERT_EQ(window.Table().rowCount(), 7);
+  using Row = std::vector<QString>;
+  EXPECT_EQ(RowOf(window.Table(), 0), (Row{"2024-03-01 10:00", "Lycos", "8", "1", "8", "Success"}));
+  EXPECT_EQ(RowOf(window.Table(), 2),
+            (Row{"2024-03-08 10:00", "Lycos", "not found", "", "", "Success"}));
+  EXPECT_EQ(RowOf(window.Table(), 6), (Row{"2024-03-22 10:00", "Lycos", "", "", "", "Failed"}));
 
   // The pointer on Google's line near 8 March shows that check.
   auto* google = static_cast<QLineSeries*>(chart.series()[1]);
@@ -75,6 +88,11 @@ TEST(HistoryWindow, DrawsEachEngineOverTimeAndExportsWhatItShows) {
   EXPECT_EQ(window.HoverLabel().text(), "Google, 2024-03-08 10:00: rank 3");
   emit google->hovered(QPointF(), false);
   EXPECT_TRUE(window.HoverLabel().text().isEmpty());
+
+  // Near the failed check, the pointer shows the last one that was measured.
+  auto* lycosLine = static_cast<QLineSeries*>(chart.series()[0]);
+  emit lycosLine->hovered(QPointF(lycos[2].x() + 6 * 86400e3, 3), true);
+  EXPECT_EQ(window.HoverLabel().text(), "Lycos, 2024-03-15 10:00: rank 2");
 
   // Unchoosing Lycos takes it out of the chart, the table and the exports.
   window.Engines().item(0)->setCheckState(Qt::Unchecked);
