@@ -7,6 +7,7 @@
 #include "base/Files.h"
 #include "base/Text.h"
 #include "cli/Command.h"
+#include "cli/EngineChoice.h"
 #include "engines/EngineCatalogue.h"
 #include "store/ProjectFile.h"
 #include "store/SettingsPaths.h"
@@ -21,19 +22,6 @@ struct NewOptions {
   bool highlight = false;
   bool force = false;
 };
-
-std::vector<std::string> SplitList(const std::string& text) {
-  std::vector<std::string> items;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t comma = text.find(',', start);
-    if (comma == std::string::npos) comma = text.size();
-    std::string item = TrimSpaces(text.substr(start, comma - start));
-    if (!item.empty()) items.push_back(item);
-    start = comma + 1;
-  }
-  return items;
-}
 
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
@@ -51,21 +39,7 @@ ProjectState BuildProject(const NewOptions& options, const EngineCatalogue& cata
   ProjectState project = NewProjectState(TrimSpaces(ArgText(options.domain)), reportDir);
   if (project.Domain.empty()) throw UsageError("the domain must not be empty");
   project.KeywordText = JoinLines(SplitList(ArgText(options.keywords)));
-  if (TrimSpaces(options.engines) == "all") {
-    SyncEngineLists(project, catalogue);
-    project.SelectedEngines = std::move(project.AvailableEngines);
-    project.AvailableEngines.clear();
-  } else {
-    for (const std::string& name : SplitList(ArgText(options.engines))) {
-      if (!EngineExists(catalogue, name)) {
-        throw UsageError("no engine is named \"" + TerminalText(name) +
-                         "\" (kestrova-cli engines lists them)");
-      }
-      bool listed = false;
-      for (const std::string& selected : project.SelectedEngines) listed |= selected == name;
-      if (!listed) project.SelectedEngines.push_back(name);
-    }
-  }
+  project.SelectedEngines = ChosenEngines(options.engines, catalogue);
   SyncEngineLists(project, catalogue);
   project.TimeOutSecs = ToIntegerSaturated(options.timeout);
   if (project.TimeOutSecs < 1) throw UsageError("the time-out must be at least 1 second");

@@ -9,6 +9,7 @@
 #include "cli/CliTestSupport.h"
 #include "engines/EngineCatalogue.h"
 #include "store/ProjectFile.h"
+#include "support/CheckRecords.h"
 #include "support/TempFolder.h"
 
 namespace kestrova {
@@ -68,6 +69,63 @@ TEST(ProjectCommands, NewRefusesToOverwriteOrToGuess) {
     EXPECT_EQ(RunCliCommand(args).code, 2) << args.back();
   }
   EXPECT_FALSE(FileExists(dir + "/q.rnk"));
+}
+
+TEST(ProjectCommands, ConfigureChangesTheProjectAsTheWindowWouldAndRefusesWhatItRefuses) {
+  test::TempFolder folder;
+  const std::string file = folder / "p.rnk";
+  ASSERT_EQ(RunCliCommand({"new", file, "--domain", "a.org", "--engines", "Yahoo,Google"}).code, 0);
+  auto changed = RunCliCommand({"configure", file, "--domain", " b.org ", "--add-engine", "Lycos",
+                                "--remove-engine", "Yahoo", "--add-engine", "Google", "--depth",
+                                "40", "--timeout", "12", "--report-dir", "/srv/r", "--highlight"});
+  ASSERT_EQ(changed.code, 0) << changed.err;
+  ProjectState project;
+  ASSERT_TRUE(LoadProjectFile(file, project, Catalogue()));
+  EXPECT_EQ(project.Domain, "b.org");
+  EXPECT_EQ(project.SelectedEngines, (std::vector<std::string>{"Google", "Lycos"}));
+  EXPECT_EQ(project.AvailableEngines.size(), 32u) << "every other engine offered once";
+  EXPECT_NE(std::find(project.AvailableEngines.begin(), project.AvailableEngines.end(), "Yahoo"),
+            project.AvailableEngines.end());
+  EXPECT_EQ(project.KeywordDepth, 40);
+  EXPECT_EQ(project.TimeOutSecs, 12);
+  EXPECT_EQ(project.ReportDirectory, "/srv/r");
+  EXPECT_EQ(project.HighlightKeywords, 1);
+
+  // Once the project has rankings its domain stays; nothing else changes either.
+  project.Rankings = {test::CheckRecord("k", "Google", 3)};
+  ASSERT_TRUE(WriteProjectFile(file, project));
+  std::string before;
+  ASSERT_TRUE(ReadWholeFile(file, before));
+  auto locked = RunCliCommand({"configure", file, "--domain", "c.org", "--depth", "9"});
+  EXPECT_EQ(locked.code, 1);
+  EXPECT_NE(locked.err.find("Clear all RANKINGS first!"), std::string::npos) << locked.err;
+  auto notSelected = RunCliCommand({"configure", file, "--remove-engine", "Excite"});
+  EXPECT_EQ(notSelected.code, 1);
+  EXPECT_NE(notSelected.err.find("not a selected engine"), std::string::npos);
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"configure", file},
+           {"configure", file, "--engines", "Google,Nope"},
+           {"configure", file, "--add-engine", "Nope"},
+           {"configure", file, "--depth", "0"},
+           {"configure", file, "--domain", " "},
+           {"configure", file, "--highlight", "--no-highlight"},
+           {"configure", file, "--engines", "all", "--add-engine", "Google"}}) {
+    EXPECT_EQ(RunCliCommand(args).code, 2) << args.back();
+  }
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(file, after));
+  EXPECT_EQ(before, after);
+
+  // The domain it has already, the engines all, and the rankings kept.
+  ASSERT_EQ(
+      RunCliCommand({"configure", file, "--domain", "b.org", "--engines", "all", "--no-highlight"})
+          .code,
+      0);
+  ASSERT_TRUE(LoadProjectFile(file, project, Catalogue()));
+  EXPECT_EQ(project.SelectedEngines.size(), 34u);
+  EXPECT_TRUE(project.AvailableEngines.empty());
+  EXPECT_EQ(project.Rankings.size(), 1u);
+  EXPECT_EQ(project.HighlightKeywords, 0);
 }
 
 TEST(ProjectCommands, RankTakesOneToSixtyFourJobs) {
