@@ -44,6 +44,9 @@ GridView::GridView(MainFormModel& form, GridTableModel& model, GridViewHooks hoo
   form_.gridWidthsShown = true;
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The arrows walk the cells; Tab leaves the grid for the next control, or a
+  // keyboard user would be held in it for hundreds of presses.
+  setTabKeyNavigation(false);
   verticalHeader()->setDefaultSectionSize(ui::kDefaultRowHeight / kTwipsPerPixel + 4);
   verticalHeader()->hide();
   // The header row is the grid's row 0: its clicks sort through the grid,

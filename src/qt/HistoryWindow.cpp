@@ -116,14 +116,15 @@ HistoryWindow::HistoryWindow(KeywordHistory history, Dialogs& dialogs, QWidget* 
   table_ = new QTableWidget(0, kTableColumns.size(), this);
   table_->setHorizontalHeaderLabels(kTableColumns);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);  // Tab goes on to the buttons; arrows walk the rows
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
 
   hover_ = new QLabel(this);
-  auto* csv = new QPushButton("Export CSV...", this);
-  auto* png = new QPushButton("Export PNG...", this);
-  auto* close = new QPushButton("Close", this);
+  auto* csv = new QPushButton("Export &CSV...", this);
+  auto* png = new QPushButton("Export &PNG...", this);
+  auto* close = new QPushButton("&Close", this);
   connect(csv, &QPushButton::clicked, this, [this] { ChooseAndExport(false); });
   connect(png, &QPushButton::clicked, this, [this] { ChooseAndExport(true); });
   connect(close, &QPushButton::clicked, this, &QDialog::close);

@@ -95,7 +95,7 @@ QWidget* MainWindow::BuildSidePane() {
   txtKeywords_->setTabChangesFocus(true);  // keyboard users must be able to leave it
   txtKeywords_->installEventFilter(this);  // Ctrl+Tab types a tab
   auto* keywordsLabel = new QLabel(texts::kKeywordsGroup, pane);
-  keywordsLabel->setBuddy(txtKeywords_);  // Alt+K goes to the lines
+  keywordsLabel->setBuddy(txtKeywords_);  // Alt+E goes to the lines
   fields->addRow(keywordsLabel);
   fields->addRow(txtKeywords_);
   layout->addLayout(fields);

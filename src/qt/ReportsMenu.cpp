@@ -17,8 +17,8 @@ void AddReportActions(QMenu& view, MainFormModel& form, std::function<void()> sh
   for (const Item& item :
        {Item{"mnuViewLogReport", "&Log Report", ReportChoice::Log},
         Item{"mnuViewMasterReport", "&Master Report", ReportChoice::Master},
-        Item{"mnuViewRankingReport", "&Ranking Report", ReportChoice::Ranking},
-        Item{"mnuViewTopUrlsReport", "&Top URLs Report", ReportChoice::TopUrls}}) {
+        Item{"mnuViewRankingReport", "R&anking Report", ReportChoice::Ranking},
+        Item{"mnuViewTopUrlsReport", "Top &URLs Report", ReportChoice::TopUrls}}) {
     QAction* action = view.addAction(item.caption, &view, [&form, showStatus, item] {
       ViewReportFromMenu(form, item.choice);
       if (showStatus) showStatus();

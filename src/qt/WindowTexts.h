@@ -4,7 +4,8 @@
 
 namespace kestrova::texts {
 
-// Menus and their items; "&" marks the mnemonic.
+// Menus and their items; "&" marks the mnemonic. No two mnemonics of one menu,
+// of the main window or of one dialog share a letter: Qt would only cycle them.
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuNew = "&New";
 inline constexpr const char* kMenuOpen = "&Open...";
@@ -39,7 +40,7 @@ inline constexpr const char* kSiteGroup = "Site";
 inline constexpr const char* kDomainLabel = "&Domain:";
 inline constexpr const char* kDomainLockedHint =
     "Rankings of this domain exist: clear all rankings to change it.";
-inline constexpr const char* kKeywordsGroup = "&Keywords to check, one per line";
+inline constexpr const char* kKeywordsGroup = "K&eywords to check, one per line";
 inline constexpr const char* kEnginesGroup = "Engines";
 inline constexpr const char* kAllSites = "All Sites";
 inline constexpr const char* kSelectedSites = "Selected Sites";
@@ -71,15 +72,15 @@ inline constexpr const char* kDateFormatLabel = "Date &format:";
 inline constexpr const char* kHighlight = "&Highlight keywords in saved pages";
 inline constexpr const char* kConnectionGroup = "Connection (every project)";
 inline constexpr const char* kUseProxy = "Use a &proxy";
-inline constexpr const char* kProxyHostLabel = "Proxy &host:";
+inline constexpr const char* kProxyHostLabel = "Pro&xy host:";
 inline constexpr const char* kProxyPortLabel = "P&ort:";
-inline constexpr const char* kUseDirect = "Direct &connection (no dial-up)";
-inline constexpr const char* kJobsLabel = "Engines checked at &once:";
+inline constexpr const char* kUseDirect = "Dir&ect connection (no dial-up)";
+inline constexpr const char* kJobsLabel = "Engines checked &at once:";
 inline constexpr const char* kAgentGroup = "User agent (every project)";
 inline constexpr const char* kAgentCaptions[4] = {"&Microsoft", "&Netscape", "&Kestrova", "O&wn"};
 inline constexpr const char* kAgentTextLabel = "Sent as:";
 inline constexpr const char* kDisplayGroup = "Display";
-inline constexpr const char* kBoldGrid = "&Bold ranking grid";
+inline constexpr const char* kBoldGrid = "Bold ranking &grid";
 
 // The improvement window.
 inline constexpr const char* kImproveTitle = "Improvement Report";

@@ -1,16 +1,46 @@
 // The keyword row in the window: Add takes what was typed in the box, Delete
 // frees the keyword's records, Clear All drops them all; the domain refuses
-// keys while rankings exist; Tab leaves the keyword lines.
+// keys while rankings exist; Tab leaves the keyword lines and the grids; no two
+// mnemonics of one menu, of the window or of the settings share a letter.
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "gui/GuiWindow.h"
+#include "qt/SettingsDialog.h"
 
 namespace kestrova {
 namespace {
+
+// Adds the mnemonic of `text`, if any, to `seen` and fails when another
+// caption there has it already.
+void ExpectOwnMnemonic(std::map<QString, QString>& seen, const QString& text) {
+  const QString key = QKeySequence::mnemonic(text).toString();
+  if (key.isEmpty()) return;
+  const auto [place, added] = seen.emplace(key, text);
+  EXPECT_TRUE(added) << key.toStdString() << ": " << text.toStdString() << " and "
+                     << place->second.toStdString();
+}
+
+// The mnemonics of every label with a buddy, button and group box in `scope`,
+// which Alt reaches without a menu open.
+void ExpectOwnMnemonics(std::map<QString, QString>& seen, const QWidget& scope) {
+  for (const QLabel* label : scope.findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) ExpectOwnMnemonic(seen, label->text());
+  }
+  for (const QAbstractButton* button : scope.findChildren<QAbstractButton*>()) {
+    ExpectOwnMnemonic(seen, button->text());
+  }
+  for (const QGroupBox* group : scope.findChildren<QGroupBox*>()) {
+    ExpectOwnMnemonic(seen, group->title());
+  }
+}
 
 QStringList Entries(QComboBox& box) {
   QStringList entries;
@@ -94,6 +124,29 @@ TEST(WindowKeywords, TabLeavesTheKeywordLinesAndActivationClearsTheFirstRunMarke
   QTest::keyClick(&lines, Qt::Key_Tab);
   EXPECT_EQ(lines.toPlainText(), "rank\tchecker");
   EXPECT_NE(QApplication::focusWidget(), &lines);
+
+  // A grid holds the arrows, not Tab: a keyboard user gets past its cells.
+  QTableView& grid = window.Ranking();
+  grid.setFocus();
+  QTest::keyClick(&grid, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), &grid);
+}
+
+TEST(WindowKeywords, NoTwoMnemonicsOfOneMenuOrWindowShareALetter) {
+  test::TempFolder home("kestrova-gui-mnemonics-");
+  test::GuiWindow window(home, true);
+  window->StartUp({});
+  window->show();
+  std::map<QString, QString> windowKeys;
+  for (const QAction* title : window->menuBar()->actions()) {
+    ExpectOwnMnemonic(windowKeys, title->text());
+    std::map<QString, QString> menuKeys;
+    for (const QAction* item : title->menu()->actions()) ExpectOwnMnemonic(menuKeys, item->text());
+  }
+  ExpectOwnMnemonics(windowKeys, *window->centralWidget());
+  std::map<QString, QString> settingsKeys;
+  ExpectOwnMnemonics(settingsKeys, window->OpenSettings());
+  window->OpenSettings().accept();
 }
 
 }  // namespace
