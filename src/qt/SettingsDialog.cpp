@@ -239,6 +239,16 @@ void SettingsDialog::ShowFields() {
   // During a run the settings are the run's: look, do not touch.
   for (QWidget* group : findChildren<QGroupBox*>()) group->setEnabled(!form_.running);
   syncing_ = false;
+  MakeRoomForNotes();
+}
+
+void SettingsDialog::MakeRoomForNotes() {
+  // A shown dialog grows only to its layout's minimum, which counts a wrapped
+  // note as one line; the rest of it would be cut off under the next field.
+  if (!isVisible() || !layout()) return;
+  layout()->activate();
+  const int needed = layout()->totalHeightForWidth(width());
+  if (needed > height()) resize(width(), needed);
 }
 
 void SettingsDialog::FocusReportDirectory() {

@@ -39,6 +39,8 @@ class SettingsDialog final : public QDialog {
   QWidget* BuildDisplayGroup();
   // Runs `change` on the form model unless the widgets are being filled.
   void Edit(const std::function<void()>& change);
+  // Grows the shown dialog until every note it shows has room for all its lines.
+  void MakeRoomForNotes();
 
   MainFormModel& form_;
   std::function<void()> edited_;

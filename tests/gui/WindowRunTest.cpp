@@ -56,6 +56,10 @@ TEST(WindowRun, RanksThroughTheProxySetInTheSettingsAndKeepsTheChoices) {
     window->show();
     SettingsDialog& settings = OpenSettings(window);
     window.Find<QCheckBox>("chkUseProxy").click();
+    // The note for the missing host wraps: the dialog makes room for all its lines.
+    const auto& note = window.Find<QLabel>("lblProxyNote");
+    EXPECT_TRUE(note.isVisible());
+    EXPECT_GE(note.height(), note.heightForWidth(note.width()));
     Retype(window.Find<QLineEdit>("txtHttpProxy"), "127.0.0.1");
     auto& portField = window.Find<QLineEdit>("txtPortProxy");
     Retype(portField, "80x");
