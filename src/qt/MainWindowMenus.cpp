@@ -50,8 +50,12 @@ void MainWindow::BuildRankingMenu() {
   stopAction_ = ranking->addAction(texts::kMenuStop, QKeySequence(Qt::Key_Escape), this, [this] {
     if (form_.running) RankClicked();
   });
-  idleActions_.push_back(
-      ranking->addAction(texts::kMenuEngines, this, [this] { lstSites_[kAllSites]->setFocus(); }));
+  idleActions_.push_back(ranking->addAction(texts::kMenuEngines, this, [this] {
+    // With every engine chosen, All Sites is empty and its focus shows nowhere:
+    // the choice is then made in Selected Sites.
+    const bool allChosen = lstSites_[kAllSites]->count() == 0;
+    lstSites_[allChosen ? kSelectedSites : kAllSites]->setFocus();
+  }));
 }
 
 void MainWindow::BuildHelpMenu() {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,6 +131,20 @@ TEST(WindowKeywords, TabLeavesTheKeywordLinesAndActivationClearsTheFirstRunMarke
   grid.setFocus();
   QTest::keyClick(&grid, Qt::Key_Tab);
   EXPECT_NE(QApplication::focusWidget(), &grid);
+
+  // Choose Engines goes to a list that has engines to move, so the focus shows.
+  QPushButton* sendAll = nullptr;
+  for (QPushButton* button : window->findChildren<QPushButton*>()) {
+    if (button->text() == ">>") sendAll = button;
+  }
+  ASSERT_NE(sendAll, nullptr);
+  for (int round = 0; round < 2; ++round) {
+    window.Action("Choose &Engines").trigger();
+    const auto* engines = qobject_cast<QListWidget*>(QApplication::focusWidget());
+    ASSERT_NE(engines, nullptr);
+    EXPECT_GT(engines->count(), 0) << "round " << round;
+    sendAll->click();  // every engine chosen: All Sites is left empty
+  }
 }
 
 TEST(WindowKeywords, NoTwoMnemonicsOfOneMenuOrWindowShareALetter) {
