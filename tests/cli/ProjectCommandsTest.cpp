@@ -216,6 +216,9 @@ std::vector<std::vector<std::string>> ProjectOpeners(const std::string& project,
           {"show", project},
           {"report", project},
           {"rank", project, "--yes"},
+          {"history", project},
+          {"serp", project},
+          {"competitors", project, "--keyword", "k"},
           {"analyze", "--file", page, "--keyword", "k", "--project", project}};
 }
 
