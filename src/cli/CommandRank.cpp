@@ -94,12 +94,11 @@ int RunRank(const RankOptions& options, CliIo& io) {
     InterruptAsStop stopOnCtrlC;
     if (options.redo) {
       // "Redo" works on the grid as shown: the chosen keyword's failed engines.
-      if (!options.keywords.empty()) {
-        opened.ChooseKeyword(ArgText(options.keywords.front()));
-        app.project.KeywordText = keywordText;
-      } else {
-        opened.ChooseKeyword(std::nullopt);
+      if (!opened.ChooseTypedKeyword(
+              options.keywords.empty() ? std::nullopt : std::optional(options.keywords.front()))) {
+        return kExitFailed;
       }
+      if (!options.keywords.empty()) app.project.KeywordText = keywordText;
       if (rank.FailedEngines().empty()) {
         io.err << "kestrova-cli rank: no engine reads \"Failed\"; nothing to redo\n";
         return kExitOk;

@@ -84,6 +84,8 @@ TEST_F(RankRun, CtrlCKeepsTheEnginesNotReachedAndRedoRunsOnlyTheFailedOne) {
   EXPECT_NE(Read("reports/Log.html").find("</HTML>"), std::string::npos);
 
   SimProcess healed(everywhere(6));
+  // Nothing to redo of a keyword never checked, and no grid of another one stands in.
+  EXPECT_EQ(Rank(healed, {"--redo", "--keyword", "red widgets"}).exitCode, 1);
   const CliRun redo = Rank(healed, {"--redo"});
   ASSERT_EQ(redo.exitCode, 0) << redo.err;
   grid = Grid("blue widgets");
