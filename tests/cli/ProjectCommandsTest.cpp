@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -207,6 +208,18 @@ TEST(ProjectCommands, SavingAPrivateProjectThroughALinkKeepsTheLinkAndTheMode) {
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(target, bytes));
   EXPECT_NE(bytes.find("\"k\""), std::string::npos) << "the analysis went into the target";
+
+  // Made read-only by its owner, it is not replaced, though its folder would
+  // let a rename through (root may write anything, so only others can tell).
+  if (::geteuid() == 0) return;
+  ASSERT_EQ(::chmod(target.c_str(), 0400), 0);
+  const auto refused = RunCliCommand({"configure", link, "--depth", "7"});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("cannot write " + target + ": Permission denied"), std::string::npos)
+      << refused.err;
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(target, after));
+  EXPECT_EQ(after, bytes);
 }
 
 // Every command that opens a project, with what else it needs to get that far.
