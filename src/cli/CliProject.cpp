@@ -24,6 +24,10 @@ Status CliProject::Open(const std::string& file) {
   return read;
 }
 
+bool CliProject::OpenToChange(const std::string& file) {
+  return lock.Take(file, command, io.err) && Open(file);
+}
+
 void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
   const ItemList& keywords = app.form.cmbKeyWords[kKeywordBox].items;
   if (keyword) {

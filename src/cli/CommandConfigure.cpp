@@ -88,7 +88,7 @@ int RunConfigure(const ConfigureOptions& options, CliIo& io) {
   SystemClock clock;
   SilentRunObserver quiet;
   CliProject opened(io, "configure", false, clock, quiet);
-  if (!opened.Open(options.file)) return kExitFailed;
+  if (!opened.OpenToChange(options.file)) return kExitFailed;
   MainFormModel& form = opened.app.form;
   if (options.domain) {
     const std::string domain = TrimSpaces(ArgText(*options.domain));

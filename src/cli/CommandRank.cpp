@@ -66,7 +66,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
   const std::unique_ptr<Clock> clock = ClockFromOption(options.clock);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
   CliProject opened(io, "rank", options.yes, *clock, progress);
-  if (!opened.Open(options.file)) return kExitFailed;
+  if (!opened.OpenToChange(options.file)) return kExitFailed;
   Application& app = opened.app;
   // The window's stored proxy, user agent and jobs, unless the options name others.
   CliSettings stored(opened.dialogs, false);

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,6 +105,25 @@ TEST(ProjectCommands, ConfigureChangesTheProjectAsTheWindowWouldAndRefusesWhatIt
   auto notSelected = RunCliCommand({"configure", file, "--remove-engine", "Excite"});
   EXPECT_EQ(notSelected.code, 1);
   EXPECT_NE(notSelected.err.find("not a selected engine"), std::string::npos);
+  {
+    // Another command (a rank run) is changing it: nothing is saved over what
+    // that one will save, and reading goes on.
+    const int held = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"configure", file, "--depth", "9"},
+                                               {"keywords", file, "--add", "k2"},
+                                               {"clear-rankings", file},
+                                               {"rank", file, "--yes"}}) {
+      const auto refused = RunCliCommand(args);
+      EXPECT_EQ(refused.code, 1) << args[0];
+      EXPECT_NE(refused.err.find(file + " is being changed by another kestrova-cli"),
+                std::string::npos)
+          << refused.err;
+    }
+    EXPECT_EQ(RunCliCommand({"info", file}).code, 0);
+    ::close(held);
+  }
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"configure", file},
            {"configure", file, "--engines", "Google,Nope"},

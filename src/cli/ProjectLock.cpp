@@ -1,0 +1,40 @@
+#include "cli/ProjectLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ostream>
+
+#include "cli/Command.h"
+
+namespace kestrova::cli {
+
+ProjectLock::~ProjectLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool ProjectLock::Take(const std::string& file, const char* command, std::ostream& err) {
+  // Non-blocking: opening a pipe must not wait for a writer.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return true;
+  // A save renames a new file over this one once its command is done with
+  // it, so the lock of the file as opened is the lock of the project.
+  int locked;
+  do {
+    locked = ::flock(fd, LOCK_EX | LOCK_NB);
+  } while (locked != 0 && errno == EINTR);
+  if (locked != 0 && errno == EWOULDBLOCK) {
+    ::close(fd);
+    err << "kestrova-cli " << command << ": " << TerminalLine(file)
+        << " is being changed by another kestrova-cli; nothing was done (try again once it has "
+           "finished)\n";
+    return false;
+  }
+  // A file system without locks: the command goes on as it always did.
+  fd_ = fd;
+  return true;
+}
+
+}  // namespace kestrova::cli
