@@ -113,13 +113,16 @@ int RunRank(const RankOptions& options, CliIo& io) {
   // The report the run wrote shows the grid from before it; the one left behind
   // shows what the run found.
   bool outputLost = progress.LostOutputs() > 0;
-  if (!GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock)) {
+  const bool reportWritten =
+      GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock).ok();
+  if (!reportWritten) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
     outputLost = true;
   }
   // A failed save has told its problem.
   if (app.project.Modified && !app.mnuFileSave_Click()) return kExitFailed;
-  io.out << TerminalLine(app.project.ReportDirectory + "/Ranking.html") << "\n";
+  // A script opens what is printed: a report that is not there is not named.
+  if (reportWritten) io.out << TerminalLine(app.project.ReportDirectory + "/Ranking.html") << "\n";
   // Lost output outranks a stop: the records are in, but something the person
   // will look for is missing.
   if (outputLost) return kExitOutputLost;

@@ -137,6 +137,7 @@ TEST_F(HostileRun, ARunThatLostOutputSavesTheProjectAndFails) {
   const CliRun lostReport = RankKeywords(sim, {"rank checker"});
   EXPECT_EQ(lostReport.exitCode, 3) << lostReport.err;
   EXPECT_NE(lostReport.err.find("Ranking.html"), std::string::npos) << lostReport.err;
+  EXPECT_EQ(lostReport.out, "") << "no path of a report that is not there";
 
   fs::remove_all(work_ / "reports/Ranking.html");
   EXPECT_EQ(RankKeywords(sim, {"rank checker"}).exitCode, 0);
