@@ -131,7 +131,8 @@ TEST(ProjectCommands, ConfigureChangesTheProjectAsTheWindowWouldAndRefusesWhatIt
            {"configure", file, "--depth", "0"},
            {"configure", file, "--domain", " "},
            {"configure", file, "--highlight", "--no-highlight"},
-           {"configure", file, "--engines", "all", "--add-engine", "Google"}}) {
+           {"configure", file, "--engines", "all", "--add-engine", "Google"},
+           {"configure", file, "--add-engine", "Google", "--remove-engine", "Google"}}) {
     EXPECT_EQ(RunCliCommand(args).code, 2) << args.back();
   }
   std::string after;
