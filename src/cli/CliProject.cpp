@@ -25,7 +25,8 @@ Status CliProject::Open(const std::string& file) {
 }
 
 bool CliProject::OpenToChange(const std::string& file) {
-  return lock.Take(file, command, io.err) && Open(file);
+  return lock.Take(file, command, io.err) && Open(file) &&
+         KeepsItsEngines(app.project, io, command);
 }
 
 void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {

@@ -148,7 +148,8 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
   ProjectState project;
   ProjectLock lock;
   if (!options.project.empty() && (!lock.Take(options.project, "analyze", io.err) ||
-                                   !OpenProjectFile(options.project, project, io))) {
+                                   !OpenProjectFile(options.project, project, io) ||
+                                   !KeepsItsEngines(project, io, "analyze"))) {
     return kExitFailed;
   }
   CliDialogs dialogs(io.err, "analyze", false);
