@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <ostream>
 
 #include "cli/Command.h"
@@ -16,6 +17,11 @@ ProjectLock::~ProjectLock() {
 }
 
 bool ProjectLock::Take(const std::string& file, const char* command, std::ostream& err) {
+  // A reader that goes away (`rank ... 2>&1 | head`) must not end a change
+  // half-way, its pages, reports and history ahead of the project: writes to
+  // it fail instead, and the command finishes. A command that only prints
+  // still ends quietly when its reader has seen enough.
+  std::signal(SIGPIPE, SIG_IGN);
   // Non-blocking: opening a pipe must not wait for a writer.
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return true;

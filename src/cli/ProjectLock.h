@@ -19,7 +19,8 @@ class ProjectLock {
   // Holds `file` against other commands' changes until destroyed (or the
   // process ends, however it ends). False, told on stderr in the name of
   // `command`, when another command holds it. A file that does not open is
-  // left to the read that follows, which says why.
+  // left to the read that follows, which says why. From here on a closed
+  // output pipe no longer ends the process.
   bool Take(const std::string& file, const char* command, std::ostream& err);
 
  private:
