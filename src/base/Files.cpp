@@ -161,6 +161,11 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (Status followed = FollowLinks(path, target); !followed) return followed;
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
+  // The rename needs only the folder's permission; a file its owner made
+  // read-only is refused as a write in place would refuse it.
+  if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    return SystemError(StatusCode::WriteFailed, "cannot write", target);
+  }
 
   std::random_device random;
   const std::string temp = target + ".tmp" + std::to_string(random() % 1000000);

@@ -35,6 +35,7 @@ Status ReadWholeFile(const std::string& path, std::string& bytes,
 // A symbolic link is followed: its final target is replaced and the link stays.
 // A target that exists keeps its permission bits, and its owner and group where
 // the process may set them; a new file gets the usual mode (0666 less the umask).
+// A target the process may not write (a read-only file) is not replaced.
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates or empties the file and writes the pieces in order, in place.

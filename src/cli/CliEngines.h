@@ -20,6 +20,9 @@ class CliEngines {
   std::string file;
 
   const EngineCatalogue& Catalogue();
+  // True once the engines file was read and had problems (not there when
+  // named, not readable, or engines left out).
+  bool HadProblems() const { return load_ && !load_->problems.empty(); }
 
  private:
   std::ostream& err_;

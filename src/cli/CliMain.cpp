@@ -55,6 +55,14 @@ std::string VisibleControls(const std::string& text, bool keepLineBreaks) {
   return out;
 }
 
+// A command's result that never reached its reader (a full disk, a closed
+// pipe) is no success.
+int OutputWritten(int code, std::ostream& out, std::ostream& err) {
+  if (out.flush() || code != kExitOk) return code;
+  err << "kestrova-cli: could not write the output\n";
+  return kExitFailed;
+}
+
 }  // namespace
 
 std::string ArgText(const std::string& utf8) {
@@ -124,7 +132,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   for (auto& [sub, action] : actions) {
     if (!sub->parsed()) continue;
     try {
-      return action();
+      return OutputWritten(action(), out, err);
     } catch (const UsageError& e) {
       err << "kestrova-cli " << sub->get_name() << ": " << e.what() << "\n";
       return kExitUsage;

@@ -1,5 +1,7 @@
 #include "cli/CliProject.h"
 
+#include <ostream>
+
 #include "cli/ProjectOpen.h"
 #include "net/UrlSplit.h"
 #include "store/ProjectFile.h"
@@ -10,6 +12,7 @@ namespace kestrova::cli {
 CliProject::CliProject(CliIo& io, const char* command, bool answerYes, const Clock& clock,
                        RunObserver& observer)
     : io(io),
+      command(command),
       dialogs(io.err, command, answerYes),
       app(dialogs, clock, ProgramPathsFromEnvironment(), observer, io.Catalogue()) {}
 
@@ -21,6 +24,11 @@ Status CliProject::Open(const std::string& file) {
   return read;
 }
 
+bool CliProject::OpenToChange(const std::string& file) {
+  return lock.Take(file, command, io.err) && Open(file) &&
+         KeepsItsEngines(app.project, io, command);
+}
+
 void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
   const ItemList& keywords = app.form.cmbKeyWords[kKeywordBox].items;
   if (keyword) {
@@ -28,6 +36,16 @@ void CliProject::ChooseKeyword(const std::optional<std::string>& keyword) {
   } else if (!keywords.empty()) {
     app.form.cmbKeyWords_Click(0);
   }
+}
+
+bool CliProject::ChooseTypedKeyword(const std::optional<std::string>& typed) {
+  if (typed && !app.form.HasKeyword(ArgText(*typed))) {
+    io.err << "kestrova-cli " << command << ": the project has no results for \"" << *typed
+           << "\"\n";
+    return false;
+  }
+  ChooseKeyword(typed ? std::optional(ArgText(*typed)) : std::nullopt);
+  return true;
 }
 
 bool CliProject::SaveTo(const std::string& file) {

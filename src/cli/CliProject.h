@@ -10,6 +10,7 @@
 #include "base/Date.h"
 #include "cli/CliDialogs.h"
 #include "cli/Command.h"
+#include "cli/ProjectLock.h"
 
 namespace kestrova::cli {
 
@@ -23,14 +24,23 @@ class CliProject {
   // Reads `file` as the open project; when it does not read, the read error
   // and the line at fault go to stderr.
   Status Open(const std::string& file);
+  // Open for a command that will save `file`: refused (false, told) while
+  // another command is changing it.
+  bool OpenToChange(const std::string& file);
   // Chooses `keyword` in the keyword box (one it lacks: nothing is chosen), or
   // its first entry when none is given, and redraws both grids for it.
   void ChooseKeyword(const std::optional<std::string>& keyword);
+  // The same for a keyword typed as an argument (UTF-8): one the project has no
+  // results for is refused on stderr (false) instead, so no grid or report of
+  // nothing stands in for it.
+  bool ChooseTypedKeyword(const std::optional<std::string>& typed);
   // File, Save to `file`, the file the command opened, even after Clear All
   // took the project's name away. False (the problem told) when it failed.
   bool SaveTo(const std::string& file);
 
   CliIo& io;  // first: the members below are made with it
+  const char* command;
+  ProjectLock lock;
   CliDialogs dialogs;
   Application app;
 };

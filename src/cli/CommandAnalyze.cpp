@@ -12,6 +12,7 @@
 #include "base/Text.h"
 #include "cli/CliDialogs.h"
 #include "cli/Command.h"
+#include "cli/ProjectLock.h"
 #include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
 #include "net/HttpClient.h"
@@ -145,7 +146,10 @@ int RunAnalyze(const AnalyzeOptions& options, CliIo& io) {
     throw UsageError("--proxy needs --domain");
   }
   ProjectState project;
-  if (!options.project.empty() && !OpenProjectFile(options.project, project, io)) {
+  ProjectLock lock;
+  if (!options.project.empty() && (!lock.Take(options.project, "analyze", io.err) ||
+                                   !OpenProjectFile(options.project, project, io) ||
+                                   !KeepsItsEngines(project, io, "analyze"))) {
     return kExitFailed;
   }
   CliDialogs dialogs(io.err, "analyze", false);

@@ -16,7 +16,7 @@ int RunClearRankings(const std::string& file, CliIo& io) {
   // Naming the command is the Yes to "clear all RANKINGS?".
   CliProject opened(io, "clear-rankings", true, clock, quiet);
   opened.dialogs.AnswerQuestionsYesQuietly();
-  if (!opened.Open(file)) return kExitFailed;
+  if (!opened.OpenToChange(file)) return kExitFailed;
   opened.app.form.cmdClearAllKeywords_Click();
   if (!opened.app.project.Modified) {
     io.err << "kestrova-cli clear-rankings: the project has no rankings to clear\n";

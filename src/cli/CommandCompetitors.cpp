@@ -57,7 +57,7 @@ int RunCompetitors(const CompetitorOptions& options, CliIo& io) {
       ChecksFilter(&options.keyword, options.engineGiven ? &options.engine : nullptr, nullptr);
   CliDialogs dialogs(io.err, "competitors", false);
   HistoryReading reading;
-  if (!OpenHistoryForReading(options.file, dialogs, reading)) return kExitFailed;
+  if (!OpenHistoryForReading(options.file, io, dialogs, reading)) return kExitFailed;
   std::vector<TopUrlRow> urls;
   const SqliteStatus status = ForEachTopUrl(reading.history->Store(), filter,
                                             [&urls](const TopUrlRow& url) { urls.push_back(url); });

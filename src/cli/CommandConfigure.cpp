@@ -40,6 +40,13 @@ void CheckArguments(const ConfigureOptions& options, const EngineCatalogue& cata
   for (const auto* names : {&options.addEngines, &options.removeEngines}) {
     for (const std::string& name : *names) RequireEngine(ArgText(name), catalogue);
   }
+  for (const std::string& name : options.addEngines) {
+    // Which of the two wins would be an accident of the order they are applied in.
+    if (std::find(options.removeEngines.begin(), options.removeEngines.end(), name) !=
+        options.removeEngines.end()) {
+      throw UsageError("--add-engine and --remove-engine both name \"" + name + "\"");
+    }
+  }
   if (options.timeout && *options.timeout < 1) {
     throw UsageError("the time-out must be at least 1 second");
   }
@@ -88,7 +95,7 @@ int RunConfigure(const ConfigureOptions& options, CliIo& io) {
   SystemClock clock;
   SilentRunObserver quiet;
   CliProject opened(io, "configure", false, clock, quiet);
-  if (!opened.Open(options.file)) return kExitFailed;
+  if (!opened.OpenToChange(options.file)) return kExitFailed;
   MainFormModel& form = opened.app.form;
   if (options.domain) {
     const std::string domain = TrimSpaces(ArgText(*options.domain));

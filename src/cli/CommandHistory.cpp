@@ -24,7 +24,7 @@ int RunHistory(const HistoryOptions& options, CliIo& io) {
                                           options.sinceGiven ? &options.since : nullptr);
   CliDialogs dialogs(io.err, "history", false);
   HistoryReading reading;
-  if (!OpenHistoryForReading(options.file, dialogs, reading)) return kExitFailed;
+  if (!OpenHistoryForReading(options.file, io, dialogs, reading)) return kExitFailed;
   HistoryStore& store = reading.history->Store();
 
   BestRanks best;

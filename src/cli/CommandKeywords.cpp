@@ -43,12 +43,14 @@ int RunKeywords(const KeywordsOptions& options, CliIo& io) {
   // The command line names what to delete or clear: that is its Yes.
   CliProject opened(io, "keywords", true, clock, quiet);
   opened.dialogs.AnswerQuestionsYesQuietly();
-  if (!opened.Open(options.file)) return kExitFailed;
+  const bool lists = options.add.empty() && options.remove.empty() && !options.clear;
+  if (!(lists ? opened.Open(options.file).ok() : opened.OpenToChange(options.file)))
+    return kExitFailed;
   MainFormModel& form = opened.app.form;
   ComboBox& box = form.cmbKeyWords[kKeywordBox];
   FillKeywordBox(form);
 
-  if (options.add.empty() && options.remove.empty() && !options.clear) {
+  if (lists) {
     for (const std::string& keyword : box.items) io.out << TerminalLine(keyword) << "\n";
     return kExitOk;
   }

@@ -66,7 +66,7 @@ int RunRank(const RankOptions& options, CliIo& io) {
   const std::unique_ptr<Clock> clock = ClockFromOption(options.clock);
   CliProgress progress(io.err, &io.err == &std::cerr && isatty(STDERR_FILENO) == 1);
   CliProject opened(io, "rank", options.yes, *clock, progress);
-  if (!opened.Open(options.file)) return kExitFailed;
+  if (!opened.OpenToChange(options.file)) return kExitFailed;
   Application& app = opened.app;
   // The window's stored proxy, user agent and jobs, unless the options name others.
   CliSettings stored(opened.dialogs, false);
@@ -94,12 +94,11 @@ int RunRank(const RankOptions& options, CliIo& io) {
     InterruptAsStop stopOnCtrlC;
     if (options.redo) {
       // "Redo" works on the grid as shown: the chosen keyword's failed engines.
-      if (!options.keywords.empty()) {
-        opened.ChooseKeyword(ArgText(options.keywords.front()));
-        app.project.KeywordText = keywordText;
-      } else {
-        opened.ChooseKeyword(std::nullopt);
+      if (!opened.ChooseTypedKeyword(
+              options.keywords.empty() ? std::nullopt : std::optional(options.keywords.front()))) {
+        return kExitFailed;
       }
+      if (!options.keywords.empty()) app.project.KeywordText = keywordText;
       if (rank.FailedEngines().empty()) {
         io.err << "kestrova-cli rank: no engine reads \"Failed\"; nothing to redo\n";
         return kExitOk;
@@ -114,13 +113,16 @@ int RunRank(const RankOptions& options, CliIo& io) {
   // The report the run wrote shows the grid from before it; the one left behind
   // shows what the run found.
   bool outputLost = progress.LostOutputs() > 0;
-  if (!GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock)) {
+  const bool reportWritten =
+      GenerateRankingReport(app.form.ranking, app.project, app.form.selected, *clock).ok();
+  if (!reportWritten) {
     io.err << "kestrova-cli rank: could not write Ranking.html\n";
     outputLost = true;
   }
   // A failed save has told its problem.
   if (app.project.Modified && !app.mnuFileSave_Click()) return kExitFailed;
-  io.out << TerminalLine(app.project.ReportDirectory + "/Ranking.html") << "\n";
+  // A script opens what is printed: a report that is not there is not named.
+  if (reportWritten) io.out << TerminalLine(app.project.ReportDirectory + "/Ranking.html") << "\n";
   // Lost output outranks a stop: the records are in, but something the person
   // will look for is missing.
   if (outputLost) return kExitOutputLost;

@@ -23,8 +23,10 @@ int RunReport(const ReportOptions& options, CliIo& io) {
   SilentRunObserver quiet;
   CliProject opened(io, "report", false, *clock, quiet);
   if (!opened.Open(options.file)) return kExitFailed;
-  opened.ChooseKeyword(options.keywordGiven ? std::optional(ArgText(options.keyword))
-                                            : std::nullopt);
+  if (!opened.ChooseTypedKeyword(options.keywordGiven ? std::optional(options.keyword)
+                                                      : std::nullopt)) {
+    return kExitFailed;
+  }
   const ReportChoice choice = options.master    ? ReportChoice::Master
                               : options.topUrls ? ReportChoice::TopUrls
                                                 : ReportChoice::Ranking;

@@ -24,7 +24,7 @@ int RunSerp(const SerpOptions& options, CliIo& io) {
                                           options.engineGiven ? &options.engine : nullptr, nullptr);
   CliDialogs dialogs(io.err, "serp", false);
   HistoryReading reading;
-  if (!OpenHistoryForReading(options.file, dialogs, reading)) return kExitFailed;
+  if (!OpenHistoryForReading(options.file, io, dialogs, reading)) return kExitFailed;
   RowPrinter printer(io.out, ParseGridFormat(options.format),
                      {"date", "keyword", "engine", "slot", "url", "domain"});
   const SqliteStatus status =

@@ -120,7 +120,10 @@ int RunSettings(const SettingsOptions& options, CliIo& io) {
   SilentRunObserver quiet;
   CliProject opened(io, "settings", false, clock, quiet);
   Application& app = opened.app;
-  if (!options.file.empty() && !opened.Open(options.file)) return kExitFailed;
+  if (!options.file.empty() &&
+      !(options.dateFormat ? opened.OpenToChange(options.file) : opened.Open(options.file).ok())) {
+    return kExitFailed;
+  }
 
   CliSettings stored(opened.dialogs, changesStore);
   app.store = &stored.Store();

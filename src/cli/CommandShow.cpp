@@ -29,15 +29,10 @@ int RunShow(const ShowOptions& options, CliIo& io) {
   CliProject opened(io, "show", false, clock, quiet);
   if (!opened.Open(options.file)) return kExitFailed;
   const MainFormModel& form = opened.app.form;
-  std::optional<std::string> keyword;
-  if (options.keywordGiven) {
-    keyword = ArgText(options.keyword);
-    if (!form.HasKeyword(*keyword)) {
-      io.err << "kestrova-cli show: the project has no results for \"" << options.keyword << "\"\n";
-      return kExitFailed;
-    }
+  if (!opened.ChooseTypedKeyword(options.keywordGiven ? std::optional(options.keyword)
+                                                      : std::nullopt)) {
+    return kExitFailed;
   }
-  opened.ChooseKeyword(keyword);
   const std::string shown = form.selected.value_or("");
   if (format == GridFormat::Table) io.out << "Keyword: " << TerminalLine(shown) << "\n";
   PrintGrid(io.out, options.top ? form.topUrls.View() : form.ranking.View(), format);

@@ -1,14 +1,14 @@
 #include "cli/HistoryReading.h"
 
 #include "cli/Command.h"
-#include "engines/EngineCatalogue.h"
+#include "cli/ProjectOpen.h"
 #include "history/HistoryDates.h"
-#include "store/ProjectFile.h"
 
 namespace kestrova::cli {
 
-bool OpenHistoryForReading(const std::string& file, Dialogs& dialogs, HistoryReading& reading) {
-  if (!ReadProjectFile(file, reading.project, dialogs, Catalogue())) return false;
+bool OpenHistoryForReading(const std::string& file, const CliIo& io, Dialogs& dialogs,
+                           HistoryReading& reading) {
+  if (!OpenProjectFile(file, reading.project, io)) return false;
   reading.history = OpenProjectHistory(file, reading.project, dialogs, HistoryAccess::ForReading);
   return reading.history != nullptr;
 }

@@ -13,13 +13,18 @@
 
 namespace kestrova::cli {
 
+struct CliIo;
+
 struct HistoryReading {
   ProjectState project;
   std::unique_ptr<ProjectHistory> history;
 };
 
-// False after the project's or the history's message.
-bool OpenHistoryForReading(const std::string& file, Dialogs& dialogs, HistoryReading& reading);
+// False after the project's or the history's message. The project reads as
+// every command reads it: its engines from the command's catalogue, and the
+// line at fault named when it is damaged.
+bool OpenHistoryForReading(const std::string& file, const CliIo& io, Dialogs& dialogs,
+                           HistoryReading& reading);
 
 // Arguments as typed (UTF-8); `since` is "YYYY-MM-DD" or "YYYY-MM-DD[T ]HH:MM:SS".
 // A `since` of any other form is a usage error.

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/CliEngines.h"
 #include "cli/Command.h"
 #include "store/ProjectFile.h"
 
@@ -19,6 +20,19 @@ Status OpenProjectFile(const std::string& path, ProjectState& project, const Cli
     io.err << kReadErrorText << "\n" << TerminalLine(ProjectProblemText(path, status)) << "\n";
   }
   return status;
+}
+
+bool KeepsItsEngines(const ProjectState& project, const CliIo& io, const char* command) {
+  if (project.DroppedEngines.empty() || io.engines == nullptr || !io.engines->HadProblems()) {
+    return true;
+  }
+  std::string names;
+  for (const std::string& name : project.DroppedEngines) {
+    names += (names.empty() ? "" : ", ") + name;
+  }
+  io.err << "kestrova-cli " << command << ": the project names engines the engines file did not "
+         << "give (" << TerminalLine(names) << "); nothing was done, so they stay in it\n";
+  return false;
 }
 
 }  // namespace kestrova::cli

@@ -134,6 +134,9 @@ struct ProjectState {
   std::string ProjectFileName;  // name part of the open file; "" or "(none)": no file
   bool Modified = false;        // unsaved edits
   bool Loading = false;         // a file is being read: edits do not count as changes
+  // Engines the file named that the catalogue it was read with lacks; they
+  // are left out of the lists, and a save drops them for good.
+  std::vector<std::string> DroppedEngines;
 };
 
 // True when `name` is one of the texts that mean "no file": "", "(none)", "<none>".

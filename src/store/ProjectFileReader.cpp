@@ -30,6 +30,7 @@ class ProjectReader {
     }
     p_.AvailableEngines.clear();
     p_.SelectedEngines.clear();
+    p_.DroppedEngines.clear();
     if (!ReadEngineList(p_.AvailableEngines, false)) return false;
     if (!ReadEngineList(p_.SelectedEngines, true)) return false;
     Integer reserved = 0;
@@ -78,9 +79,13 @@ class ProjectReader {
       std::string name;
       if (!in_.ReadString(name)) return false;
       if (selected && name == kFormerClarinName) name = kClarinName;
-      // Engines the catalogue no longer has are dropped without a word.
-      if (std::find(list.begin(), list.end(), name) == list.end() &&
-          EngineExists(catalogue_, name)) {
+      // Engines the catalogue no longer has are dropped without a word; the
+      // caller may ask which.
+      if (!EngineExists(catalogue_, name)) {
+        std::vector<std::string>& dropped = p_.DroppedEngines;
+        if (std::find(dropped.begin(), dropped.end(), name) == dropped.end())
+          dropped.push_back(std::move(name));
+      } else if (std::find(list.begin(), list.end(), name) == list.end()) {
         list.push_back(std::move(name));
       }
     }

@@ -2,6 +2,8 @@
 // engine list itself is shown with the user engines after it.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/CliTestSupport.h"
 
 namespace kestrova {
@@ -54,6 +56,12 @@ TEST(CatalogueCommands, UrlRunsExactlyOneHelper) {
 
   ExpectUsageError({"url", "--encode", "a", "--decode", "b"});
   ExpectUsageError({"url", "--split"});
+
+  // Output that cannot be written (stdout on a full disk or a closed pipe) is a failure.
+  std::ostream lost(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(cli::RunCli({"url", "--encode", "a"}, lost, err), 1);
+  EXPECT_EQ(err.str(), "kestrova-cli: could not write the output\n");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -102,6 +105,25 @@ TEST(ProjectCommands, ConfigureChangesTheProjectAsTheWindowWouldAndRefusesWhatIt
   auto notSelected = RunCliCommand({"configure", file, "--remove-engine", "Excite"});
   EXPECT_EQ(notSelected.code, 1);
   EXPECT_NE(notSelected.err.find("not a selected engine"), std::string::npos);
+  {
+    // Another command (a rank run) is changing it: nothing is saved over what
+    // that one will save, and reading goes on.
+    const int held = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"configure", file, "--depth", "9"},
+                                               {"keywords", file, "--add", "k2"},
+                                               {"clear-rankings", file},
+                                               {"rank", file, "--yes"}}) {
+      const auto refused = RunCliCommand(args);
+      EXPECT_EQ(refused.code, 1) << args[0];
+      EXPECT_NE(refused.err.find(file + " is being changed by another kestrova-cli"),
+                std::string::npos)
+          << refused.err;
+    }
+    EXPECT_EQ(RunCliCommand({"info", file}).code, 0);
+    ::close(held);
+  }
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"configure", file},
            {"configure", file, "--engines", "Google,Nope"},
@@ -109,7 +131,8 @@ TEST(ProjectCommands, ConfigureChangesTheProjectAsTheWindowWouldAndRefusesWhatIt
            {"configure", file, "--depth", "0"},
            {"configure", file, "--domain", " "},
            {"configure", file, "--highlight", "--no-highlight"},
-           {"configure", file, "--engines", "all", "--add-engine", "Google"}}) {
+           {"configure", file, "--engines", "all", "--add-engine", "Google"},
+           {"configure", file, "--add-engine", "Google", "--remove-engine", "Google"}}) {
     EXPECT_EQ(RunCliCommand(args).code, 2) << args.back();
   }
   std::string after;
@@ -207,6 +230,18 @@ TEST(ProjectCommands, SavingAPrivateProjectThroughALinkKeepsTheLinkAndTheMode) {
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(target, bytes));
   EXPECT_NE(bytes.find("\"k\""), std::string::npos) << "the analysis went into the target";
+
+  // Made read-only by its owner, it is not replaced, though its folder would
+  // let a rename through (root may write anything, so only others can tell).
+  if (::geteuid() == 0) return;
+  ASSERT_EQ(::chmod(target.c_str(), 0400), 0);
+  const auto refused = RunCliCommand({"configure", link, "--depth", "7"});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("cannot write " + target + ": Permission denied"), std::string::npos)
+      << refused.err;
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(target, after));
+  EXPECT_EQ(after, bytes);
 }
 
 // Every command that opens a project, with what else it needs to get that far.
@@ -216,6 +251,9 @@ std::vector<std::vector<std::string>> ProjectOpeners(const std::string& project,
           {"show", project},
           {"report", project},
           {"rank", project, "--yes"},
+          {"history", project},
+          {"serp", project},
+          {"competitors", project, "--keyword", "k"},
           {"analyze", "--file", page, "--keyword", "k", "--project", project}};
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/Files.h"
 #include "cli/CliTestSupport.h"
 #include "support/ExternalServer.h"
 #include "support/TempFolder.h"
@@ -62,6 +63,30 @@ TEST_F(UserEngineCommands, ABadEnginesFileIsNamedOnStderrAndTheBuiltInsStillWork
                      "--keyword", "a", "--page-index", "0"});
   EXPECT_EQ(query.code, 0);
   EXPECT_EQ(query.out, "host: www.google.com\npath: /search?q=a\npost: no\n");
+
+  // A project of a user engine is read without it, but not saved without it.
+  const std::string project = folder_ / "p.rnk", missing = folder_ / "missing.json";
+  ASSERT_EQ(RunCliCommand({"--engines-file", engines_, "new", project, "--domain", "a.org",
+                           "--engines", "Google,Searchly"})
+                .code,
+            0);
+  std::string before, after;
+  ASSERT_TRUE(ReadWholeFile(project, before));
+  for (const std::vector<std::string>& change :
+       {std::vector<std::string>{"configure", project, "--depth", "7"},
+        std::vector<std::string>{"keywords", project, "--add", "k"}}) {
+    std::vector<std::string> args = {"--engines-file", missing};
+    args.insert(args.end(), change.begin(), change.end());
+    const test::CliResult refused = RunCliCommand(args);
+    EXPECT_EQ(refused.code, 1) << change[0];
+    EXPECT_NE(refused.err.find("the project names engines the engines file did not give "
+                               "(Plainly, Searchly); nothing was done"),
+              std::string::npos)
+        << refused.err;
+  }
+  EXPECT_EQ(RunCliCommand({"--engines-file", missing, "info", project}).code, 0);
+  ASSERT_TRUE(ReadWholeFile(project, after));
+  EXPECT_EQ(after, before);
 }
 
 TEST_F(UserEngineCommands, CheckPrintsEachEnginesFirstQueryAndFailsOnAnyProblem) {

@@ -70,6 +70,14 @@ TEST_F(HostileRun, EveryKeywordSavesItsOwnPageAndTheReportsLinkToIt) {
     linked.insert(links[0]);
   }
   EXPECT_EQ(linked.size(), keywords.size());
+
+  // A keyword the project has no results for gets no empty report in place of the last one.
+  const std::string last = Read("reports/Ranking.html");
+  const CliRun missing = Cli({"report", kProject, "--keyword", "k", "--clock", clock_});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find("the project has no results for \"k\""), std::string::npos)
+      << missing.err;
+  EXPECT_EQ(Read("reports/Ranking.html"), last);
 }
 
 TEST_F(HostileRun, ProjectTextNeverBecomesMarkupInReportsOrSavedPages) {
@@ -129,6 +137,7 @@ TEST_F(HostileRun, ARunThatLostOutputSavesTheProjectAndFails) {
   const CliRun lostReport = RankKeywords(sim, {"rank checker"});
   EXPECT_EQ(lostReport.exitCode, 3) << lostReport.err;
   EXPECT_NE(lostReport.err.find("Ranking.html"), std::string::npos) << lostReport.err;
+  EXPECT_EQ(lostReport.out, "") << "no path of a report that is not there";
 
   fs::remove_all(work_ / "reports/Ranking.html");
   EXPECT_EQ(RankKeywords(sim, {"rank checker"}).exitCode, 0);

@@ -15,6 +15,7 @@
 #include "engines/EngineCatalogue.h"
 #include "engines/QueryPath.h"
 #include "sim/SimServer.h"
+#include "sim/SimTls.h"
 
 namespace kestrova::sim {
 namespace {
@@ -168,6 +169,14 @@ TEST(SimServerLimits, ConnectionsPastTheCapWaitUntilOneEnds) {
   EXPECT_NE(answer.find("<HTML>front</HTML>"), std::string::npos);
   close(third);
   close(second);
+}
+
+TEST(SimServerLimits, ACertificateThatDoesNotOpenSaysWhy) {
+  const Responder responder(Catalogue(), Scenario{}, "front");
+  TlsTunnels tunnels(responder, {});
+  std::string error;
+  EXPECT_FALSE(tunnels.Load("/nonexistent/cert.pem", "/nonexistent/key.pem", error));
+  EXPECT_EQ(error, "cannot use the certificate /nonexistent/cert.pem: No such file or directory");
 }
 
 }  // namespace

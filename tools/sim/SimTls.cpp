@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 
 #include "sim/SimRequest.h"
 
@@ -20,6 +21,8 @@ constexpr const char* kTunnelOpen = "HTTP/1.0 200 Connection established\r\n\r\n
 std::string OpenSslReason() {
   const unsigned long code = ERR_get_error();
   ERR_clear_error();
+  // A file that does not open is a system error, which carries the errno.
+  if (code != 0 && ERR_SYSTEM_ERROR(code)) return std::strerror(ERR_GET_REASON(code));
   const char* text = code == 0 ? nullptr : ERR_reason_error_string(code);
   return text != nullptr ? text : "unknown reason";
 }
