@@ -28,6 +28,12 @@ inline constexpr const char* kNotReadWrongExtension =
 inline constexpr const char* kNotSavedWrongExtension =
     "Filename must end in extension of rnk\r\nFile will not be saved!";
 inline constexpr const char* kMustExist = "Filename must exist to be read!";
+// "This project names engines ... give: A, B." then what a save would do.
+inline constexpr const char* kDroppedEnginesLead =
+    "This project names engines that the engines file did not give: ";
+inline constexpr const char* kDroppedEnginesTail =
+    ".\r\n\r\nThey are left out of its lists, and saving the project leaves them out of the "
+    "file for good. Mend the engines file and start the program again to keep them.";
 inline constexpr const char* kDialogError = "There was an error detected\r\n\r\nerr=";
 
 // Status bar, panel 3.

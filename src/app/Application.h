@@ -42,6 +42,9 @@ class Application {
   SettingsStore* store = nullptr;
   FileAssociation* association = nullptr;
   std::string programPath;
+  // The person's engines file did not read in full: a project naming engines
+  // it would have given is told of them when it opens.
+  bool enginesFileIncomplete = false;
 
   Dialogs& dialogs;
   const Clock& clock;
@@ -125,6 +128,9 @@ class Application {
   // alone. The window does this with every project it opens; a command that
   // ranks does it itself.
   void AttachHistory();
+  // After an open: the engines of the file the catalogue lacks, when the
+  // engines file is why (a save would leave them out for good).
+  void WarnOfDroppedEngines();
 
   // Where new projects put their reports, and where the project dialogs start.
   std::string DefaultReportDirectory() const;

@@ -131,8 +131,19 @@ bool Application::HandleFileOpen() {
     AttachHistory();
   }
   SetBusyPointer(net, dialogs, false);
+  if (read) WarnOfDroppedEngines();
   ShowStatus("");
   return read;
+}
+
+void Application::WarnOfDroppedEngines() {
+  if (!enginesFileIncomplete || project.DroppedEngines.empty()) return;
+  std::string names;
+  for (const std::string& name : project.DroppedEngines) {
+    names += (names.empty() ? "" : ", ") + name;
+  }
+  dialogs.ShowMessage(texts::kDroppedEnginesLead + names + texts::kDroppedEnginesTail,
+                      texts::kAppTitle, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 bool Application::WriteOpenProject() {

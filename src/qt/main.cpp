@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
   application.store = &store;
   application.association = association.get();
   application.programPath = programPath;
+  application.enginesFileIncomplete = !engines.problems.empty();
   std::vector<std::string> commandLine;
   for (const QString& argument : QApplication::arguments().mid(1)) {
     commandLine.push_back(FromQt(argument));

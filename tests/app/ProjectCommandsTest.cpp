@@ -54,6 +54,33 @@ TEST_F(ProjectCommands, OpenChecksTheNameThenReadsAndListsTheFile) {
   EXPECT_EQ(dialogs.fileDialogs.back().setup.fileName, "site.RNK");
 }
 
+TEST_F(ProjectCommands, AProjectNamingEnginesADamagedEnginesFileLostSaysSoWhenItOpens) {
+  ProjectState named;
+  named.Domain = "www.example.com";
+  named.TimeOutSecs = 50;
+  named.SelectedEngines = {"Google", "Intranet Search", "Old Engine"};
+  const std::string path = home / "site.rnk";
+  ASSERT_TRUE(WriteProjectFile(path, named));
+  dialogs.fileAnswers = {{path}, {path}};
+
+  // With the engines file in order, an engine gone from the catalogue goes quietly.
+  app.mnuFileOpen_Click();
+  ASSERT_EQ(app.form.openPath, path);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(app.project.SelectedEngines, (std::vector<std::string>{"Google"}));
+
+  app.enginesFileIncomplete = true;
+  app.mnuFileOpen_Click();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].rfind("This project names engines that the engines file did not give: "
+                                "Intranet Search, Old Engine.\r\n",
+                                0),
+            0u)
+      << Messages()[0];
+  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(app.project.SelectedEngines, (std::vector<std::string>{"Google"}));
+}
+
 TEST_F(ProjectCommands, ReadingShowsItsStatusAndADamagedFileKeepsTheOpenProject) {
   const std::string good = home / "good.rnk", bad = home / "bad.rnk";
   WriteProject(good, "web tools");
