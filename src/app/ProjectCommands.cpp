@@ -138,11 +138,8 @@ bool Application::HandleFileOpen() {
 
 void Application::WarnOfDroppedEngines() {
   if (!enginesFileIncomplete || project.DroppedEngines.empty()) return;
-  std::string names;
-  for (const std::string& name : project.DroppedEngines) {
-    names += (names.empty() ? "" : ", ") + name;
-  }
-  dialogs.ShowMessage(texts::kDroppedEnginesLead + names + texts::kDroppedEnginesTail,
+  dialogs.ShowMessage(texts::kDroppedEnginesLead + JoinedWithCommas(project.DroppedEngines) +
+                          texts::kDroppedEnginesTail,
                       texts::kAppTitle, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 

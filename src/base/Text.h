@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrova {
 
@@ -45,6 +46,9 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
 // Replaces every occurrence of `from` (exact case) by `to`, left to right.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// The items with ", " between them, as lists of names are shown: "a, b, c".
+std::string JoinedWithCommas(const std::vector<std::string>& items);
 
 // The leading numeric part of a text as a number: leading spaces skipped, an
 // optional sign, digits with an optional decimal point and fraction; anything

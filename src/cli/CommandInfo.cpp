@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "base/Text.h"
 #include "cli/Command.h"
 #include "cli/ProjectOpen.h"
 #include "engines/EngineCatalogue.h"
@@ -34,12 +35,6 @@ std::vector<std::string> Converted(const std::vector<std::string>& names, Conver
   return converted;
 }
 
-std::string Joined(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-  return text;
-}
-
 std::string LastRun(const ProjectState& p) {
   if (p.LastRunDate == kNeverRun) return "never";
   return TerminalLine(FormatDate(p.LastRunDate, p.DatePreference));
@@ -54,9 +49,11 @@ int FreeRecords(const ProjectState& p) {
 void PrintLines(std::ostream& out, const ProjectState& p) {
   out << "Domain: " << TerminalLine(p.Domain) << "\n"
       << "Contact email: " << TerminalLine(p.ContactEmail) << "\n"
-      << "Keywords: " << Joined(KeywordLines(p.KeywordText, TerminalLine)) << "\n"
-      << "Available engines: " << Joined(Converted(p.AvailableEngines, TerminalLine)) << "\n"
-      << "Selected engines: " << Joined(Converted(p.SelectedEngines, TerminalLine)) << "\n"
+      << "Keywords: " << JoinedWithCommas(KeywordLines(p.KeywordText, TerminalLine)) << "\n"
+      << "Available engines: " << JoinedWithCommas(Converted(p.AvailableEngines, TerminalLine))
+      << "\n"
+      << "Selected engines: " << JoinedWithCommas(Converted(p.SelectedEngines, TerminalLine))
+      << "\n"
       << "Time-out: " << p.TimeOutSecs << "\n"
       << "Keyword depth: " << p.KeywordDepth << "\n"
       << "Search depth: " << p.SearchDepth << "\n"
@@ -66,7 +63,8 @@ void PrintLines(std::ostream& out, const ProjectState& p) {
       << "Highlight keywords: " << (p.HighlightKeywords == 1 ? "yes" : "no") << "\n"
       << "Ranking records: " << p.Rankings.size() << "\n"
       << "Free records: " << FreeRecords(p) << "\n"
-      << "Ranked keywords: " << Joined(Converted(RankingKeywords(p), TerminalLine)) << "\n";
+      << "Ranked keywords: " << JoinedWithCommas(Converted(RankingKeywords(p), TerminalLine))
+      << "\n";
 }
 
 void PrintJson(std::ostream& out, const ProjectState& p) {

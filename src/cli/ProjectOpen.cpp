@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/Text.h"
 #include "cli/CliEngines.h"
 #include "cli/Command.h"
 #include "store/ProjectFile.h"
@@ -26,10 +27,7 @@ bool KeepsItsEngines(const ProjectState& project, const CliIo& io, const char* c
   if (project.DroppedEngines.empty() || io.engines == nullptr || !io.engines->HadProblems()) {
     return true;
   }
-  std::string names;
-  for (const std::string& name : project.DroppedEngines) {
-    names += (names.empty() ? "" : ", ") + name;
-  }
+  const std::string names = JoinedWithCommas(project.DroppedEngines);
   io.err << "kestrova-cli " << command << ": the project names engines the engines file did not "
          << "give (" << TerminalLine(names) << "); nothing was done, so they stay in it\n";
   return false;
